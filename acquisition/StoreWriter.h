@@ -1,0 +1,39 @@
+#pragma once
+// The only writer of the local store: routes each delivered JV-Data record to
+// its store file, replacing the stored record of the same race (or horse).
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+enum class StoreOutcome {
+  Stored,   // written; listLine says what
+  Skipped,  // a record the store does not keep (other type or data kind)
+  Refused,  // malformed (wrong length, unsafe path field); reason says why
+};
+
+struct StoreResult {
+  StoreOutcome outcome = StoreOutcome::Skipped;
+  std::string listLine;  // UTF-8, "作成済み:..." for a stored record
+  std::string reason;    // UTF-8, for a refused record
+};
+
+class StoreWriter {
+ public:
+  explicit StoreWriter(std::filesystem::path programDir);
+  ~StoreWriter();
+  StoreWriter(const StoreWriter&) = delete;
+  StoreWriter& operator=(const StoreWriter&) = delete;
+
+  // Routes one record: CP932 bytes, CR LF included. Throws StoreError (with
+  // the path and the reason) when a directory or file cannot be written.
+  StoreResult Store(std::string_view record);
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};
+
+}  // namespace torvane

@@ -1,0 +1,62 @@
+// torvane-cli [--dir PROGRAMDIR] COMMAND [ARGS]
+#include <exception>
+#include <iostream>
+#include <stdexcept>
+
+#include "app/ProgramDir.h"
+#include "cli/CommandRegistry.h"
+
+namespace torvane::cli {
+namespace {
+
+std::vector<Command>& Registry() {
+  static std::vector<Command> commands;
+  return commands;
+}
+
+int Usage(std::ostream& err) {
+  err << "usage: torvane-cli [--dir PROGRAMDIR] COMMAND [ARGS]\n";
+  for (const auto& command : Commands()) err << "  " << command.name << ' ' << command.usage << '\n';
+  return 2;
+}
+
+}  // namespace
+
+CommandRegistration::CommandRegistration(std::string name, std::string usage, CommandFunction function) {
+  Registry().push_back({std::move(name), std::move(usage), std::move(function)});
+}
+
+const std::vector<Command>& Commands() { return Registry(); }
+
+}  // namespace torvane::cli
+
+int main(int argc, char** argv) {
+  using namespace torvane::cli;
+  std::vector<std::string> words(argv + 1, argv + argc);
+  std::filesystem::path programDir = torvane::ExecutableDir();
+  std::size_t next = 0;
+  if (next < words.size() && words[next] == "--dir") {
+    if (next + 1 >= words.size()) return Usage(std::cerr);
+    programDir = words[next + 1];
+    next += 2;
+  }
+  if (next >= words.size()) return Usage(std::cerr);
+  const std::string name = words[next++];
+  for (const auto& command : Commands()) {
+    if (command.name != name) continue;
+    try {
+      std::filesystem::create_directories(programDir);
+      CommandContext context{std::filesystem::absolute(programDir), {words.begin() + static_cast<long>(next), words.end()},
+                             std::cout, std::cerr};
+      const int status = command.function(context);
+      std::cout.flush();
+      return status;
+    } catch (const std::exception& error) {
+      std::cout.flush();
+      std::cerr << "torvane-cli " << name << ": " << error.what() << '\n';
+      return 2;
+    }
+  }
+  std::cerr << "torvane-cli: unknown command '" << name << "'\n";
+  return Usage(std::cerr);
+}

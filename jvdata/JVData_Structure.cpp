@@ -1,0 +1,13 @@
+#include "jvdata/JVData_Structure.h"
+
+namespace torvane {
+
+std::size_t RecordSizeOf(std::string_view recordType) {
+  if (recordType == "TK") return kTkRecordSize;
+  if (recordType == "RA") return kRaRecordSize;
+  if (recordType == "SE") return kSeRecordSize;
+  if (recordType == "UM") return kUmRecordSize;
+  return 0;
+}
+
+}  // namespace torvane

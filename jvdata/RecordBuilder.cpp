@@ -1,0 +1,46 @@
+#include "jvdata/RecordBuilder.h"
+
+#include <stdexcept>
+
+#include "jvdata/Cp932.h"
+#include "jvdata/JVData_Structure.h"
+
+namespace torvane {
+
+RecordBuilder::RecordBuilder(std::string_view recordType) {
+  const std::size_t size = RecordSizeOf(recordType);
+  if (size == 0) throw std::invalid_argument("unknown record type: " + std::string(recordType));
+  bytes_.assign(size, ' ');
+  bytes_.replace(0, 2, recordType);
+  bytes_[size - 2] = '\r';
+  bytes_[size - 1] = '\n';
+}
+
+RecordBuilder& RecordBuilder::Raw(int position, std::string_view cp932) {
+  if (position < 1 || position - 1 + cp932.size() > bytes_.size() - 2)
+    throw std::out_of_range("field at " + std::to_string(position) + " runs past the record");
+  bytes_.replace(static_cast<std::size_t>(position - 1), cp932.size(), cp932);
+  return *this;
+}
+
+RecordBuilder& RecordBuilder::Text(int position, int length, std::string_view utf8) {
+  std::string cp932 = Utf8ToCp932(utf8);
+  std::string field;
+  for (std::size_t i = 0; i < cp932.size();) {
+    const auto b = static_cast<unsigned char>(cp932[i]);
+    const std::size_t n = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) ? 2 : 1;
+    if (field.size() + n > static_cast<std::size_t>(length)) break;
+    field.append(cp932, i, n);
+    i += n;
+  }
+  field.resize(static_cast<std::size_t>(length), ' ');
+  return Raw(position, field);
+}
+
+RecordBuilder& RecordBuilder::Digits(int position, int length, std::int64_t value) {
+  std::string digits = std::to_string(value < 0 ? 0 : value);
+  if (digits.size() > static_cast<std::size_t>(length)) digits = digits.substr(digits.size() - length);
+  return Raw(position, std::string(static_cast<std::size_t>(length) - digits.size(), '0') + digits);
+}
+
+}  // namespace torvane

@@ -1,0 +1,55 @@
+#pragma once
+// Reading and replacing store files. A store file is a sequence of fixed-size
+// records (each ending CR LF); readers work in whole record units and ignore a
+// trailing partial record.
+
+#include <cstddef>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+// A store file that exists but cannot be read or written; the message names
+// the path and the reason.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Random access to the whole records of one store file, without reading the
+// whole file. A missing file is an error for Open; callers test existence first.
+class RecordFileReader {
+ public:
+  RecordFileReader() = default;
+  ~RecordFileReader();
+  RecordFileReader(const RecordFileReader&) = delete;
+  RecordFileReader& operator=(const RecordFileReader&) = delete;
+
+  // Throws StoreError when the file cannot be opened or its size read.
+  void Open(const std::filesystem::path& path, std::size_t recordSize);
+  void Close();
+  // The number of whole records.
+  std::size_t Count() const { return count_; }
+  // Copies record index (0-based, below Count()) into dest (recordSize bytes);
+  // throws StoreError on a read failure.
+  void Read(std::size_t index, char* dest) const;
+
+ private:
+  int fd_ = -1;
+  std::size_t recordSize_ = 0;
+  std::size_t count_ = 0;
+  std::filesystem::path path_;
+};
+
+// All whole records of a file, each recordSize bytes; throws StoreError.
+std::vector<std::string> ReadAllRecords(const std::filesystem::path& path, std::size_t recordSize);
+
+// Replaces the file's contents atomically: the bytes go to a temporary file in
+// the same directory, which is then renamed over the old file, so a failure or
+// a kill part-way leaves the old file whole. Throws StoreError.
+void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents);
+
+}  // namespace torvane

@@ -1,0 +1,44 @@
+#pragma once
+// Where the local store keeps each record: four directories under the program
+// directory, the file names built from record fields.
+//
+// Date texts ("2003年04月06日") are 14 bytes of CP932 inside the program; on
+// disk the date file names carry 年, 月 and 日 in UTF-8.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+inline constexpr std::string_view kDataDirName = "Data";  // TK date files
+inline constexpr std::string_view kSeirDirName = "SEIR";  // RA files by year
+inline constexpr std::string_view kSeiDirName = "SEI";    // SE files by horse
+inline constexpr std::string_view kUmaDirName = "UMA";    // UM files by horse
+
+inline constexpr std::string_view kDateFileExtension = ".jvTK";
+inline constexpr std::string_view kRaFileExtension = ".jvSERA";
+inline constexpr std::string_view kSeFileExtension = ".jvSEI";
+inline constexpr std::string_view kUmFileExtension = ".jvUMA";
+
+// Creates Data, SEI, SEIR and UMA under programDir when missing; throws
+// std::filesystem::filesystem_error when one cannot be created.
+void CreateStoreDirectories(const std::filesystem::path& programDir);
+
+// The CP932 date text year + "年" + mm + "月" + dd + "日" of the digits yyyy, mm, dd.
+std::string DateText(std::string_view year, std::string_view month, std::string_view day);
+
+// Data/<date text>.jvTK for a CP932 date text.
+std::filesystem::path DateFilePath(const std::filesystem::path& programDir, std::string_view dateTextCp932);
+// The CP932 date text of a date file name ("2003年04月06日.jvTK" in UTF-8), or
+// an empty text when the name is not a date file name.
+std::string DateTextOfFileName(std::string_view fileNameUtf8);
+
+// SEIR/<yyyy>/<yyyymmddcc>.jvSERA, from the 10 bytes year, month-day and racecourse code.
+std::filesystem::path RaFilePath(const std::filesystem::path& programDir, std::string_view yearDateCourse);
+// SEI/<first four>/<blood number>.jvSEI
+std::filesystem::path SeFilePath(const std::filesystem::path& programDir, std::string_view bloodNumber);
+// UMA/<first four>/<blood number>.jvUMA
+std::filesystem::path UmFilePath(const std::filesystem::path& programDir, std::string_view bloodNumber);
+
+}  // namespace torvane
