@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/CliRunner.h"
+#include "tests/support/TempDir.h"
+
+namespace torvane {
+namespace {
+
+TEST(MakeDemoCommand, WritesTheFolderAndListsEachFileWithItsRecords) {
+  test::TempDir dir;
+  const auto deliveries = (dir / "demo" / "deliveries").string();
+  const test::CliResult result =
+      test::RunCli({"--dir", (dir / "program").string(), "make-demo", deliveries, "--week-of", "20240527"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+
+  const std::regex line(R"(([A-Z]{2}\d*_20240527\d{6}\.jvd): (\d+) records)");
+  std::set<std::string> listed;
+  std::istringstream lines(result.out);
+  for (std::string text; std::getline(lines, text);) {
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(text, match, line)) << text;
+    listed.insert(match[1]);
+    const auto size = std::filesystem::file_size(std::filesystem::path(deliveries) / match[1].str());
+    EXPECT_GT(std::stoul(match[2]), 0u);
+    EXPECT_GT(size, 0u);
+  }
+  std::set<std::string> written;
+  for (const auto& entry : std::filesystem::directory_iterator(deliveries)) written.insert(entry.path().filename());
+  EXPECT_EQ(listed, written);
+  EXPECT_EQ(listed.size(), 7u);
+
+  // A second run gives the same bytes.
+  const auto again = (dir / "again").string();
+  ASSERT_EQ(test::RunCli({"make-demo", "--week-of", "20240527", again}).status, 0);
+  for (const std::string& name : written)
+    EXPECT_EQ(test::ReadFile(std::filesystem::path(deliveries) / name),
+              test::ReadFile(std::filesystem::path(again) / name))
+        << name;
+}
+
+TEST(MakeDemoCommand, WithoutADateMakesTheWeekOfToday) {
+  test::TempDir dir;
+  const test::CliResult result = test::RunCli({"make-demo", (dir / "today").string()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(std::regex_search(result.out, std::regex(R"(^UM_\d{14}\.jvd: \d+ records\n)"))) << result.out;
+}
+
+TEST(MakeDemoCommand, RejectsBadArgumentsWithStatus2AndWritesNothing) {
+  test::TempDir dir;
+  const std::string target = (dir / "out").string();
+  test::WriteFile(dir / "file", "x");
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+      {{"make-demo"}, "DIR is missing"},
+      {{"make-demo", target, "--week-of"}, "--week-of needs a date"},
+      {{"make-demo", target, "--week-of", "20240230"}, "not a calendar date"},
+      {{"make-demo", target, "--week-of", "2024-05-27"}, "yyyymmdd"},
+      {{"make-demo", target, "--week-of", "20240527", "--week-of", "20240601"}, "twice"},
+      {{"make-demo", target, "--weeks", "1"}, "unknown option '--weeks'"},
+      {{"make-demo", target, (dir / "other").string()}, "only one delivery directory"},
+      {{"make-demo", (dir / "file").string(), "--week-of", "20240527"}, (dir / "file").string()},
+  };
+  for (const auto& [args, message] : cases) {
+    const test::CliResult result = test::RunCli(args);
+    EXPECT_EQ(result.status, 2) << args.back();
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    EXPECT_EQ(result.out, "") << args.back();
+  }
+  EXPECT_FALSE(std::filesystem::exists(target));
+  EXPECT_FALSE(std::filesystem::exists(dir / "other"));
+  EXPECT_EQ(test::ReadFile(dir / "file"), "x");
+}
+
+}  // namespace
+}  // namespace torvane
