@@ -31,6 +31,16 @@ inline std::string_view FieldAt(std::string_view text, int position, int length)
   return text.substr(start, static_cast<std::size_t>(length));
 }
 
+// The race key (year, month-day, racecourse, meeting, day number, race
+// number) of raw TK, RA or SE record text; the store files are scanned by it
+// without copying each record into its typed view.
+inline std::string_view RaceKeyOf(std::string_view raceRecord) { return FieldAt(raceRecord, 12, 16); }
+
+// RA and SE: the data kind and creation date, which the store writer sets to
+// zeros so that a file's order is the order of its race keys.
+inline constexpr int kKindAndCreationDatePosition = 3;
+inline constexpr int kKindAndCreationDateLength = 9;
+
 template <std::size_t N>
 struct FixedRecord {
   static constexpr std::size_t kSize = N;

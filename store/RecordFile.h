@@ -4,7 +4,9 @@
 // trailing partial record.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -44,12 +46,30 @@ class RecordFileReader {
   std::filesystem::path path_;
 };
 
+// The whole contents of a file; throws StoreError.
+std::string ReadFileContents(const std::filesystem::path& path);
+
 // All whole records of a file, each recordSize bytes; throws StoreError.
 std::vector<std::string> ReadAllRecords(const std::filesystem::path& path, std::size_t recordSize);
 
+// One version of a file as the file system tells versions apart: replacing
+// the file (a rename over it) or rewriting it gives a new stamp.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file at path, or nothing when there is no file there;
+// throws StoreError when the path cannot be examined or is not a regular file.
+std::optional<FileStamp> StampOf(const std::filesystem::path& path);
+
 // Replaces the file's contents atomically: the bytes go to a temporary file in
 // the same directory, which is then renamed over the old file, so a failure or
-// a kill part-way leaves the old file whole. Throws StoreError.
-void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents);
+// a kill part-way leaves the old file whole. Returns the new file's stamp.
+// Throws StoreError.
+FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents);
 
 }  // namespace torvane

@@ -21,6 +21,14 @@ inline constexpr std::string_view kRaFileExtension = ".jvSERA";
 inline constexpr std::string_view kSeFileExtension = ".jvSEI";
 inline constexpr std::string_view kUmFileExtension = ".jvUMA";
 
+// The forms of the record fields that become parts of store paths. A field of
+// any other form ("/", "..", blanks, control bytes, non-ASCII) never reaches a
+// path: the path functions below give an empty path for it, which names no
+// file, so no record can ever lead outside the program directory.
+bool IsDateDigits(std::string_view yyyymmdd);    // 8 ASCII digits
+bool IsRacecourseCode(std::string_view code);    // 2 ASCII letters or digits
+bool IsBloodNumber(std::string_view number);     // 10 ASCII digits
+
 // Creates Data, SEI, SEIR and UMA under programDir when missing; throws
 // std::filesystem::filesystem_error when one cannot be created.
 void CreateStoreDirectories(const std::filesystem::path& programDir);
@@ -28,17 +36,19 @@ void CreateStoreDirectories(const std::filesystem::path& programDir);
 // The CP932 date text year + "年" + mm + "月" + dd + "日" of the digits yyyy, mm, dd.
 std::string DateText(std::string_view year, std::string_view month, std::string_view day);
 
-// Data/<date text>.jvTK for a CP932 date text.
+// Data/<date text>.jvTK for a CP932 date text; empty unless the text is
+// yyyy年mm月dd日 with ASCII digits.
 std::filesystem::path DateFilePath(const std::filesystem::path& programDir, std::string_view dateTextCp932);
 // The CP932 date text of a date file name ("2003年04月06日.jvTK" in UTF-8), or
 // an empty text when the name is not a date file name.
 std::string DateTextOfFileName(std::string_view fileNameUtf8);
 
-// SEIR/<yyyy>/<yyyymmddcc>.jvSERA, from the 10 bytes year, month-day and racecourse code.
+// SEIR/<yyyy>/<yyyymmddcc>.jvSERA, from the 10 bytes year, month-day and
+// racecourse code; empty unless they are 8 digits and a racecourse code.
 std::filesystem::path RaFilePath(const std::filesystem::path& programDir, std::string_view yearDateCourse);
-// SEI/<first four>/<blood number>.jvSEI
+// SEI/<first four>/<blood number>.jvSEI; empty unless a blood number.
 std::filesystem::path SeFilePath(const std::filesystem::path& programDir, std::string_view bloodNumber);
-// UMA/<first four>/<blood number>.jvUMA
+// UMA/<first four>/<blood number>.jvUMA; empty unless a blood number.
 std::filesystem::path UmFilePath(const std::filesystem::path& programDir, std::string_view bloodNumber);
 
 }  // namespace torvane
