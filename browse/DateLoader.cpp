@@ -1,0 +1,156 @@
+#include "browse/DateLoader.h"
+
+#include <cstdint>
+
+#include "browse/OptionalStoreFile.h"
+#include "browse/RaceDetailLookup.h"
+#include "browse/RaceList.h"
+#include "codes/KeibaFunc.h"
+#include "jvdata/Cp932.h"
+#include "store/RecordFile.h"
+#include "store/StorePaths.h"
+
+namespace torvane {
+namespace {
+
+constexpr std::size_t kMaxPastRaceLookups = std::size_t{kMaxRaces} * kMaxEntries * kMaxPastRaces;
+
+// Closes the progress however the load ends.
+class ProgressSession {
+ public:
+  ProgressSession(LoadProgress& progress, std::string_view status) : progress_(progress) {
+    progress_.Open(status, kLoadProgressSteps);
+    progress_.LetPendingEventsThrough();
+  }
+  ~ProgressSession() { progress_.Close(); }
+  ProgressSession(const ProgressSession&) = delete;
+  ProgressSession& operator=(const ProgressSession&) = delete;
+
+ private:
+  LoadProgress& progress_;
+};
+
+// "2003年04月06日中山11R": the status text while a race is read.
+std::string RaceStatusText(const TkRecord& tk) {
+  return Cp932ToUtf8(tk.Year()) + "年" + Cp932ToUtf8(tk.Month()) + "月" + Cp932ToUtf8(tk.Day()) + "日" +
+         CourseName(tk.CourseCode(), 2) + Cp932ToUtf8(tk.RaceNumber()) + "R";
+}
+
+class DateLoad {
+ public:
+  DateLoad(WorkingSet& workingSet, const std::filesystem::path& programDir, LoadProgress& progress,
+           std::vector<LoadWarning>& warnings)
+      : ws_(workingSet), programDir_(programDir), progress_(progress), warnings_(warnings) {}
+
+  void ReadRaces(const std::filesystem::path& dateFile) {
+    RecordFileReader reader;
+    if (!OpenIfPresent(reader, dateFile, kTkRecordSize, warnings_)) return;
+    for (std::size_t r = 0; r < reader.Count() && r < kMaxRaces; ++r) {
+      TkRecord& tk = ws_.LoadedTk[r];
+      try {
+        reader.Read(r, tk.bytes.data());
+      } catch (const StoreError& error) {
+        tk.Blank();
+        warnings_.push_back({dateFile, error.what()});
+        return;
+      }
+      progress_.SetStatus(RaceStatusText(tk));
+      progress_.Advance();
+      progress_.LetPendingEventsThrough();
+      ReadHorses(static_cast<int>(r));
+      progress_.Advance();
+      ws_.LoadedRaceCount = static_cast<int>(r) + 1;
+    }
+  }
+
+  void ListRacesAndFindDetails() {
+    ws_.RaceList.clear();
+    RaceDetailLookup details(kMaxPastRaceLookups);
+    for (int r = 0; r < ws_.LoadedRaceCount; ++r) {
+      progress_.Advance();
+      progress_.LetPendingEventsThrough();
+      const TkRecord& tk = ws_.LoadedTk[r];
+      if (!HasRaceYear(tk)) continue;
+      ws_.RaceList.push_back({RaceListEntryText(tk), r});
+      const int count = RegisteredCount(tk);
+      for (int h = 0; h < count; ++h)
+        for (int k = 0; k < kMaxPastRaces; ++k) details.Add(ws_.LoadedSe[r][h][k], ws_.LoadedRa[r][h][k]);
+    }
+    details.Resolve(programDir_, progress_, warnings_);
+  }
+
+ private:
+  void ReadHorses(int r) {
+    const TkRecord& tk = ws_.LoadedTk[r];
+    const std::int64_t raceDate = ReadCodeNumber(tk.RaceDate());
+    const int count = RegisteredCount(tk);
+    for (int h = 0; h < count; ++h) {
+      ws_.EntryLoaded[r][h] = 1;
+      const std::string_view bloodNumber = tk.Entry(h).BloodNumber();
+      ReadHorseMaster(UmFilePath(programDir_, bloodNumber), ws_.LoadedUm[r][h]);
+      ReadPastRaces(SeFilePath(programDir_, bloodNumber), raceDate, ws_.LoadedSe[r][h]);
+    }
+  }
+
+  void ReadHorseMaster(const std::filesystem::path& path, UmRecord& dest) {
+    if (!OpenIfPresent(reader_, path, kUmRecordSize, warnings_)) return;
+    if (reader_.Count() == 0) {
+      warnings_.push_back({path, "the horse master file " + path.string() + " is shorter than one record (" +
+                                     std::to_string(kUmRecordSize) + " bytes)"});
+      return;
+    }
+    try {
+      reader_.Read(0, dest.bytes.data());
+    } catch (const StoreError& error) {
+      dest.Blank();
+      warnings_.push_back({path, error.what()});
+    }
+  }
+
+  // The results are stored oldest first: walking from the end, the first
+  // five before the race date are the five most recent earlier races.
+  void ReadPastRaces(const std::filesystem::path& path, std::int64_t raceDate,
+                     std::array<SeRecord, kMaxPastRaces>& dest) {
+    if (!OpenIfPresent(reader_, path, kSeRecordSize, warnings_)) return;
+    int stored = 0;
+    try {
+      for (std::size_t i = reader_.Count(); i-- > 0 && stored < kMaxPastRaces;) {
+        reader_.Read(i, result_.bytes.data());
+        const std::int64_t resultDate = ReadCodeNumber(result_.RaceDate());
+        if (raceDate > resultDate && raceDate > 0 && resultDate > 0) dest[stored++] = result_;
+      }
+    } catch (const StoreError& error) {
+      warnings_.push_back({path, error.what()});
+    }
+  }
+
+  WorkingSet& ws_;
+  const std::filesystem::path& programDir_;
+  LoadProgress& progress_;
+  std::vector<LoadWarning>& warnings_;
+  RecordFileReader reader_;
+  SeRecord result_;
+};
+
+}  // namespace
+
+LoadResult LoadDate(WorkingSet& workingSet, const std::filesystem::path& programDir, std::string_view dateText,
+                    LoadProgress& progress) {
+  const ProgressSession session(progress, Cp932ToUtf8(dateText));
+  LoadResult result;
+  workingSet.ClearEntryFlags();
+  const std::filesystem::path dateFile = DateFilePath(programDir, dateText);
+  std::error_code ignored;  // a file that cannot even be looked at is reported when it is opened
+  if (dateFile.empty() || std::filesystem::status(dateFile, ignored).type() == std::filesystem::file_type::not_found) {
+    result.status = LoadStatus::DateFileMissing;
+    return result;
+  }
+  workingSet.BlankRecords();
+  workingSet.LoadedRaceCount = 0;
+  DateLoad load(workingSet, programDir, progress, result.warnings);
+  load.ReadRaces(dateFile);
+  load.ListRacesAndFindDetails();
+  return result;
+}
+
+}  // namespace torvane

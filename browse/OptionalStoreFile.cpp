@@ -1,0 +1,24 @@
+#include "browse/OptionalStoreFile.h"
+
+#include <system_error>
+
+namespace torvane {
+
+bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, std::size_t recordSize,
+                   std::vector<LoadWarning>& warnings) {
+  if (path.empty()) return false;
+  // Opening first and asking about existence only on failure saves a look-up
+  // per file in the usual case, where the file is there.
+  try {
+    reader.Open(path, recordSize);
+    return true;
+  } catch (const StoreError& error) {
+    std::error_code statusError;
+    const auto status = std::filesystem::status(path, statusError);
+    if (status.type() == std::filesystem::file_type::not_found) return false;
+    warnings.push_back({path, error.what()});
+    return false;
+  }
+}
+
+}  // namespace torvane

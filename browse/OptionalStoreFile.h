@@ -1,0 +1,21 @@
+#pragma once
+// Opening the horse and race files of the store, which may be missing: a
+// missing file is normal (nothing is shown for it), a file that exists but
+// cannot be opened is reported.
+
+#include <cstddef>
+#include <filesystem>
+#include <vector>
+
+#include "browse/LoadResult.h"
+#include "store/RecordFile.h"
+
+namespace torvane {
+
+// Opens path into reader. False when the path is empty (the record named no
+// file) or the file is missing; also false, with a warning added, when the
+// file exists but cannot be opened.
+bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, std::size_t recordSize,
+                   std::vector<LoadWarning>& warnings);
+
+}  // namespace torvane
