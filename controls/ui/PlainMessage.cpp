@@ -1,0 +1,13 @@
+#include "controls/ui/PlainMessage.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace torvane {
+
+void ShowPlainMessage(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+}  // namespace torvane

@@ -1,0 +1,35 @@
+#include "jvlink/DeliveryFolder.h"
+
+#include <algorithm>
+
+#include "jvlink/DateTime.h"
+
+namespace torvane {
+
+std::optional<std::string> DeliveryStamp(std::string_view fileName) {
+  constexpr std::string_view kExtension = ".jvd";
+  constexpr std::size_t kStampLength = 14;
+  constexpr std::size_t kTailLength = 1 + kStampLength + kExtension.size();  // "_" stamp ".jvd"
+  if (fileName.size() < kTailLength || !fileName.ends_with(kExtension)) return std::nullopt;
+  const std::size_t tail = fileName.size() - kTailLength;
+  if (fileName[tail] != '_') return std::nullopt;
+  const std::string_view stamp = fileName.substr(tail + 1, kStampLength);
+  if (!FromDigits14(stamp)) return std::nullopt;
+  return std::string(stamp);
+}
+
+std::vector<DeliveryFile> DeliveriesAfter(const std::filesystem::path& folder, std::string_view fromStamp) {
+  std::vector<DeliveryFile> selected;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    std::string name = entry.path().filename().string();
+    auto stamp = DeliveryStamp(name);
+    if (stamp && *stamp > fromStamp) selected.push_back({std::move(name), std::move(*stamp)});
+  }
+  std::sort(selected.begin(), selected.end(), [](const DeliveryFile& a, const DeliveryFile& b) {
+    return a.stamp != b.stamp ? a.stamp < b.stamp : a.name < b.name;
+  });
+  return selected;
+}
+
+}  // namespace torvane
