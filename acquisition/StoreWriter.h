@@ -2,6 +2,7 @@
 // The only writer of the local store: routes each delivered JV-Data record to
 // its store file, replacing the stored record of the same race (or horse).
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -27,9 +28,15 @@ class StoreWriter {
   StoreWriter(const StoreWriter&) = delete;
   StoreWriter& operator=(const StoreWriter&) = delete;
 
-  // Routes one record: CP932 bytes, CR LF included. Throws StoreError (with
-  // the path and the reason) when a directory or file cannot be written.
+  // Routes one record: CP932 bytes, CR LF included. When it returns, the
+  // record is in its file on disk (the file replaced whole and atomically), so
+  // a kill at any moment leaves every file as it was before or after one
+  // record. Throws StoreError (with the path and the reason) when a directory
+  // or file cannot be written; the file concerned keeps its earlier contents.
   StoreResult Store(std::string_view record);
+
+  // The bytes written into store files so far.
+  std::uint64_t BytesWritten() const;
 
  private:
   struct Impl;

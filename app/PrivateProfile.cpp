@@ -40,9 +40,9 @@ struct ProfileLine {
   std::size_t next = 0;  // start of the next line
   LineKind kind = LineKind::Other;
   bool blank = true;
-  std::string_view name;        // section or key, trimmed
-  std::string_view value;       // key lines: trimmed
-  std::size_t valueStart = 0;   // key lines: just after "="
+  std::string_view name;       // section or key, trimmed
+  std::string_view value;      // key lines: trimmed
+  std::size_t valueStart = 0;  // key lines: just after "="
 };
 
 ProfileLine ParseLine(std::string_view text, std::size_t start) {

@@ -17,8 +17,7 @@ namespace torvane {
 
 // The value stored under section and key, blanks trimmed; nullopt when the
 // key is missing or a name is blank.
-std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
-                                                 std::string_view key);
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section, std::string_view key);
 
 // The text with section and key set to value: the key's line rewritten in
 // place, or a new key line after the last non-blank line of the section, or a

@@ -36,45 +36,67 @@ std::string RaceStatusText(const TkRecord& tk) {
          CourseName(tk.CourseCode(), 2) + Cp932ToUtf8(tk.RaceNumber()) + "R";
 }
 
+template <typename Records>
+void BlankAll(Records& records) {
+  for (auto& record : records) record.Blank();
+}
+
+// Every record element ends up either filled from the store or blanked, each
+// written once: blanking the whole working set first and then overwriting
+// most of it would move twice the bytes.
 class DateLoad {
  public:
   DateLoad(WorkingSet& workingSet, const std::filesystem::path& programDir, LoadProgress& progress,
            std::vector<LoadWarning>& warnings)
       : ws_(workingSet), programDir_(programDir), progress_(progress), warnings_(warnings) {}
 
+  // First pass: the date's TK records with their horses' masters and results.
   void ReadRaces(const std::filesystem::path& dateFile) {
+    ws_.LoadedRaceCount = 0;
     RecordFileReader reader;
-    if (!OpenIfPresent(reader, dateFile, kTkRecordSize, warnings_)) return;
-    for (std::size_t r = 0; r < reader.Count() && r < kMaxRaces; ++r) {
-      TkRecord& tk = ws_.LoadedTk[r];
-      try {
-        reader.Read(r, tk.bytes.data());
-      } catch (const StoreError& error) {
-        tk.Blank();
-        warnings_.push_back({dateFile, error.what()});
-        return;
+    if (OpenIfPresent(reader, dateFile, kTkRecordSize, warnings_)) {
+      for (std::size_t r = 0; r < reader.Count() && r < kMaxRaces; ++r) {
+        TkRecord& tk = ws_.LoadedTk[r];
+        try {
+          reader.Read(r, tk.bytes.data());
+        } catch (const StoreError& error) {
+          warnings_.push_back({dateFile, error.what()});
+          break;
+        }
+        progress_.SetStatus(RaceStatusText(tk));
+        progress_.Advance();
+        progress_.LetPendingEventsThrough();
+        ReadHorses(static_cast<int>(r));
+        progress_.Advance();
+        ws_.LoadedRaceCount = static_cast<int>(r) + 1;
       }
-      progress_.SetStatus(RaceStatusText(tk));
-      progress_.Advance();
-      progress_.LetPendingEventsThrough();
-      ReadHorses(static_cast<int>(r));
-      progress_.Advance();
-      ws_.LoadedRaceCount = static_cast<int>(r) + 1;
+    }
+    for (int r = ws_.LoadedRaceCount; r < kMaxRaces; ++r) {
+      ws_.LoadedTk[r].Blank();
+      BlankAll(ws_.LoadedUm[r]);
+      for (int h = 0; h < kMaxEntries; ++h) BlankAll(ws_.LoadedSe[r][h]);
     }
   }
 
+  // Second pass: the race list, and the race details of the listed races.
   void ListRacesAndFindDetails() {
     ws_.RaceList.clear();
     RaceDetailLookup details(kMaxPastRaceLookups);
-    for (int r = 0; r < ws_.LoadedRaceCount; ++r) {
-      progress_.Advance();
-      progress_.LetPendingEventsThrough();
-      const TkRecord& tk = ws_.LoadedTk[r];
-      if (!HasRaceYear(tk)) continue;
-      ws_.RaceList.push_back({RaceListEntryText(tk), r});
-      const int count = RegisteredCount(tk);
-      for (int h = 0; h < count; ++h)
+    for (int r = 0; r < kMaxRaces; ++r) {
+      const bool listed = r < ws_.LoadedRaceCount && HasRaceYear(ws_.LoadedTk[r]);
+      if (r < ws_.LoadedRaceCount) {
+        progress_.Advance();
+        progress_.LetPendingEventsThrough();
+      }
+      if (listed) ws_.RaceList.push_back({RaceListEntryText(ws_.LoadedTk[r]), r});
+      const int count = listed ? RegisteredCount(ws_.LoadedTk[r]) : 0;
+      for (int h = 0; h < kMaxEntries; ++h) {
+        if (h >= count) {
+          BlankAll(ws_.LoadedRa[r][h]);
+          continue;
+        }
         for (int k = 0; k < kMaxPastRaces; ++k) details.Add(ws_.LoadedSe[r][h][k], ws_.LoadedRa[r][h][k]);
+      }
     }
     details.Resolve(programDir_, progress_, warnings_);
   }
@@ -90,11 +112,19 @@ class DateLoad {
       ReadHorseMaster(UmFilePath(programDir_, bloodNumber), ws_.LoadedUm[r][h]);
       ReadPastRaces(SeFilePath(programDir_, bloodNumber), raceDate, ws_.LoadedSe[r][h]);
     }
+    for (int h = count; h < kMaxEntries; ++h) {
+      ws_.LoadedUm[r][h].Blank();
+      BlankAll(ws_.LoadedSe[r][h]);
+    }
   }
 
   void ReadHorseMaster(const std::filesystem::path& path, UmRecord& dest) {
-    if (!OpenIfPresent(reader_, path, kUmRecordSize, warnings_)) return;
+    if (!OpenIfPresent(reader_, path, kUmRecordSize, warnings_)) {
+      dest.Blank();
+      return;
+    }
     if (reader_.Count() == 0) {
+      dest.Blank();
       warnings_.push_back({path, "the horse master file " + path.string() + " is shorter than one record (" +
                                      std::to_string(kUmRecordSize) + " bytes)"});
       return;
@@ -111,17 +141,19 @@ class DateLoad {
   // five before the race date are the five most recent earlier races.
   void ReadPastRaces(const std::filesystem::path& path, std::int64_t raceDate,
                      std::array<SeRecord, kMaxPastRaces>& dest) {
-    if (!OpenIfPresent(reader_, path, kSeRecordSize, warnings_)) return;
     int stored = 0;
-    try {
-      for (std::size_t i = reader_.Count(); i-- > 0 && stored < kMaxPastRaces;) {
-        reader_.Read(i, result_.bytes.data());
-        const std::int64_t resultDate = ReadCodeNumber(result_.RaceDate());
-        if (raceDate > resultDate && raceDate > 0 && resultDate > 0) dest[stored++] = result_;
+    if (OpenIfPresent(reader_, path, kSeRecordSize, warnings_)) {
+      try {
+        for (std::size_t i = reader_.Count(); i-- > 0 && stored < kMaxPastRaces;) {
+          reader_.Read(i, result_.bytes.data());
+          const std::int64_t resultDate = ReadCodeNumber(result_.RaceDate());
+          if (raceDate > resultDate && raceDate > 0 && resultDate > 0) dest[stored++] = result_;
+        }
+      } catch (const StoreError& error) {
+        warnings_.push_back({path, error.what()});
       }
-    } catch (const StoreError& error) {
-      warnings_.push_back({path, error.what()});
     }
+    for (int k = stored; k < kMaxPastRaces; ++k) dest[k].Blank();
   }
 
   WorkingSet& ws_;
@@ -145,8 +177,6 @@ LoadResult LoadDate(WorkingSet& workingSet, const std::filesystem::path& program
     result.status = LoadStatus::DateFileMissing;
     return result;
   }
-  workingSet.BlankRecords();
-  workingSet.LoadedRaceCount = 0;
   DateLoad load(workingSet, programDir, progress, result.warnings);
   load.ReadRaces(dateFile);
   load.ListRacesAndFindDetails();

@@ -25,12 +25,16 @@ std::vector<std::string> EmptyRow() { return std::vector<std::string>(kListColum
 
 std::array<std::string, kListColumnCount> ListRowCells(const TkRecord& tk, int h) {
   const TkEntry entry = tk.Entry(h);
-  return {FormatIntField(entry.RunningNumber()), NameText(entry.HorseName()), SexAndAge(tk, entry),
-          BurdenWeight(entry),                   Cp932ToUtf8(entry.TrainerShortName()),
+  return {FormatIntField(entry.RunningNumber()),
+          NameText(entry.HorseName()),
+          SexAndAge(tk, entry),
+          BurdenWeight(entry),
+          Cp932ToUtf8(entry.TrainerShortName()),
           HorseMarkName(entry.HorseMarkCode())};
 }
 
-ListGridTexts::ListGridTexts() : rows_{std::vector<std::string>(kListHeaders.begin(), kListHeaders.end()), EmptyRow()} {}
+ListGridTexts::ListGridTexts()
+    : rows_{std::vector<std::string>(kListHeaders.begin(), kListHeaders.end()), EmptyRow()} {}
 
 void ListGridTexts::ShowRace(const TkRecord& tk) {
   for (std::size_t row = 1; row < rows_.size(); ++row) rows_[row] = EmptyRow();

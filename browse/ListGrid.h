@@ -15,8 +15,8 @@
 namespace torvane {
 
 inline constexpr int kListColumnCount = 6;
-inline constexpr std::array<std::string_view, kListColumnCount> kListHeaders{"No.", "馬名", "性齢",
-                                                                            "斤量", "調教師", "馬記号"};
+inline constexpr std::array<std::string_view, kListColumnCount> kListHeaders{"No.",  "馬名",   "性齢",
+                                                                             "斤量", "調教師", "馬記号"};
 
 // The six cell texts of entry h of a TK record: running number, name, sex and
 // age, burden weight, trainer, horse mark.

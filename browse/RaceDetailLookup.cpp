@@ -33,11 +33,14 @@ void RaceDetailLookup::Add(const SeRecord& pastRace, RaRecord& dest) {
 
 void RaceDetailLookup::Resolve(const std::filesystem::path& programDir, LoadProgress& progress,
                                std::vector<LoadWarning>& warnings) {
-  std::sort(requests_.begin(), requests_.end(), [](const Request& a, const Request& b) { return WholeKeyOf(a.key) < WholeKeyOf(b.key); });
+  std::sort(requests_.begin(), requests_.end(),
+            [](const Request& a, const Request& b) { return WholeKeyOf(a.key) < WholeKeyOf(b.key); });
   for (auto first = requests_.begin(); first != requests_.end();) {
     const std::string_view file = FileKeyOf(first->key);
     const auto last = std::find_if(first, requests_.end(), [&](const Request& r) { return FileKeyOf(r.key) != file; });
     ResolveFile(programDir, first, last, warnings);
+    for (auto it = first; it != last; ++it)
+      if (!it->answered) it->dest->Blank();
     progress.LetPendingEventsThrough();
     first = last;
   }
@@ -54,8 +57,12 @@ void RaceDetailLookup::ResolveFile(const std::filesystem::path& programDir, Iter
   for (auto it = first; it != last; ++it)
     if (it == first || RaceNumberOf(it->key) != RaceNumberOf((it - 1)->key)) ++unanswered;
   struct ByRaceNumber {
-    bool operator()(const Request& request, std::string_view number) const { return RaceNumberOf(request.key) < number; }
-    bool operator()(std::string_view number, const Request& request) const { return number < RaceNumberOf(request.key); }
+    bool operator()(const Request& request, std::string_view number) const {
+      return RaceNumberOf(request.key) < number;
+    }
+    bool operator()(std::string_view number, const Request& request) const {
+      return number < RaceNumberOf(request.key);
+    }
   };
   RaRecord record;
   try {

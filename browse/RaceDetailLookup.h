@@ -22,11 +22,12 @@ class RaceDetailLookup {
   // Room for every past race of a full date, so that gathering never allocates.
   explicit RaceDetailLookup(std::size_t capacity);
 
-  // Asks for the RA record of pastRace, to be copied into dest (which stays
-  // as it is when no record is found). A blank pastRace names no file.
+  // Asks for the RA record of pastRace, to be copied into dest; dest is
+  // blanked when there is none. A blank pastRace names no file.
   void Add(const SeRecord& pastRace, RaRecord& dest);
 
-  // Answers every look-up from the store under programDir and forgets them.
+  // Answers every look-up from the store under programDir (filling or
+  // blanking each dest) and forgets them.
   // Files that exist but cannot be read are reported in warnings.
   void Resolve(const std::filesystem::path& programDir, LoadProgress& progress, std::vector<LoadWarning>& warnings);
 

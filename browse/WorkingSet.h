@@ -16,9 +16,9 @@
 
 namespace torvane {
 
-inline constexpr int kMaxRaces = 16;       // race slots per date
-inline constexpr int kMaxEntries = 300;    // nominated horses per race (the TK entry table)
-inline constexpr int kMaxPastRaces = 5;    // past races per horse
+inline constexpr int kMaxRaces = 16;     // race slots per date
+inline constexpr int kMaxEntries = 300;  // nominated horses per race (the TK entry table)
+inline constexpr int kMaxPastRaces = 5;  // past races per horse
 
 // One line of the race list: its text and the race slot it stands for. Slots
 // whose year is blank or "0000" get no line, so the list position is not
@@ -34,10 +34,10 @@ struct WorkingSet {
 
   std::array<TkRecord, kMaxRaces> LoadedTk;
   std::array<std::array<UmRecord, kMaxEntries>, kMaxRaces> LoadedUm;
-  std::array<PerEntry<SeRecord, kMaxPastRaces>, kMaxRaces> LoadedSe;  // [r][h][k], k = 0 most recent
-  std::array<PerEntry<RaRecord, kMaxPastRaces>, kMaxRaces> LoadedRa;  // race detail of LoadedSe[r][h][k]
+  std::array<PerEntry<SeRecord, kMaxPastRaces>, kMaxRaces> LoadedSe;         // [r][h][k], k = 0 most recent
+  std::array<PerEntry<RaRecord, kMaxPastRaces>, kMaxRaces> LoadedRa;         // race detail of LoadedSe[r][h][k]
   std::array<std::array<std::uint8_t, kMaxEntries>, kMaxRaces> EntryLoaded;  // 1: entry h of slot r is registered
-  int LoadedRaceCount = 0;  // TK records read for the date, 0..16
+  int LoadedRaceCount = 0;                                                   // TK records read for the date, 0..16
 
   // The race list of the loaded date, in slot order.
   std::vector<RaceListEntry> RaceList;

@@ -7,6 +7,12 @@
 #include "jvdata/Cp932.h"
 
 namespace torvane {
+namespace {
+
+// What the conversion makes of bytes that are no CP932 character.
+constexpr char16_t kNotCp932 = u'\uFFFD';
+
+}  // namespace
 
 DeliveredRecords LoadDeliveredRecords(const std::filesystem::path& path) {
   DeliveredRecords result;
@@ -35,7 +41,7 @@ DeliveredRecords LoadDeliveredRecords(const std::filesystem::path& path) {
     }
     const std::string_view record = rest.substr(start, end + 2 - start);
     std::u16string wide = Cp932ToUtf16(record);
-    if (Utf16ToCp932(wide) != record) {
+    if (wide.find(kNotCp932) != std::u16string::npos) {
       result = {};
       result.code = kFileContentsAbnormal;
       return result;

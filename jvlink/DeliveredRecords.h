@@ -22,7 +22,7 @@ inline constexpr std::int32_t kFileNotFound = -503;          // the file is gone
 
 // Loads the file: -503 when it does not exist or cannot be opened, -402 when
 // it is empty, -403 when a record is empty, lacks its CR LF, or holds bytes
-// that are not CP932 text (they would not survive the wide-string form).
+// that are not CP932 characters (the wide string could not carry them).
 DeliveredRecords LoadDeliveredRecords(const std::filesystem::path& path);
 
 }  // namespace torvane

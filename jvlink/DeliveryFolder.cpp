@@ -18,15 +18,15 @@ std::optional<std::string> DeliveryStamp(std::string_view fileName) {
   return std::string(stamp);
 }
 
-std::vector<DeliveryFile> DeliveriesAfter(const std::filesystem::path& folder, std::string_view fromStamp) {
-  std::vector<DeliveryFile> selected;
+std::vector<DeliveryEntry> DeliveriesAfter(const std::filesystem::path& folder, std::string_view fromStamp) {
+  std::vector<DeliveryEntry> selected;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
     std::string name = entry.path().filename().string();
     auto stamp = DeliveryStamp(name);
     if (stamp && *stamp > fromStamp) selected.push_back({std::move(name), std::move(*stamp)});
   }
-  std::sort(selected.begin(), selected.end(), [](const DeliveryFile& a, const DeliveryFile& b) {
+  std::sort(selected.begin(), selected.end(), [](const DeliveryEntry& a, const DeliveryEntry& b) {
     return a.stamp != b.stamp ? a.stamp < b.stamp : a.name < b.name;
   });
   return selected;

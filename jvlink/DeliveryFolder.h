@@ -11,7 +11,7 @@
 
 namespace torvane {
 
-struct DeliveryFile {
+struct DeliveryEntry {
   std::string name;   // the file name alone
   std::string stamp;  // its 14-digit time stamp
 };
@@ -23,6 +23,6 @@ std::optional<std::string> DeliveryStamp(std::string_view fileName);
 // The delivery files of the folder with a stamp later than fromStamp (14
 // digits), in stamp order, then name order. Throws
 // std::filesystem::filesystem_error when the folder cannot be listed.
-std::vector<DeliveryFile> DeliveriesAfter(const std::filesystem::path& folder, std::string_view fromStamp);
+std::vector<DeliveryEntry> DeliveriesAfter(const std::filesystem::path& folder, std::string_view fromStamp);
 
 }  // namespace torvane

@@ -17,6 +17,13 @@ inline constexpr std::u16string_view kTokuDiffDataSpec = u"TOKUDIFF";
 inline constexpr std::int32_t kNormalDataOption = 1;
 inline constexpr std::int32_t kReadBufferSize = 60000;
 
+// The results that are no errors.
+inline constexpr std::int32_t kJVOpenNothingNewer = -1;
+inline constexpr std::int32_t kJVReadEnd = 0;
+inline constexpr std::int32_t kJVReadFileChanged = -1;
+inline constexpr std::int32_t kJVReadAgain = -2;
+inline constexpr std::int32_t kJVReadDownloading = -3;
+
 class JVLink {
  public:
   virtual ~JVLink() = default;

@@ -5,10 +5,11 @@ namespace torvane {
 std::optional<std::string> RecentFiles::Take(const std::string& path, const FileStamp& stamp) {
   const auto it = entries_.find(path);
   if (it == entries_.end()) return std::nullopt;
-  std::optional<std::string> contents;
-  if (it->second.stamp == stamp) contents = std::move(it->second.contents);
-  Erase(it);
-  return contents;
+  bytes_ -= it->second.contents.size();
+  uses_.erase(it->second.use);
+  auto node = entries_.extract(it);
+  if (node.mapped().stamp != stamp) return std::nullopt;
+  return std::move(node.mapped().contents);
 }
 
 void RecentFiles::Put(const std::string& path, std::string contents, const FileStamp& stamp) {

@@ -22,7 +22,7 @@ std::string RecordSequenceProblem(std::string_view contents, std::string_view re
     const std::string_view record = RecordAt(contents, i, recordSize);
     if (!record.ends_with("\r\n")) return "record " + std::to_string(i + 1) + " does not end in CR LF";
     if (!record.starts_with(recordType))
-      return "record " + std::to_string(i + 1) + " is not a " + std::string(recordType) + " record";
+      return "record " + std::to_string(i + 1) + " is not of type " + std::string(recordType);
   }
   return {};
 }

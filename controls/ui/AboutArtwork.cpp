@@ -27,15 +27,28 @@ void DrawSky(QPainter& painter) {
   painter.fillRect(QRect(150, 30, 150, kHorizon - 30), sun);
 }
 
-void DrawGrandstand(QPainter& painter) {
-  QPainterPath stand;
-  stand.moveTo(168, kHorizon);
-  stand.lineTo(172, kHorizon - 14);
-  stand.lineTo(232, kHorizon - 20);
-  stand.lineTo(236, kHorizon);
-  stand.closeSubpath();
-  painter.fillPath(stand, QColor(0x6d, 0x7b, 0x8c));
-  painter.fillRect(QRectF(170, kHorizon - 23, 66, 3), QColor(0x4c, 0x58, 0x66));
+// A soft line of trees along the far side of the course.
+void DrawTreeLine(QPainter& painter) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x3f, 0x6b, 0x3a, 200));
+  for (int x = -6; x < kCanvasWidth + 10; x += 11) {
+    const int rise = 5 + (x * 7 % 5);
+    painter.drawEllipse(QPointF(x, kHorizon - rise / 2.0), 9.0, rise + 2.0);
+  }
+}
+
+// The winning post beside the rail: a white pole with its round sign.
+void DrawWinningPost(QPainter& painter) {
+  const QPointF foot(150, 126);
+  const QPointF top(150, 94);
+  painter.setPen(QPen(QColor(250, 250, 250), 2.2));
+  painter.drawLine(foot, top);
+  painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(top, 8.0, 8.0);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0xc8, 0x1e, 0x2b));
+  painter.drawEllipse(top, 4.5, 4.5);
 }
 
 void DrawTurf(QPainter& painter) {
@@ -97,9 +110,10 @@ QPixmap AboutArtwork(QSize size) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.scale(static_cast<qreal>(size.width()) / kCanvasWidth, static_cast<qreal>(size.height()) / kCanvasHeight);
   DrawSky(painter);
-  DrawGrandstand(painter);
+  DrawTreeLine(painter);
   DrawTurf(painter);
   DrawRails(painter);
+  DrawWinningPost(painter);
   DrawTitle(painter);
   return pixmap;
 }

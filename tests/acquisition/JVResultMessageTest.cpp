@@ -30,7 +30,8 @@ TEST(JVResultMessage, MethodsSharingARowSetGiveTheSameTexts) {
 
 TEST(JVResultMessage, EveryNameBeginningJVSetUsesTheSetterRows) {
   EXPECT_EQ(JVResultMessage("JVSetUIProperties", -101), "すでにサービスキーが登録されています。(-101)");
-  EXPECT_EQ(JVResultMessage("JVSetServiceKey", -100), "パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)");
+  EXPECT_EQ(JVResultMessage("JVSetServiceKey", -100),
+            "パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)");
   EXPECT_EQ(JVResultMessage("JVSet", 0), "正常に実行されました。(0)");
   EXPECT_EQ(JVResultMessage("JVSe", 0), "(0)");
   EXPECT_EQ(JVResultMessage("jvset", 0), "(0)");

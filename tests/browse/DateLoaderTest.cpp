@@ -17,7 +17,9 @@ bool IsBlank(std::string_view bytes) { return bytes.find_first_not_of(' ') == st
 // Records every call, in order, to check what the popup is told.
 class RecordingProgress : public LoadProgress {
  public:
-  void Open(std::string_view status, int maximum) override { calls.push_back("open " + std::string(status) + " " + std::to_string(maximum)); }
+  void Open(std::string_view status, int maximum) override {
+    calls.push_back("open " + std::string(status) + " " + std::to_string(maximum));
+  }
   void SetStatus(std::string_view status) override { calls.push_back("status " + std::string(status)); }
   void Advance() override { ++advances; }
   void LetPendingEventsThrough() override { ++pumps; }
@@ -72,8 +74,9 @@ TEST_F(DateLoaderTest, ReadsOnlyWholeRecordsAndAtMostSixteenRaces) {
   EXPECT_EQ(ws->LoadedTk[15].RaceNumber(), "16");
 
   const std::string partial = test::TkRecordOf("20030407", "06", 3, "000").substr(0, 1000);
-  test::WriteFile(DateFilePath(dir.Path(), test::DateOf("2003年04月07日")),
-                  test::TkRecordOf("20030407", "06", 1, "000") + test::TkRecordOf("20030407", "06", 2, "000") + partial);
+  test::WriteFile(
+      DateFilePath(dir.Path(), test::DateOf("2003年04月07日")),
+      test::TkRecordOf("20030407", "06", 1, "000") + test::TkRecordOf("20030407", "06", 2, "000") + partial);
   Load("2003年04月07日");
   EXPECT_EQ(ws->LoadedRaceCount, 2);
   EXPECT_TRUE(IsBlank(ws->LoadedTk[2].View()));
@@ -85,7 +88,8 @@ TEST_F(DateLoaderTest, TakesTheFiveMostRecentResultsBeforeTheRaceDate) {
   test::WriteDateFile(dir.Path(), "2003年04月06日", {test::TkRecordOf("20030406", "06", 11, "001", {Horse(blood)})});
   // Eight results, oldest first as the store keeps them; the last two are the
   // race itself and a later one. A trailing partial record is ignored.
-  const char* dates[] = {"20020105", "20020301", "20020505", "20020707", "20020909", "20021111", "20030406", "20030505"};
+  const char* dates[] = {"20020105", "20020301", "20020505", "20020707",
+                         "20020909", "20021111", "20030406", "20030505"};
   std::vector<std::string> results;
   for (int i = 0; i < 8; ++i) results.push_back(test::SeRecordOf(blood, dates[i], "06", 1 + i, i + 1));
   test::WriteFile(SeFilePath(dir.Path(), blood), test::Joined(results) + results[0].substr(0, 100));
@@ -114,7 +118,8 @@ TEST_F(DateLoaderTest, TheFirstRaceDetailWithTheRaceNumberIsTaken) {
   // Both horses ran the same two races of one meeting day; the file names race 5 twice.
   for (const auto& horse : horses)
     test::WriteSeFile(dir.Path(), horse.bloodNumber,
-                      {test::SeRecordOf(horse.bloodNumber, "20030301", "06", 5), test::SeRecordOf(horse.bloodNumber, "20030301", "06", 7)});
+                      {test::SeRecordOf(horse.bloodNumber, "20030301", "06", 5),
+                       test::SeRecordOf(horse.bloodNumber, "20030301", "06", 7)});
   test::WriteRaFile(dir.Path(), "20030301", "06",
                     {test::RaRecordOf("20030301", "06", 5, 11), test::RaRecordOf("20030301", "06", 7, 12),
                      test::RaRecordOf("20030301", "06", 5, 13)});
@@ -126,8 +131,60 @@ TEST_F(DateLoaderTest, TheFirstRaceDetailWithTheRaceNumberIsTaken) {
   }
 }
 
+// Counts the elements of the whole working set that hold anything but blanks.
+struct FilledCounts {
+  int tk = 0, um = 0, se = 0, ra = 0;
+  bool operator==(const FilledCounts&) const = default;
+};
+
+FilledCounts CountFilled(const WorkingSet& ws) {
+  FilledCounts counts;
+  for (int r = 0; r < kMaxRaces; ++r) {
+    counts.tk += !IsBlank(ws.LoadedTk[r].View());
+    for (int h = 0; h < kMaxEntries; ++h) {
+      counts.um += !IsBlank(ws.LoadedUm[r][h].View());
+      for (int k = 0; k < kMaxPastRaces; ++k) {
+        counts.se += !IsBlank(ws.LoadedSe[r][h][k].View());
+        counts.ra += !IsBlank(ws.LoadedRa[r][h][k].View());
+      }
+    }
+  }
+  return counts;
+}
+
+TEST_F(DateLoaderTest, ALoadLeavesNothingOfTheDateBefore) {
+  std::vector<HorseEntry> horses;
+  for (const char* blood : {"2000100001", "2000100002", "2000100003"}) {
+    horses.push_back(Horse(blood));
+    test::WriteUmFile(dir.Path(), blood);
+    std::vector<std::string> results;
+    for (int race = 1; race <= 6; ++race) results.push_back(test::SeRecordOf(blood, "20030301", "06", race));
+    test::WriteSeFile(dir.Path(), blood, results);
+  }
+  std::vector<std::string> details;
+  for (int race = 1; race <= 6; ++race) details.push_back(test::RaRecordOf("20030301", "06", race));
+  test::WriteRaFile(dir.Path(), "20030301", "06", details);
+  test::WriteDateFile(dir.Path(), "2003年04月06日",
+                      {test::TkRecordOf("20030406", "06", 1, "003", horses),
+                       test::TkRecordOf("20030406", "06", 2, "002", {horses[0], horses[1]})});
+  Load("2003年04月06日");
+  EXPECT_EQ(CountFilled(*ws), (FilledCounts{2, 5, 25, 25}));
+
+  // The later date: one horse whose only result before it is race 1; its
+  // master and the other horses are gone.
+  std::filesystem::remove(UmFilePath(dir.Path(), "2000100001"));
+  test::WriteSeFile(
+      dir.Path(), "2000100001",
+      {test::SeRecordOf("2000100001", "20030301", "06", 1), test::SeRecordOf("2000100001", "20030413", "06", 2)});
+  test::WriteDateFile(dir.Path(), "2003年04月13日", {test::TkRecordOf("20030413", "06", 1, "001", {horses[0]})});
+  Load("2003年04月13日");
+  EXPECT_EQ(CountFilled(*ws), (FilledCounts{1, 0, 1, 1}));
+  EXPECT_EQ(ws->LoadedSe[0][0][0].RaceNumber(), "01");
+}
+
 TEST_F(DateLoaderTest, AHorseWithoutResultsStillHasItsMaster) {
-  test::WriteDateFile(dir.Path(), "2003年04月06日", {test::TkRecordOf("20030406", "06", 11, "001", {Horse("2001100001")})});
+  test::WriteDateFile(dir.Path(), "2003年04月06日",
+                      {test::TkRecordOf("20030406", "06", 11, "001", {Horse("2001100001")})});
   test::WriteUmFile(dir.Path(), "2001100001");
   const LoadResult result = Load("2003年04月06日");
   EXPECT_TRUE(result.warnings.empty());
@@ -138,7 +195,7 @@ TEST_F(DateLoaderTest, AHorseWithoutResultsStillHasItsMaster) {
   }
 }
 
-TEST_F(DateLoaderTest, EntryFlagsFollowTheRegisteredCountCappedAtThree100) {
+TEST_F(DateLoaderTest, EntryFlagsFollowTheRegisteredCountCappedAt300) {
   test::WriteDateFile(dir.Path(), "2003年04月06日",
                       {test::TkRecordOf("20030406", "06", 1, "002"), test::TkRecordOf("20030406", "06", 2, "999"),
                        test::TkRecordOf("20030406", "06", 3, "x12")});
@@ -157,9 +214,9 @@ TEST_F(DateLoaderTest, ASlotWithoutYearIsLoadedButNotListedAndLaterEntriesKeepTh
   noYear.replace(11, 4, "0000");
   std::string blankYear = noYear;
   blankYear.replace(11, 4, "    ");
-  test::WriteDateFile(dir.Path(), "2003年04月06日",
-                      {test::TkRecordOf("20030406", "06", 1, "000"), noYear, blankYear,
-                       test::TkRecordOf("20030406", "06", 4, "000")});
+  test::WriteDateFile(
+      dir.Path(), "2003年04月06日",
+      {test::TkRecordOf("20030406", "06", 1, "000"), noYear, blankYear, test::TkRecordOf("20030406", "06", 4, "000")});
   test::WriteSeFile(dir.Path(), blood, {test::SeRecordOf(blood, "00000301", "06", 5)});
   test::WriteRaFile(dir.Path(), "00000301", "06", {test::RaRecordOf("00000301", "06", 5)});
   Load("2003年04月06日");
@@ -170,11 +227,13 @@ TEST_F(DateLoaderTest, ASlotWithoutYearIsLoadedButNotListedAndLaterEntriesKeepTh
   EXPECT_EQ(ws->RaceList[1].text, "中山  05回 08日 4R");
   EXPECT_EQ(ws->LoadedTk[1].Year(), "0000");
   EXPECT_EQ(ws->EntryLoaded[1][0], 1);
+  EXPECT_EQ(ws->LoadedSe[1][0][0].RaceNumber(), "05");
   EXPECT_TRUE(IsBlank(ws->LoadedRa[1][0][0].View())) << "an unlisted slot gets no race details";
 }
 
 TEST_F(DateLoaderTest, AMissingDateKeepsTheRecordsAndTheRaceListButClearsTheFlags) {
-  test::WriteDateFile(dir.Path(), "2003年04月06日", {test::TkRecordOf("20030406", "06", 11, "001", {Horse("2000100001")})});
+  test::WriteDateFile(dir.Path(), "2003年04月06日",
+                      {test::TkRecordOf("20030406", "06", 11, "001", {Horse("2000100001")})});
   Load("2003年04月06日");
   progress.calls.clear();
   const LoadResult result = Load("2003年04月13日");
@@ -207,8 +266,8 @@ TEST_F(DateLoaderTest, FilesThatCannotBeReadAreReportedAndLeftBlank) {
     EXPECT_NE(warning.message.find(warning.path.string()), std::string::npos) << warning.message;
   }
   EXPECT_EQ(paths, (std::vector<std::filesystem::path>{UmFilePath(dir.Path(), "2000100001"),
-                                                        UmFilePath(dir.Path(), "2000100002"),
-                                                        SeFilePath(dir.Path(), "2000100002"), loop}));
+                                                       UmFilePath(dir.Path(), "2000100002"),
+                                                       SeFilePath(dir.Path(), "2000100002"), loop}));
   for (int h = 0; h < 3; ++h) {
     EXPECT_TRUE(IsBlank(ws->LoadedUm[0][h].View())) << h;
     EXPECT_TRUE(IsBlank(ws->LoadedSe[0][h][0].View())) << h;

@@ -44,8 +44,8 @@ inline std::string TkRecordOf(std::string_view yyyymmdd, std::string_view course
 
 // An SE record of a horse in race `race` on yyyymmdd at `course`; the horse
 // number marks which result it is.
-inline std::string SeRecordOf(std::string_view bloodNumber, std::string_view yyyymmdd, std::string_view course, int race,
-                              int horseNumber = 1) {
+inline std::string SeRecordOf(std::string_view bloodNumber, std::string_view yyyymmdd, std::string_view course,
+                              int race, int horseNumber = 1) {
   RecordBuilder se("SE");
   se.Raw(3, "000000000").Raw(12, yyyymmdd).Raw(20, course).Raw(22, "01").Raw(24, "01").Digits(26, 2, race);
   se.Digits(29, 2, horseNumber).Raw(31, bloodNumber);
@@ -75,7 +75,8 @@ inline std::string Joined(const std::vector<std::string>& records) {
 // The CP932 date text of "2003年04月06日"-style UTF-8.
 inline std::string DateOf(std::string_view utf8) { return Utf8ToCp932(utf8); }
 
-inline void WriteDateFile(const std::filesystem::path& dir, std::string_view dateUtf8, const std::vector<std::string>& tk) {
+inline void WriteDateFile(const std::filesystem::path& dir, std::string_view dateUtf8,
+                          const std::vector<std::string>& tk) {
   WriteFile(DateFilePath(dir, DateOf(dateUtf8)), Joined(tk));
 }
 inline void WriteSeFile(const std::filesystem::path& dir, std::string_view blood, const std::vector<std::string>& se) {

@@ -1,0 +1,255 @@
+#include "acquisition/AcquisitionRun.h"
+
+#include "acquisition/DateTimeText.h"
+#include "acquisition/JVResultMessage.h"
+#include "acquisition/StoreWriter.h"
+#include "app/IniGT.h"
+#include "jvdata/Cp932.h"
+#include "store/RecordFile.h"
+
+namespace torvane {
+namespace {
+
+constexpr std::string_view kSettingsSection = "JvDataGet";
+constexpr std::string_view kLastTimeKey = "LastTime";
+constexpr int kDefaultStartDaysBack = 8;
+// The picker's value as the window is designed, kept when "LastTime" does not read.
+constexpr DateTime kPickerInitialValue{2003, 4, 6, 10, 46, 42};
+constexpr std::string_view kNoTimestamp = "00000000000000";
+
+constexpr std::string_view kStartNotice =
+    "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは極力避けてください。";
+constexpr std::string_view kNothingNew = "最新のデータがありません。";
+constexpr std::string_view kDownloading = "ダウンロード中・・・";
+constexpr std::string_view kDownloadProgress = "ダウンロード中．．．(";
+constexpr std::string_view kReadProgress = "データ読込み中．．．(";
+constexpr std::string_view kReadComplete = "データ作成が完了しました。";
+constexpr std::string_view kCancelQuestion = "データ取込を中止します。実行しますか？";
+constexpr std::string_view kCancelled = "JVCancel:キャンセルされました";
+constexpr std::string_view kSetUIPropertiesError = "JVSetUIPropertiesエラー：";
+constexpr std::string_view kOpenError = "JVOpenエラー:";
+constexpr std::string_view kStatusError = "JVStatusエラー:";
+constexpr std::string_view kReadError = "JVReadエラー:";
+constexpr std::string_view kCloseError = "JVCloseエラー:";
+constexpr std::string_view kStoreError = "データ作成エラー:";
+constexpr std::string_view kLastTimeNotWritten = "取得開始日付を設定ファイルに書き込めませんでした: ";
+
+std::string Progress(std::string_view prefix, std::int32_t done, std::int32_t total) {
+  return std::string(prefix) + std::to_string(done) + "/" + std::to_string(total) + ")";
+}
+
+std::string Joined(std::string_view a, const std::string& b) { return std::string(a) + b; }
+
+// Blanks and control characters off both ends.
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  return text;
+}
+
+// Characters position..position+length-1 (1-based), as far as the text has them.
+std::string_view Part(std::string_view text, std::size_t position, std::size_t length) {
+  return position - 1 < text.size() ? text.substr(position - 1, length) : std::string_view();
+}
+
+}  // namespace
+
+AcquisitionRun::AcquisitionRun(JVLink& jvLink, AcquisitionView& view, TIniGT& settings, StoreWriter& writer,
+                               std::function<DateTime()> clock)
+    : jvLink_(jvLink), view_(view), settings_(settings), writer_(writer), clock_(std::move(clock)) {}
+
+void AcquisitionRun::SetDateListRebuild(std::function<void()> rebuild) { dateListRebuild_ = std::move(rebuild); }
+
+void AcquisitionRun::FormCreate() {
+  const std::string defaultText = SettingsDateTimeText(AddDays(clock_(), -kDefaultStartDaysBack));
+  const std::string text = Cp932ToUtf8(settings_.ReadString(kSettingsSection, kLastTimeKey, defaultText));
+  if (const auto start = ParseDateTimeText(text)) {
+    view_.SetPickerDateTime(*start);
+  } else {
+    view_.SetPickerDateTime(kPickerInitialValue);
+    view_.ShowInformation(DateTimeConversionError(text));
+  }
+}
+
+void AcquisitionRun::SpeedButton1Click() {
+  const std::int32_t result = jvLink_.JVSetUIProperties();
+  if (result != 0) Report(Joined(kSetUIPropertiesError, JVResultMessage("JVSetUIProperties", result)));
+}
+
+void AcquisitionRun::ButtonStartClick() {
+  if (IsRunning()) {
+    Report(std::string(kRunInProgressText));
+    return;
+  }
+  const DateTime from = view_.PickerDateTime();
+  view_.ShowInformation(JapaneseDateTimeText(from) + std::string(kStartNotice));
+
+  view_.StopTimer();
+  cancelRequested_ = false;
+  outcome_ = RunOutcome::NotRun;
+  view_.SetBarPosition(ProgressBar::Download, 0);
+  view_.SetBarPosition(ProgressBar::Read, 0);
+  view_.ClearList();
+
+  const std::u16string fromTime = Cp932ToUtf16(ToDigits14(from));
+  view_.SetBusyCursor(true);
+  lastFileTimestamp_.clear();
+  const std::int32_t result = jvLink_.JVOpen(std::u16string(kTokuDiffDataSpec), fromTime, kNormalDataOption,
+                                             readCount_, downloadCount_, lastFileTimestamp_);
+  if (result == kJVOpenNothingNewer || (result == 0 && readCount_ == 0)) {
+    Report(std::string(kNothingNew));
+    SetOutcome(RunOutcome::NothingNew);
+    CloseJVLink();
+    return;
+  }
+  if (result != 0) {
+    Report(Joined(kOpenError, JVResultMessage("JVOpen", result)));
+    SetOutcome(RunOutcome::OpenFailed);
+    CloseJVLink();
+    return;
+  }
+  if (downloadCount_ != 0) {
+    view_.SetStatusText(std::string(kDownloading));
+    view_.SetBarRange(ProgressBar::Download, 0, downloadCount_);
+    phase_ = Phase::Fetching;
+    view_.StartTimer();
+    return;
+  }
+  view_.SetBarRange(ProgressBar::Download, 0, 100);
+  view_.SetBarPosition(ProgressBar::Download, 100);
+  if (ReadAndClose() == ReadEnd::EndOfData) RememberLastFileTimestamp();
+}
+
+void AcquisitionRun::TimerJVStatusTimer() {
+  if (phase_ != Phase::Fetching) return;  // a tick that was already on its way when the timer stopped
+  const std::int32_t fetched = jvLink_.JVStatus();
+  if (fetched < 0) {
+    Report(Joined(kStatusError, JVResultMessage("JVStatus", fetched)));
+    view_.StopTimer();
+    SetOutcome(RunOutcome::StatusFailed);
+    CloseJVLink();
+    phase_ = Phase::Idle;
+    return;
+  }
+  if (fetched > downloadCount_) return;
+  if (fetched == downloadCount_) view_.StopTimer();
+  view_.SetStatusText(Progress(kDownloadProgress, fetched, downloadCount_));
+  view_.SetBarPosition(ProgressBar::Download, fetched);
+  if (fetched < downloadCount_) return;
+  // The start time stays: this run had to fetch its files.
+  ReadAndClose();
+}
+
+AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
+  phase_ = Phase::Reading;
+  const ReadEnd end = ReadRecords();
+  CloseJVLink();
+  phase_ = Phase::Idle;
+  return end;
+}
+
+void AcquisitionRun::ButtonCancelClick() {
+  if (!view_.ConfirmYesNo(std::string(kCancelQuestion))) return;
+  view_.StopTimer();
+  jvLink_.JVCancel();
+  cancelRequested_ = true;
+  if (phase_ == Phase::Fetching) {
+    // JV-Link stays open; the next start's JVOpen is refused and closes it.
+    phase_ = Phase::Idle;
+    SetOutcome(RunOutcome::Cancelled);
+  }
+  Report(std::string(kCancelled));
+  view_.SetStatusText(std::string(kCancelled));
+}
+
+bool AcquisitionRun::FormCloseQuery() {
+  if (dateListRebuild_) dateListRebuild_();
+  return true;
+}
+
+AcquisitionRun::ReadEnd AcquisitionRun::ReadRecords() {
+  view_.SetStatusText(Progress(kReadProgress, 0, readCount_));
+  view_.SetBarPosition(ProgressBar::Read, 0);
+  view_.SetBarRange(ProgressBar::Read, 0, readCount_);
+  std::int32_t filesBegun = 0;
+  std::int32_t size = kReadBufferSize;
+  std::u16string record;
+  std::u16string fileName;
+  while (true) {
+    view_.ProcessPendingEvents();
+    if (cancelRequested_) {
+      SetOutcome(RunOutcome::Cancelled);
+      return ReadEnd::Cancelled;
+    }
+    const std::int32_t result = jvLink_.JVRead(record, size, fileName);
+    if (result > 0) {
+      ReadEnd end = ReadEnd::EndOfData;
+      RouteRecord(record, end);
+      if (end == ReadEnd::StoreFailure) return end;
+    } else if (result == kJVReadFileChanged) {
+      ++filesBegun;
+      view_.SetBarPosition(ProgressBar::Read, filesBegun);
+      view_.SetStatusText(Progress(kReadProgress, filesBegun, readCount_));
+    } else if (result == kJVReadEnd) {
+      view_.SetBarPosition(ProgressBar::Download, 0);
+      view_.SetBarPosition(ProgressBar::Read, 0);
+      view_.SetStatusText(std::string(kReadComplete));
+      SetOutcome(RunOutcome::Completed);
+      return ReadEnd::EndOfData;
+    } else if (result < kJVReadDownloading) {
+      Report(Joined(kReadError, JVResultMessage("JVRead", result)));
+      SetOutcome(RunOutcome::ReadFailed);
+      return ReadEnd::ReadError;
+    }
+    // -2 and -3: call again at once.
+  }
+}
+
+void AcquisitionRun::RouteRecord(const std::u16string& record, ReadEnd& end) {
+  StoreResult result;
+  try {
+    result = writer_.Store(Utf16ToCp932(record));
+  } catch (const StoreError& error) {
+    Report(Joined(kStoreError, error.what()));
+    SetOutcome(RunOutcome::StoreFailed);
+    end = ReadEnd::StoreFailure;
+    return;
+  }
+  if (result.outcome == StoreOutcome::Stored) view_.AddListLine(result.listLine);
+  if (result.outcome == StoreOutcome::Refused) view_.AddListLine(std::string(kRefusedRecordPrefix) + result.reason);
+}
+
+void AcquisitionRun::CloseJVLink() {
+  const std::int32_t result = jvLink_.JVClose();
+  view_.SetBusyCursor(false);
+  if (result == 0) {
+    view_.Beep();
+    return;
+  }
+  Report(Joined(kCloseError, JVResultMessage("JVClose", result)));
+  if (outcome_ == RunOutcome::Completed || outcome_ == RunOutcome::NothingNew) SetOutcome(RunOutcome::CloseFailed);
+}
+
+void AcquisitionRun::RememberLastFileTimestamp() {
+  const std::string stamp = Utf16ToCp932(lastFileTimestamp_);
+  const std::string_view trimmed = Trimmed(stamp);
+  if (trimmed.empty() || stamp == kNoTimestamp) return;
+  const std::string text = std::string(Part(stamp, 1, 4)) + "/" + std::string(Part(stamp, 5, 2)) + "/" +
+                           std::string(Part(stamp, 7, 2)) + " " + std::string(Part(stamp, 9, 2)) + ":" +
+                           std::string(Part(stamp, 11, 2)) + ":" + std::string(Part(stamp, 13, 2));
+  const auto value = ParseDateTimeText(text);
+  if (!value) {
+    view_.ShowInformation(DateTimeConversionError(Cp932ToUtf8(text)));
+    return;
+  }
+  view_.SetPickerDateTime(*value);
+  if (!settings_.WriteString(kSettingsSection, kLastTimeKey, text))
+    view_.ShowInformation(std::string(kLastTimeNotWritten) + settings_.FilePath().string());
+}
+
+void AcquisitionRun::Report(const std::string& text) {
+  view_.Beep();
+  view_.ShowInformation(text);
+}
+
+}  // namespace torvane

@@ -1,0 +1,101 @@
+#pragma once
+// One acquisition run, the logic of the acquisition window TGetDataForm:
+// JVOpen("TOKUDIFF") from the picker's time, the download polled by the
+// 10 ms timer, the read loop that routes every record into the local store,
+// JVClose, and the start time of the next run in the settings file.
+//
+// The handlers are called by the window (or the command-line tool) the way
+// its controls fire them; the run talks to the window only through
+// AcquisitionView. Where the run differs from a plain reading of the window's
+// design, it is to lose nothing:
+// - "LastTime" advances only after a run that read to the end of the data
+//   (JVRead gave 0) without fetching; after a read error, a failed store
+//   write or a cancel it stays, so the unread records come again next time.
+// - A store write that fails is reported with its path and reason; it ends
+//   the read loop and JV-Link is still closed.
+// - A record the store writer refuses is listed as "取込不可:" + its reason
+//   and the loop goes on.
+// - A start while a run is going on (fetching or reading, where the read
+//   loop lets clicks through) starts nothing: the user is told, with a beep,
+//   kRunInProgressText. After a cancel while fetching the run is over and a
+//   start goes ahead (JV-Link, still open, refuses it with -202 and is closed).
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "acquisition/AcquisitionView.h"
+#include "jvlink/DateTime.h"
+#include "jvlink/JVLink.h"
+
+namespace torvane {
+
+class StoreWriter;
+class TIniGT;
+
+inline constexpr std::string_view kRunInProgressText = "データ取込み中です。取込みの終了を待つか、中止してください。";
+inline constexpr std::string_view kRefusedRecordPrefix = "取込不可:";
+
+// How the last run ended.
+enum class RunOutcome {
+  NotRun,
+  Completed,     // read to the end of the data, JV-Link closed
+  NothingNew,    // JVOpen -1, or nothing to read
+  OpenFailed,    // JVOpen error
+  StatusFailed,  // JVStatus error while fetching
+  ReadFailed,    // JVRead error
+  StoreFailed,   // a store file could not be written
+  Cancelled,     // cancelled while fetching or reading
+  CloseFailed,   // JVClose error after an otherwise complete run
+};
+
+class AcquisitionRun {
+ public:
+  // The clock gives "now" for the default start time (eight days before it).
+  AcquisitionRun(JVLink& jvLink, AcquisitionView& view, TIniGT& settings, StoreWriter& writer,
+                 std::function<DateTime()> clock = LocalNow);
+
+  // What FormCloseQuery runs: the main window's date-list rebuild.
+  void SetDateListRebuild(std::function<void()> rebuild);
+
+  void FormCreate();
+  void SpeedButton1Click();
+  void ButtonStartClick();
+  void TimerJVStatusTimer();
+  void ButtonCancelClick();
+  // Always lets the window close.
+  bool FormCloseQuery();
+
+  // Whether a run is fetching or reading.
+  bool IsRunning() const { return phase_ != Phase::Idle; }
+  RunOutcome LastOutcome() const { return outcome_; }
+
+ private:
+  enum class Phase { Idle, Fetching, Reading };
+  enum class ReadEnd { EndOfData, ReadError, StoreFailure, Cancelled };
+
+  ReadEnd ReadRecords();
+  void RouteRecord(const std::u16string& record, ReadEnd& end);
+  void CloseJVLink();
+  ReadEnd ReadAndClose();
+  void RememberLastFileTimestamp();
+  void Report(const std::string& text);
+  void SetOutcome(RunOutcome outcome) { outcome_ = outcome; }
+
+  JVLink& jvLink_;
+  AcquisitionView& view_;
+  TIniGT& settings_;
+  StoreWriter& writer_;
+  std::function<DateTime()> clock_;
+  std::function<void()> dateListRebuild_;
+
+  bool cancelRequested_ = false;
+  std::int32_t readCount_ = 0;
+  std::int32_t downloadCount_ = 0;
+  std::u16string lastFileTimestamp_;
+  Phase phase_ = Phase::Idle;
+  RunOutcome outcome_ = RunOutcome::NotRun;
+};
+
+}  // namespace torvane

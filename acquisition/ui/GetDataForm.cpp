@@ -1,0 +1,130 @@
+#include "acquisition/ui/GetDataForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "controls/ui/DesignFonts.h"
+#include "controls/ui/Label3Dj.h"
+#include "controls/ui/MsgDlg.h"
+
+namespace torvane {
+
+TGetDataForm::TGetDataForm(JVLink& jvLink, TIniGT& settings, const std::filesystem::path& programDir,
+                           std::function<void()> dateListRebuild, QWidget* parent)
+    : QDialog(parent),
+      buttonStart_(new QPushButton(QStringLiteral("データ取込み開始"), this)),
+      buttonCancel_(new QPushButton(QStringLiteral("データ取込み中止"), this)),
+      speedButton1_(new QToolButton(this)),
+      progressLabel_(new TLabel3Dj(this)),
+      progressBar1_(new QProgressBar(this)),
+      progressBar2_(new QProgressBar(this)),
+      listBox1_(new QListWidget(this)),
+      dateTimePicker1_(new QDateTimeEdit(this)),
+      writer_(programDir) {
+  setWindowTitle(QStringLiteral("ＪＶデータ取込"));
+  setFixedSize(413, 433);
+  move(163, 121);
+
+  speedButton1_->setText(QStringLiteral("JVLink設定"));
+  speedButton1_->setAutoRaise(true);
+  speedButton1_->setToolTip(QStringLiteral("JRA-VAN　Data Lab.のサービスキーやデータ保存場所の設定をします"));
+  progressLabel_->SetCaption(QStringLiteral(" "));
+  progressLabel_->setFont(DesignFont(kGothicFace, 12, true));
+  progressLabel_->SetFontColor(Qt::blue);
+  progressLabel_->SetTextStyle(TLabel3Dj::TTextStyle::tsRaised);
+  listBox1_->setFont(DesignFont(kGothicFace, 12));
+  // The date only is shown; the time of day is kept when another date is chosen.
+  dateTimePicker1_->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
+  dateTimePicker1_->setCalendarPopup(true);
+  dateTimePicker1_->setDateTime(QDateTime(QDate(2003, 4, 6), QTime(10, 46, 42)));
+  timerJVStatus_.setInterval(10);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("取得開始日付"), this), 0, 0);
+  layout->addWidget(dateTimePicker1_, 1, 0);
+  layout->addWidget(speedButton1_, 1, 1);
+  layout->addWidget(buttonStart_, 2, 0);
+  layout->addWidget(buttonCancel_, 2, 1);
+  layout->addWidget(progressLabel_, 3, 0, 1, 2);
+  layout->addWidget(new QLabel(QStringLiteral("ダウンロード"), this), 4, 0, 1, 2);
+  layout->addWidget(progressBar1_, 5, 0, 1, 2);
+  layout->addWidget(new QLabel(QStringLiteral("読込み"), this), 6, 0, 1, 2);
+  layout->addWidget(progressBar2_, 7, 0, 1, 2);
+  layout->addWidget(new QLabel(QStringLiteral("作成済みデータ"), this), 8, 0, 1, 2);
+  layout->addWidget(listBox1_, 9, 0, 1, 2);
+
+  run_ = std::make_unique<AcquisitionRun>(jvLink, *this, settings, writer_);
+  run_->SetDateListRebuild(std::move(dateListRebuild));
+  connect(buttonStart_, &QPushButton::clicked, this, [this] { run_->ButtonStartClick(); });
+  connect(buttonCancel_, &QPushButton::clicked, this, [this] { run_->ButtonCancelClick(); });
+  connect(speedButton1_, &QToolButton::clicked, this, [this] { run_->SpeedButton1Click(); });
+  connect(&timerJVStatus_, &QTimer::timeout, this, [this] { run_->TimerJVStatusTimer(); });
+  run_->FormCreate();
+}
+
+TGetDataForm::~TGetDataForm() = default;
+
+void TGetDataForm::closeEvent(QCloseEvent* event) {
+  if (run_->FormCloseQuery()) {
+    timerJVStatus_.stop();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+QProgressBar* TGetDataForm::Bar(ProgressBar bar) const {
+  return bar == ProgressBar::Download ? progressBar1_ : progressBar2_;
+}
+
+void TGetDataForm::SetStatusText(const std::string& text) { progressLabel_->SetCaption(QString::fromStdString(text)); }
+void TGetDataForm::SetBarRange(ProgressBar bar, int minimum, int maximum) { Bar(bar)->setRange(minimum, maximum); }
+void TGetDataForm::SetBarPosition(ProgressBar bar, int position) { Bar(bar)->setValue(position); }
+void TGetDataForm::AddListLine(const std::string& line) { listBox1_->addItem(QString::fromStdString(line)); }
+void TGetDataForm::ClearList() { listBox1_->clear(); }
+
+void TGetDataForm::ShowInformation(const std::string& text) {
+  QMessageBox box(QMessageBox::Information, TMsgDlg::Caption(TMsgDlg::TMsgDlgType::mtInformation),
+                  QString::fromStdString(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+bool TGetDataForm::ConfirmYesNo(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, TMsgDlg::Caption(TMsgDlg::TMsgDlgType::mtConfirmation),
+                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, this);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void TGetDataForm::Beep() { QApplication::beep(); }
+
+void TGetDataForm::SetBusyCursor(bool busy) {
+  if (busy)
+    setCursor(Qt::BusyCursor);
+  else
+    unsetCursor();
+}
+
+void TGetDataForm::StartTimer() { timerJVStatus_.start(); }
+void TGetDataForm::StopTimer() { timerJVStatus_.stop(); }
+void TGetDataForm::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+DateTime TGetDataForm::PickerDateTime() const {
+  const QDateTime value = dateTimePicker1_->dateTime();
+  return {value.date().year(), value.date().month(), value.date().day(),
+          value.time().hour(), value.time().minute(), value.time().second()};
+}
+
+void TGetDataForm::SetPickerDateTime(const DateTime& value) {
+  dateTimePicker1_->setDateTime(
+      QDateTime(QDate(value.year, value.month, value.day), QTime(value.hour, value.minute, value.second)));
+}
+
+}  // namespace torvane

@@ -1,0 +1,23 @@
+#include "app/ui/HelpFile.h"
+
+#include <QString>
+#include <system_error>
+
+#include "app/ProgramDir.h"
+
+namespace torvane {
+
+std::filesystem::path HelpFilePath(const std::filesystem::path& programDir) {
+  const std::filesystem::path inProgramDir = programDir / kHelpFileName;
+  std::error_code error;
+  if (std::filesystem::is_regular_file(inProgramDir, error)) return inProgramDir;
+  return ExecutableDir() / kHelpFileName;
+}
+
+QUrl HelpContentsUrl(const std::filesystem::path& helpFile) {
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(helpFile.string()));
+  url.setFragment(QStringLiteral("contents"));
+  return url;
+}
+
+}  // namespace torvane

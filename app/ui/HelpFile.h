@@ -1,0 +1,20 @@
+#pragma once
+// The help file, torvane.html: an HTML page opened in the user's browser at
+// its table of contents.
+
+#include <QUrl>
+#include <filesystem>
+
+namespace torvane {
+
+inline constexpr const char* kHelpFileName = "torvane.html";
+
+// The help file of the program directory, or, when that directory has none
+// (a --dir program directory holds only data), the one installed beside the
+// executable.
+std::filesystem::path HelpFilePath(const std::filesystem::path& programDir);
+
+// The address of the help file's table of contents.
+QUrl HelpContentsUrl(const std::filesystem::path& helpFile);
+
+}  // namespace torvane

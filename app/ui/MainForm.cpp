@@ -1,0 +1,365 @@
+#include "app/ui/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "acquisition/JVResultMessage.h"
+#include "app/IniGT.h"
+#include "app/ui/HelpFile.h"
+#include "app/ui/RaceHeaderPanel.h"
+#include "controls/ui/AboutBox.h"
+#include "controls/ui/DesignFonts.h"
+#include "controls/ui/Label3Dj.h"
+#include "controls/ui/MsgDlg.h"
+#include "controls/ui/PlainMessage.h"
+#include "controls/ui/UpDown.h"
+#include "jvlink/JVLink.h"
+#include "store/StorePaths.h"
+
+namespace torvane {
+namespace {
+
+// "SA480217/SD715396/QPWXRN/": the software identifier in front of the version text.
+constexpr std::size_t kSoftwareIdLength = 25;
+
+const char* const kSettingsName = "torvane";
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Items of one fixed height, as the race list is designed.
+class FixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  FixedHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+  }
+
+ private:
+  int height_;
+};
+
+QToolButton* TopBarButton(QWidget* parent, const char* name, const QString& caption, QRect place,
+                          QStyle::StandardPixmap icon) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(caption);
+  button->setGeometry(place);
+  button->setFocusPolicy(Qt::NoFocus);
+  if (icon != QStyle::SP_CustomBase) {
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIconSize(QSize(16, 16));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  }
+  return button;
+}
+
+void PaintInfoBackground(QWidget* widget) {
+  QPalette palette = widget->palette();
+  const QColor info = palette.color(QPalette::ToolTipBase);
+  palette.setColor(QPalette::Base, info);
+  palette.setColor(QPalette::Button, info);
+  palette.setColor(QPalette::Window, info);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+QString VersionText() { return QString::fromStdU16String(std::u16string(kJVInitSid.substr(kSoftwareIdLength))); }
+
+TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> jvLink1, UrlOpener urlOpener)
+    : programDir_(std::move(programDir)), jvLink1_(std::move(jvLink1)), urlOpener_(std::move(urlOpener)) {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Torvane for JRA-VAN Data Lab."));
+  setFont(DesignFont(kPGothicFace, 12));
+  resize(969, 664);
+
+  CreateStoreDirectories(programDir_);
+  iniGT1_ = std::make_unique<TIniGT>(programDir_, kSettingsName);
+
+  msgDlg2_ = new TMsgDlg(this);
+  msgDlg2_->setObjectName(QStringLiteral("MsgDlg2"));
+  msgDlg2_->SetSound(true);
+  msgDlg2_->SetMsgDlgType(TMsgDlg::TMsgDlgType::mtWarning);
+
+  BuildMenus();
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(BuildTopBar());
+  column->addWidget(BuildMainArea(), 1);
+  setCentralWidget(central);
+
+  // The status line shows the hint of whatever the pointer is over.
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->setFixedHeight(19);
+
+  ReadWindowPlace();
+  dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildMenus() {
+  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, const QString& hint) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(hint);
+    return action;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+  file->setObjectName(QStringLiteral("File1"));
+  connect(addItem(file, "JVDataGet1", QStringLiteral("ＪＶデータ取得(&J)"), {}), &QAction::triggered, this,
+          &TMainForm::JVDataGetRequested);
+  file->addSeparator();
+  connect(addItem(file, "Print1", QStringLiteral("登録馬情報印刷(&P)"), {}), &QAction::triggered, this,
+          &TMainForm::Print1Click);
+  connect(addItem(file, "N8", QStringLiteral("登録馬リスト印刷(&L)"), {}), &QAction::triggered, this,
+          &TMainForm::N8Click);
+  file->addSeparator();
+  connect(addItem(file, "N4", QStringLiteral("プリンタ設定(&S)"), {}), &QAction::triggered, this,
+          &TMainForm::PrinterSetupRequested);
+  file->addSeparator();
+  connect(addItem(file, "Exit1", QStringLiteral("終了(&X)"), QStringLiteral("このｱﾌﾟﾘｹｰｼｮﾝを終了します")),
+          &QAction::triggered, this, &TMainForm::Exit1Click);
+
+  QMenu* option = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+  option->setObjectName(QStringLiteral("Option1"));
+  dataListClose_ = addItem(option, "DataListClose1", QStringLiteral("読込後、ﾃﾞｰﾀﾘｽﾄを消す"),
+                           QStringLiteral("分析用ﾃﾞｰﾀ読込後、ﾃﾞｰﾀﾘｽﾄを消します"));
+  dataListClose_->setCheckable(true);
+  connect(dataListClose_, &QAction::triggered, this, &TMainForm::DataListCloseClick);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+  help->setObjectName(QStringLiteral("Help1"));
+  connect(addItem(help, "HelpContents1", QStringLiteral("目次(&C)"), QStringLiteral("ﾍﾙﾌﾟの目次を表示します")),
+          &QAction::triggered, this, &TMainForm::HelpContentsClick);
+  help->addSeparator();
+  connect(addItem(help, "About1", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."), {}), &QAction::triggered, this,
+          &TMainForm::SpeedButton6Click);
+}
+
+QWidget* TMainForm::BuildTopBar() {
+  auto* topBar = new QWidget;
+  topBar->setObjectName(QStringLiteral("TopBar"));
+  topBar->setFixedHeight(59);
+  auto* row = new QHBoxLayout(topBar);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+
+  auto* buttons = new QWidget(topBar);
+  buttons->setObjectName(QStringLiteral("ButtonPanel"));
+  buttons->setFixedWidth(238);
+  QToolButton* jvData =
+      TopBarButton(buttons, "JVDataButton", QStringLiteral("JVデータ取得"), {4, 2, 137, 25}, QStyle::SP_ArrowDown);
+  jvData->setFont(DesignFont(kGothicFace, 12, true));
+  connect(jvData, &QToolButton::clicked, this, &TMainForm::JVDataGetRequested);
+
+  QToolButton* helpButton =
+      TopBarButton(buttons, "HelpButton", QStringLiteral("ﾍﾙﾌﾟ"), {142, 2, 93, 25}, QStyle::SP_MessageBoxQuestion);
+  helpButton->setStatusTip(QStringLiteral("ﾍﾙﾌﾟの目次を表示します"));
+  connect(helpButton, &QToolButton::clicked, this, &TMainForm::HelpContentsClick);
+
+  QToolButton* leftPanelButton =
+      TopBarButton(buttons, "LeftPanelButton", QStringLiteral("F"), {4, 34, 21, 21}, QStyle::SP_CustomBase);
+  connect(leftPanelButton, &QToolButton::clicked, this, &TMainForm::LeftPanelButtonClick);
+
+  upDown1_ = new TUpDown(buttons);
+  upDown1_->setObjectName(QStringLiteral("UpDown1"));
+  upDown1_->setGeometry(28, 35, 33, 20);
+
+  QToolButton* about = TopBarButton(buttons, "SpeedButton6", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), {64, 30, 101, 25},
+                                    QStyle::SP_MessageBoxInformation);
+  connect(about, &QToolButton::clicked, this, &TMainForm::SpeedButton6Click);
+
+  QToolButton* exitButton =
+      TopBarButton(buttons, "ExitButton", QStringLiteral("終了"), {166, 30, 69, 25}, QStyle::SP_DialogCloseButton);
+  exitButton->setStatusTip(QStringLiteral("ソフトを終了します"));
+  connect(exitButton, &QToolButton::clicked, this, &TMainForm::Exit1Click);
+
+  raceHeader_ = new TRaceHeaderPanel(topBar);
+  row->addWidget(buttons);
+  row->addWidget(raceHeader_, 1);
+  return topBar;
+}
+
+QWidget* TMainForm::BuildMainArea() {
+  auto* splitter = new QSplitter(Qt::Horizontal);
+  splitter->setObjectName(QStringLiteral("Splitter1"));
+  splitter->setHandleWidth(3);
+  splitter->setChildrenCollapsible(false);
+
+  auto* leftPanel = new QFrame;
+  leftPanel->setObjectName(QStringLiteral("LeftPanel"));
+  leftPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  leftPanel->setLineWidth(1);
+  leftPanel_ = leftPanel;
+  auto* leftColumn = new QVBoxLayout(leftPanel);
+  leftColumn->setContentsMargins(1, 1, 1, 1);
+  leftColumn->setSpacing(0);
+
+  dateCombo_ = new QComboBox;
+  dateCombo_->setObjectName(QStringLiteral("DateCombo"));
+  dateCombo_->setEditable(false);
+  dateCombo_->setFont(DesignFont(kPGothicFace, 12, true));
+  dateCombo_->setMaxVisibleItems(36);
+  dateCombo_->setFixedHeight(24);
+  PaintInfoBackground(dateCombo_);
+  leftColumn->addWidget(dateCombo_);
+
+  datList_ = new QListWidget;
+  datList_->setObjectName(QStringLiteral("DatList"));
+  datList_->setFont(DesignFont(kGothicFace, 12));
+  datList_->setUniformItemSizes(true);
+  datList_->setItemDelegate(new FixedHeightDelegate(12, datList_));
+  leftColumn->addWidget(datList_, 1);
+
+  auto* clientArea = new QWidget;
+  clientArea->setObjectName(QStringLiteral("ClientArea"));
+  auto* clientColumn = new QVBoxLayout(clientArea);
+  clientColumn->setContentsMargins(0, 0, 0, 0);
+  pageControl1_ = new QTabWidget;
+  pageControl1_->setObjectName(QStringLiteral("PageControl1"));
+  const auto addPage = [this](const char* pageName, const QString& caption, const char* placeholderName) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(pageName));
+    auto* pageColumn = new QVBoxLayout(page);
+    pageColumn->setContentsMargins(0, 0, 0, 0);
+    auto* placeholder = new QWidget(page);
+    placeholder->setObjectName(QString::fromLatin1(placeholderName));
+    pageColumn->addWidget(placeholder);
+    pageControl1_->addTab(page, caption);
+    return page;
+  };
+  informationPage_ = addPage("TabSheet1", QStringLiteral("登録馬情報"), "StringGrid4");
+  listPage_ = addPage("TabSheet2", QStringLiteral("登録馬ﾘｽﾄ"), "StringGrid1");
+  pageControl1_->setCurrentIndex(0);
+  pageControl1_->hide();
+  clientColumn->addWidget(pageControl1_);
+
+  splitter->addWidget(leftPanel);
+  splitter->addWidget(clientArea);
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({136, 800});
+  return splitter;
+}
+
+void TMainForm::ReadWindowPlace() {
+  // Placed exactly as stored, even off the screen.
+  const int top = iniGT1_->ReadInteger("locate", "top", 10);
+  const int left = iniGT1_->ReadInteger("locate", "left", 10);
+  const int width = iniGT1_->ReadInteger("locate", "width", 630);
+  const int height = iniGT1_->ReadInteger("locate", "height", 450);
+  move(left, top);
+  resize(width, height);
+}
+
+TLabel3Dj* TMainForm::Label3D(int number) const { return raceHeader_->Label(number); }
+
+void TMainForm::InstallGrid(QWidget* page, const QString& placeholderName, QWidget* grid) {
+  QWidget* current = page->layout()->itemAt(0)->widget();
+  if (grid->objectName().isEmpty()) grid->setObjectName(placeholderName);
+  delete page->layout()->replaceWidget(current, grid);
+  delete current;
+}
+
+void TMainForm::InstallInformationGrid(QWidget* grid) { InstallGrid(informationPage_, QStringLiteral("StringGrid4"), grid); }
+
+void TMainForm::InstallListGrid(QWidget* grid) { InstallGrid(listPage_, QStringLiteral("StringGrid1"), grid); }
+
+void TMainForm::ShowPageControl() { pageControl1_->show(); }
+
+bool TMainForm::CloseDataListAfterChoice() const { return dataListClose_->isChecked(); }
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (firstShown_) return;
+  firstShown_ = true;
+  // After the window is on the screen, so that a JVInit message has a window to stand on.
+  QMetaObject::invokeMethod(this, &TMainForm::FormShow, Qt::QueuedConnection);
+}
+
+void TMainForm::FormShow() {
+  const std::int32_t code = jvLink1_->JVInit(std::u16string(kJVInitSid));
+  if (code != 0) {
+    ShowPlainMessage(this, QStringLiteral("JVInitエラーが発生しました。：") + FromUtf8(JVResultMessage("JVInit", code)));
+  }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  FormCloseQuery();
+  event->accept();
+}
+
+void TMainForm::FormCloseQuery() {
+  const bool written = iniGT1_->WriteInteger("locate", "top", y()) && iniGT1_->WriteInteger("locate", "left", x()) &&
+                       iniGT1_->WriteInteger("locate", "width", width()) &&
+                       iniGT1_->WriteInteger("locate", "height", height());
+  if (!written) TellSettingsNotWritten();
+}
+
+void TMainForm::TellSettingsNotWritten() {
+  ShowPlainMessage(this, QStringLiteral("設定ファイルに書き込めませんでした。\n") +
+                             QString::fromStdString(iniGT1_->FilePath().string()));
+}
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::DataListCloseClick() {
+  if (!iniGT1_->WriteBool("datalist", "close", dataListClose_->isChecked())) TellSettingsNotWritten();
+}
+
+void TMainForm::HelpContentsClick() {
+  const std::filesystem::path helpFile = HelpFilePath(programDir_);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(helpFile, error) && urlOpener_(HelpContentsUrl(helpFile))) return;
+  ShowPlainMessage(this, QStringLiteral("ヘルプファイルを表示できませんでした。\n") +
+                             QString::fromStdString(helpFile.string()));
+}
+
+void TMainForm::SpeedButton6Click() {
+  TAboutBox aboutBox(this, urlOpener_);
+  aboutBox.Label3D1()->SetCaption(VersionText());
+  aboutBox.exec();
+}
+
+void TMainForm::LeftPanelButtonClick() { leftPanel_->setVisible(leftPanel_->isHidden()); }
+
+bool TMainForm::PrintConditionsHold() {
+  if (datList_->count() == 0) {
+    msgDlg2_->SetDisplayMsg(QStringLiteral("読み込むﾃﾞｰﾀがありません。"));
+    msgDlg2_->Execute();
+    return false;
+  }
+  const QWidget* listGrid = listPage_->layout()->itemAt(0)->widget();
+  if (listGrid->property("RowCount").toInt() <= 2) {
+    msgDlg2_->SetDisplayMsg(QStringLiteral("レースを選択してください。"));
+    msgDlg2_->Execute();
+    return false;
+  }
+  return true;
+}
+
+void TMainForm::Print1Click() {
+  if (PrintConditionsHold()) emit PrintInformationRequested();
+}
+
+void TMainForm::N8Click() {
+  if (PrintConditionsHold()) emit PrintListRequested();
+}
+
+}  // namespace torvane

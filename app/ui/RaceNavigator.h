@@ -1,0 +1,72 @@
+#pragma once
+// The date and race index of the main window: fills DateCombo from the
+// store, loads the chosen date through the progress popup, fills DatList,
+// and shows the chosen race (header labels, list grid, page control), also
+// when stepped to with the arrows. It connects itself to the widgets it is
+// given; the main window only asks it to rebuild the date list.
+
+#include <QObject>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "browse/LoadProgress.h"
+#include "browse/RaceBrowser.h"
+#include "controls/ui/UpDown.h"
+
+class QComboBox;
+class QListWidget;
+class QTabWidget;
+
+namespace torvane {
+
+class ListGridWidget;
+class TRaceHeaderPanel;
+
+struct RaceNavigatorWidgets {
+  QWidget* window = nullptr;  // the main window: parent of the messages, re-enabled once a race shows
+  QComboBox* dateCombo = nullptr;
+  QListWidget* datList = nullptr;
+  TRaceHeaderPanel* header = nullptr;
+  TUpDown* arrows = nullptr;
+  QTabWidget* pageControl = nullptr;
+  ListGridWidget* listGrid = nullptr;
+  QWidget* infoGrid = nullptr;  // may be null; hidden while a race is shown, repainted after a load
+  QWidget* leftPanel = nullptr;
+  // The option "読込後、ﾃﾞｰﾀﾘｽﾄを消す".
+  std::function<bool()> hideLeftPanelAfterChoice;
+};
+
+class RaceNavigator : public QObject {
+  Q_OBJECT
+
+ public:
+  RaceNavigator(RaceNavigatorWidgets widgets, WorkingSet& workingSet, std::filesystem::path programDir,
+                LoadProgress& progress, QObject* parent = nullptr);
+
+  // Rescans the date files: the date list with no entry selected, the race
+  // list empty. A store directory that cannot be read is reported.
+  void RebuildDateList();
+
+  void DateComboChange();
+  void DatListClick();
+  void UpDown1Click(TUpDown::TUDBtnType button);
+
+  const RaceBrowser& Browser() const { return browser_; }
+
+ private:
+  void FillRaceList();
+  void ShowChosenRace();
+  void Inform(const QString& text);
+
+  RaceNavigatorWidgets w_;
+  const WorkingSet& ws_;
+  std::filesystem::path programDir_;
+  LoadProgress& progress_;
+  RaceBrowser browser_;
+  std::vector<std::string> dates_;  // CP932, in DateCombo's order
+  bool loading_ = false;
+};
+
+}  // namespace torvane

@@ -1,0 +1,49 @@
+#include "jvlink/StandInSettings.h"
+
+#include <stdexcept>
+
+#include "app/IniGT.h"
+#include "jvdata/Cp932.h"
+
+namespace torvane {
+namespace {
+
+constexpr std::string_view kSection = "JVLink";
+constexpr std::string_view kServiceKey = "ServiceKey";
+constexpr std::string_view kDeliveryFolder = "DeliveryFolder";
+constexpr std::string_view kCacheFolder = "CacheFolder";
+constexpr std::string_view kDownloadPace = "DownloadPace";
+
+TIniGT SettingsFile(const std::filesystem::path& programDir) { return TIniGT(programDir, kStandInSettingsName); }
+
+std::string ReadText(const TIniGT& file, std::string_view key, std::string_view defaultUtf8) {
+  return Cp932ToUtf8(file.ReadString(kSection, key, Utf8ToCp932(defaultUtf8)));
+}
+
+}  // namespace
+
+StandInSettings LoadStandInSettings(const std::filesystem::path& programDir) {
+  const TIniGT file = SettingsFile(programDir);
+  StandInSettings settings;
+  settings.serviceKey = ReadText(file, kServiceKey, kTrialServiceKey);
+  settings.deliveryFolder = ReadText(file, kDeliveryFolder, kDefaultDeliveryFolder);
+  settings.cacheFolder = ReadText(file, kCacheFolder, kDefaultCacheFolder);
+  settings.downloadPaceMs = file.ReadInteger(kSection, kDownloadPace, kDefaultDownloadPaceMs);
+  if (settings.downloadPaceMs < 0) settings.downloadPaceMs = kDefaultDownloadPaceMs;
+  return settings;
+}
+
+void SaveStandInSettings(const std::filesystem::path& programDir, const StandInSettings& settings) {
+  TIniGT file = SettingsFile(programDir);
+  const bool written = file.WriteString(kSection, kServiceKey, Utf8ToCp932(settings.serviceKey)) &&
+                       file.WriteString(kSection, kDeliveryFolder, Utf8ToCp932(settings.deliveryFolder.string())) &&
+                       file.WriteString(kSection, kCacheFolder, Utf8ToCp932(settings.cacheFolder.string())) &&
+                       file.WriteInteger(kSection, kDownloadPace, settings.downloadPaceMs);
+  if (!written) throw std::runtime_error("cannot write the JV-Link settings to " + file.FilePath().string());
+}
+
+std::filesystem::path ResolvedFolder(const std::filesystem::path& programDir, const std::filesystem::path& folder) {
+  return folder.is_absolute() ? folder : programDir / folder;
+}
+
+}  // namespace torvane

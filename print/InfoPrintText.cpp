@@ -1,0 +1,159 @@
+#include "print/InfoPrintText.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "codes/KeibaFunc.h"
+#include "jvdata/Cp932.h"
+
+namespace torvane {
+namespace {
+
+int Number(std::string_view field) { return static_cast<int>(ReadCodeNumber(field)); }
+std::int64_t Number64(std::string_view field) { return ReadCodeNumber(field); }
+
+template <typename... Args>
+std::string Format(const char* format, Args... args) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, args...);
+  return text;
+}
+
+// "#,##0": thousands separators.
+std::string Grouped(std::int64_t value) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
+  return value < 0 ? "-" + digits : digits;
+}
+
+bool IsCp932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+std::string Condition(const RaRecord& ra) {
+  if (!NameText(ra.ShortRaceName()).empty()) return GradeName(ra.GradeCode(), 1) + Cp932ToUtf8(ra.ShortRaceName());
+  return ConditionName(ra.ConditionCode());
+}
+
+std::string Going(const RaRecord& ra) {
+  const int track = Number(ra.TrackCode());
+  if (track <= 22) return GoingName(ra.TurfGoingCode(), 0);
+  if (track <= 29) return GoingName(ra.DirtGoingCode(), 0);
+  return "  ";
+}
+
+std::string Weight(const SeRecord& se) {
+  const int v = Number(se.WeightCarried());
+  return v > 0 ? Format("%d.%d", v / 10, v % 10) + "Kg " : " ";
+}
+
+std::string Popularity(const SeRecord& se) {
+  const int v = Number(se.Popularity());
+  return v > 0 ? Format("%2d", v) + "人" : "";
+}
+
+std::string RaceTime(const SeRecord& se) { return se.RaceTime() == "0000" ? "----" : Cp932ToUtf8(se.RaceTime()); }
+
+std::string Last3F(const SeRecord& se) {
+  const std::string_view f = se.Last3Furlongs();
+  return f == "000" || f == "999" ? "3F---" : "3F" + Cp932ToUtf8(f);
+}
+
+std::string BodyWeight(const SeRecord& se) {
+  const int v = Number(se.BodyWeight());
+  return v > 0 ? Format("%3d", v) + "Kg" : "";
+}
+
+std::string RacePrize(const SeRecord& se) {
+  return Grouped((Number64(se.MainPrize()) + Number64(se.AddedPrize())) / 10) + "千円  ";
+}
+
+}  // namespace
+
+std::string Cp932Prefix(std::string_view cp932, std::size_t maxBytes) {
+  std::size_t end = 0;
+  while (end < cp932.size()) {
+    const std::size_t width = IsCp932LeadByte(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
+    if (end + width > maxBytes) break;
+    end += width;
+  }
+  return Cp932ToUtf8(cp932.substr(0, end < cp932.size() ? end : cp932.size()));
+}
+
+std::string InfoDateLine(const TkRecord& tk) {
+  const std::string course = CourseName(tk.CourseCode(), 2);
+  return Cp932ToUtf8(tk.Year()) + "年" + FormatIntField(tk.Month()) + "月" + FormatIntField(tk.Day()) + "日" + course +
+         " " + std::to_string(Number(tk.MeetingNumber())) + "回 " + std::to_string(Number(tk.DayNumber())) + "日";
+}
+
+std::string SexAgeCoatText(const TkEntry& entry, const UmRecord& um, int raceYear) {
+  std::string text = SexName(entry.SexCode());
+  const int birthYear = Number(entry.BirthYear());
+  if (birthYear > 0) text += std::to_string(raceYear - birthYear);
+  return text + HairColorName(um.CoatColorCode());
+}
+
+std::string MarkAreaBirthText(const TkEntry& entry, const UmRecord& um) {
+  std::string text = HorseMarkName(entry.HorseMarkCode()) + NameText(um.BirthplaceName());
+  if (!TrimBlanks(Cp932ToUtf8(um.BirthYear())).empty())
+    text += " " + Cp932ToUtf8(um.BirthYear()) + "." + Cp932ToUtf8(um.BirthMonth()) + "." + Cp932ToUtf8(um.BirthDay()) +
+            "生";
+  return text;
+}
+
+std::string BurdenWeightText(const TkEntry& entry) {
+  const int v = Number(entry.BurdenWeight());
+  return v > 0 ? Format("%4.1f", v / 10.0) + "kg" : "";
+}
+
+std::string EarnedPrizeText(const UmRecord& um, const TkRecord& tk) {
+  std::int64_t prize = Number64(um.PrizeTotal(5));
+  if (tk.TrackCode().substr(0, 1) != "5") prize += Number64(um.PrizeTotal(4));
+  return Format("%8lld", static_cast<long long>(prize / 10)) + "千円";
+}
+
+std::string TotalPrizeText(const UmRecord& um) {
+  std::int64_t prize = 0;
+  for (int i = 0; i < 6; ++i) prize += Number64(um.PrizeTotal(i));
+  return Format("%8lld", static_cast<long long>(prize / 10)) + "千円";
+}
+
+std::string PlacingText(const UmRecord& um, int surface) {
+  const int firstBlock = surface * 3;
+  const int blockCount = surface == 2 ? 1 : 3;
+  int counts[6] = {};
+  for (int b = firstBlock; b < firstBlock + blockCount; ++b)
+    for (int c = 0; c < 6; ++c) counts[c] += Number(um.PlacingCount(b, c));
+  const std::string text =
+      Format("%2d-%2d-%2d-%2d", counts[0], counts[1], counts[2], counts[3] + counts[4] + counts[5]);
+  return text.substr(0, 11);
+}
+
+std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line) {
+  switch (line) {
+    case 1:
+      return std::to_string(Number(ra.MeetingNumber())) + CourseName(ra.CourseCode(), 2) + " " +
+             Cp932ToUtf8(ra.Month()) + "." + Cp932ToUtf8(ra.Day()) + " " + Condition(ra);
+    case 2:
+      return FormatIntField(ra.RunnerCount()) + "頭" + CircledNumberText(se.HorseNumber()) +
+             FormatIntField(ra.Distance()) + TrackName(ra.TrackCode()) + WeatherName(ra.WeatherCode()) + Going(ra);
+    case 3:
+      return Cp932ToUtf8(se.JockeyShortName()) + Weight(se) + Popularity(se);
+    case 4: {
+      std::string text = RaceTime(se);
+      for (int corner = 0; corner < 4; ++corner) text += CircledNumberText(se.CornerPosition(corner));
+      return text + Last3F(se);
+    }
+    case 5:
+      return BodyWeight(se) + " " + RacePrize(se);
+    case 6:
+      return Cp932Prefix(se.OpponentName(), 18) + FormatTimeDiff(se.TimeDifference());
+    default:
+      throw std::out_of_range("past race line " + std::to_string(line) + " does not exist: lines are 1 to 6");
+  }
+}
+
+std::string FinishingText(const SeRecord& se) {
+  const int v = Number(se.FinishingPosition());
+  return v > 0 ? Format("%2d", v) : "-";
+}
+
+}  // namespace torvane

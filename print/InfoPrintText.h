@@ -1,0 +1,27 @@
+#pragma once
+// The texts of the information print, one function per printed item. Inputs
+// are the raw CP932 records; results are UTF-8.
+
+#include <string>
+
+#include "jvdata/JVData_Structure.h"
+
+namespace torvane {
+
+// Header.
+std::string InfoDateLine(const TkRecord& tk);
+// Horse block.
+std::string SexAgeCoatText(const TkEntry& entry, const UmRecord& um, int raceYear);
+std::string MarkAreaBirthText(const TkEntry& entry, const UmRecord& um);
+std::string BurdenWeightText(const TkEntry& entry);  // empty for 0
+std::string EarnedPrizeText(const UmRecord& um, const TkRecord& tk);
+std::string TotalPrizeText(const UmRecord& um);
+// Surface 0 turf, 1 dirt, 2 jump.
+std::string PlacingText(const UmRecord& um, int surface);
+// Past race lines 1..6 and the finishing position.
+std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line);
+std::string FinishingText(const SeRecord& se);
+// The first `maxBytes` bytes of a CP932 field, without splitting a double-byte character.
+std::string Cp932Prefix(std::string_view cp932, std::size_t maxBytes);
+
+}  // namespace torvane

@@ -1,0 +1,68 @@
+#pragma once
+// A canvas that writes down every drawing operation as a text line, in the
+// form `torvane-cli print-info|print-list --ops` prints (TAB-separated):
+//   page P
+//   text X Y FACE SIZE STYLE COLOUR BACK TEXT
+//   line X1 Y1 X2 Y2 PEN            (one MoveTo + LineTo)
+//   rect X1 Y1 X2 Y2 PEN BRUSH
+// FACE is "default" until the program sets one; STYLE "b", "u", "bu" or "-";
+// colours "#rrggbb"; BACK and BRUSH "clear" for a clear brush.
+
+#include <string>
+#include <vector>
+
+#include "print/PrintCanvas.h"
+
+namespace torvane {
+
+class RecordingCanvas : public PrintCanvas {
+ public:
+  void BeginDoc() override;
+  void NewPage() override;
+  void EndDoc() override;
+
+  void SetFontFace(std::string_view face) override { face_ = face; }
+  void SetFontSize(int points) override { size_ = points; }
+  void SetFontBold(bool bold) override { bold_ = bold; }
+  void SetFontUnderline(bool underline) override { underline_ = underline; }
+  void SetFontColour(PrintColour colour) override { fontColour_ = colour; }
+  void SetPenWidth(int tenthsOfScreenPixel) override { penWidth_ = tenthsOfScreenPixel; }
+  void SetBrushSolid(PrintColour colour) override {
+    brushSolid_ = true;
+    brushColour_ = colour;
+  }
+  void SetBrushClear() override { brushSolid_ = false; }
+
+  void TextOut(int x, int y, std::string_view text) override;
+  void MoveTo(int x, int y) override;
+  void LineTo(int x, int y) override;
+  void Rectangle(int x1, int y1, int x2, int y2) override;
+
+  // Every line recorded so far, "page" lines included.
+  const std::vector<std::string>& Lines() const { return lines_; }
+  int PageCount() const { return pageCount_; }
+
+ private:
+  void StartPage();
+  void RequireOpenPage(const char* operation) const;
+  std::string BrushText() const;
+
+  std::vector<std::string> lines_;
+  int pageCount_ = 0;
+  bool open_ = false;
+  std::string face_;
+  int size_ = 0;
+  bool bold_ = false;
+  bool underline_ = false;
+  PrintColour fontColour_;
+  int penWidth_ = 0;
+  bool brushSolid_ = true;
+  PrintColour brushColour_;
+  int penX_ = 0;
+  int penY_ = 0;
+};
+
+// "#rrggbb".
+std::string ColourText(PrintColour colour);
+
+}  // namespace torvane

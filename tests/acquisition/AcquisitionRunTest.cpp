@@ -1,0 +1,259 @@
+// The acquisition run driven through the JV-Link stand-in over delivery
+// folders, as the acquisition window drives it.
+#include "acquisition/AcquisitionRun.h"
+
+#include <gtest/gtest.h>
+
+#include "acquisition/JVResultMessage.h"
+#include "jvlink/JVLinkStandIn.h"
+#include "jvlink/StandInSettings.h"
+#include "tests/acquisition/AcquisitionRunFakes.h"
+#include "tests/jvlink/DeliveryFixture.h"
+
+namespace torvane {
+namespace {
+
+using Events = std::vector<std::string>;
+
+constexpr char kRaceKey[] = "2003040606010211";
+const std::string kTkLine = "list:作成済み:11R/2003年04月06日.jvTK";
+const std::string kRaLine = "list:作成済み:11R/2003040606.jvSERA";
+const std::string kUmLine = "list:作成済み:2000100001.jvUMA";
+
+class AcquisitionRunTest : public test::AcquisitionFixture {
+ protected:
+  AcquisitionRunTest() {
+    SetPace(1);
+    jvLink_.JVInit(std::u16string(kJVInitSid));
+    run_.FormCreate();
+    view_.picker = {2003, 1, 1, 0, 0, 0};
+    view_.events.clear();
+  }
+
+  void SetPace(int milliseconds) {
+    StandInSettings settings = LoadStandInSettings(dir_.Path());
+    settings.downloadPaceMs = milliseconds;
+    SaveStandInSettings(dir_.Path(), settings);
+  }
+
+  std::filesystem::path Deliveries() const { return dir_ / "deliveries"; }
+
+  // Three files: RA, TK of the same race, UM; the newest stamped 2003-04-06 10:46:42.
+  void DeliverWeek() {
+    test::WriteDelivery(Deliveries(), "RA", "20030405000000", {test::RaRecord(kRaceKey)});
+    test::WriteDelivery(Deliveries(), "TK", "20030406000000", {test::TkRecord(kRaceKey)});
+    test::WriteDelivery(Deliveries(), "UM", "20030406104642", {test::UmRecord("2000100001", "テストホース")});
+  }
+
+  // A first run that fetches everything, leaving the files in the cache.
+  void FetchEverything() {
+    run_.ButtonStartClick();
+    RunTimer(run_);
+    view_.events.clear();
+    view_.pumps = 0;
+  }
+
+  JVLinkStandIn jvLink_{dir_.Path()};
+  AcquisitionRun run_{jvLink_, view_, settings_, writer_, [] { return test::kTestNow; }};
+};
+
+TEST_F(AcquisitionRunTest, NothingNewerIsToldAndJVLinkClosed) {
+  DeliverWeek();
+  view_.picker = {2003, 4, 6, 10, 46, 42};
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.events, (Events{test::StartDialog(view_.picker), "timer:off", "pos:dl:0", "pos:rd:0", "clear",
+                                  "cursor:busy", "beep", "info:最新のデータがありません。", "cursor:default", "beep"}));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::NothingNew);
+  EXPECT_EQ(LastTime(), "(none)");
+}
+
+TEST_F(AcquisitionRunTest, OpenErrorIsShownWithItsMessage) {
+  DeliverWeek();
+  StandInSettings settings = LoadStandInSettings(dir_.Path());
+  settings.serviceKey.clear();
+  SaveStandInSettings(dir_.Path(), settings);
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.From("cursor:busy"),
+            (Events{"cursor:busy", "beep", "info:JVOpenエラー:" + JVResultMessage("JVOpen", -303), "cursor:default",
+                    "beep"}));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::OpenFailed);
+}
+
+TEST_F(AcquisitionRunTest, DownloadThenReadLeavesTheStartTime) {
+  DeliverWeek();
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.From("cursor:busy"), (Events{"cursor:busy", "status:ダウンロード中・・・", "range:dl:0-3", "timer:on"}));
+  RunTimer(run_);
+
+  const Events ticks = view_.Starting("status:ダウンロード中．．．(");
+  ASSERT_FALSE(ticks.empty());
+  EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
+  EXPECT_EQ(view_.FromLast("timer:off"),
+            (Events{"timer:off", "status:ダウンロード中．．．(3/3)", "pos:dl:3", "status:データ読込み中．．．(0/3)",
+                    "pos:rd:0", "range:rd:0-3", kRaLine, "pos:rd:1", "status:データ読込み中．．．(1/3)", kTkLine,
+                    "pos:rd:2", "status:データ読込み中．．．(2/3)", kUmLine, "pos:dl:0", "pos:rd:0",
+                    "status:データ作成が完了しました。", "cursor:default", "beep"}));
+  EXPECT_EQ(test::ReadFile(dir_ / "Data" / "2003年04月06日.jvTK"), test::TkRecord(kRaceKey));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
+  EXPECT_EQ(LastTime(), "(none)") << "a run that fetched keeps the start time";
+  EXPECT_TRUE(view_.Starting("picker:").empty());
+}
+
+TEST_F(AcquisitionRunTest, ReadWithoutDownloadAdvancesTheStartTime) {
+  DeliverWeek();
+  FetchEverything();
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.From("cursor:busy"),
+            (Events{"cursor:busy", "range:dl:0-100", "pos:dl:100", "status:データ読込み中．．．(0/3)", "pos:rd:0",
+                    "range:rd:0-3", kRaLine, "pos:rd:1", "status:データ読込み中．．．(1/3)", kTkLine, "pos:rd:2",
+                    "status:データ読込み中．．．(2/3)", kUmLine, "pos:dl:0", "pos:rd:0",
+                    "status:データ作成が完了しました。", "cursor:default", "beep", "picker:2003/04/06 10:46:42"}));
+  EXPECT_EQ(LastTime(), "2003/04/06 10:46:42");
+  EXPECT_EQ(view_.picker, (DateTime{2003, 4, 6, 10, 46, 42}));
+}
+
+TEST_F(AcquisitionRunTest, StatusErrorClosesTheRun) {
+  DeliverWeek();
+  SetPace(50);
+  view_.onTimerStart = [&] { std::filesystem::remove_all(Deliveries()); };  // nothing left to copy
+  run_.ButtonStartClick();
+  RunTimer(run_);
+  EXPECT_EQ(view_.From("beep"), (Events{"beep", "info:JVStatusエラー:" + JVResultMessage("JVStatus", -502),
+                                        "timer:off", "cursor:default", "beep"}));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::StatusFailed);
+  EXPECT_TRUE(view_.Starting("list:").empty());
+}
+
+TEST_F(AcquisitionRunTest, CancelAnsweredNoChangesNothing) {
+  DeliverWeek();
+  run_.ButtonStartClick();
+  view_.answerYes = false;
+  view_.events.clear();
+  run_.ButtonCancelClick();
+  EXPECT_EQ(view_.events, (Events{"confirm:データ取込を中止します。実行しますか？"}));
+  RunTimer(run_);
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
+  EXPECT_TRUE(view_.Has(kUmLine));
+}
+
+TEST_F(AcquisitionRunTest, CancelWhileFetchingLeavesJVLinkOpenUntilTheNextStart) {
+  DeliverWeek();
+  SetPace(60000);
+  run_.ButtonStartClick();
+  view_.events.clear();
+  run_.ButtonCancelClick();
+  EXPECT_EQ(view_.events, (Events{"confirm:データ取込を中止します。実行しますか？", "timer:off", "beep",
+                                  "info:JVCancel:キャンセルされました", "status:JVCancel:キャンセルされました"}));
+  EXPECT_FALSE(view_.timerOn);
+  EXPECT_FALSE(run_.IsRunning());
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Cancelled);
+
+  view_.events.clear();
+  run_.ButtonStartClick();  // still open: refused, then closed
+  EXPECT_EQ(view_.From("cursor:busy"),
+            (Events{"cursor:busy", "beep", "info:JVOpenエラー:" + JVResultMessage("JVOpen", -202), "cursor:default",
+                    "beep"}));
+
+  SetPace(1);
+  run_.ButtonStartClick();  // and the start after that goes ahead
+  RunTimer(run_);
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
+}
+
+TEST_F(AcquisitionRunTest, CancelWhileReadingStopsAfterTheCurrentRecordAndKeepsTheStartTime) {
+  DeliverWeek();
+  FetchEverything();
+  view_.onPump = [&](int pump) {
+    if (pump == 3) run_.ButtonCancelClick();  // after the RA record and the file change
+  };
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.From("confirm:データ取込を中止します。実行しますか？"),
+            (Events{"confirm:データ取込を中止します。実行しますか？", "timer:off", "beep",
+                    "info:JVCancel:キャンセルされました", "status:JVCancel:キャンセルされました", "cursor:default",
+                    "beep"}));
+  EXPECT_TRUE(view_.Has(kRaLine));
+  EXPECT_FALSE(view_.Has(kTkLine));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Cancelled);
+  EXPECT_EQ(LastTime(), "(none)") << "the records never read must come again";
+  EXPECT_TRUE(view_.Starting("picker:").empty());
+}
+
+TEST_F(AcquisitionRunTest, ReadErrorEndsTheLoopAndKeepsTheStartTime) {
+  test::WriteDelivery(Deliveries(), "RA", "20030405000000", {test::RaRecord(kRaceKey)});
+  test::WriteDelivery(Deliveries(), "TK", "20030406000000", {"TK\r\n\r\n"});
+  test::WriteDelivery(Deliveries(), "UM", "20030406104642", {test::UmRecord("2000100001", "テストホース")});
+  FetchEverything();  // the damaged file ends this run too
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.From("status:データ読込み中．．．(1/3)"),
+            (Events{"status:データ読込み中．．．(1/3)", "beep", "info:JVReadエラー:" + JVResultMessage("JVRead", -403),
+                    "cursor:default", "beep"}));
+  EXPECT_FALSE(view_.Has(kUmLine));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::ReadFailed);
+  EXPECT_EQ(LastTime(), "(none)");
+}
+
+TEST_F(AcquisitionRunTest, FailedStoreWriteEndsTheLoopAndStillClosesJVLink) {
+  DeliverWeek();
+  FetchEverything();
+  std::filesystem::remove_all(dir_ / "Data");
+  run_.ButtonStartClick();
+  const Events closing = view_.From("status:データ読込み中．．．(1/3)");
+  ASSERT_EQ(closing.size(), 5u);
+  EXPECT_EQ(closing[1], "beep");
+  EXPECT_TRUE(closing[2].starts_with("info:データ作成エラー:")) << closing[2];
+  EXPECT_NE(closing[2].find((dir_ / "Data").string()), std::string::npos) << "names the path: " << closing[2];
+  EXPECT_EQ((Events{closing[3], closing[4]}), (Events{"cursor:default", "beep"}));
+  EXPECT_FALSE(view_.Has(kUmLine));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::StoreFailed);
+  EXPECT_EQ(LastTime(), "(none)");
+  EXPECT_EQ(jvLink_.JVStatus(), -203) << "JV-Link was closed";
+}
+
+TEST_F(AcquisitionRunTest, RefusedRecordIsListedAndTheLoopGoesOn) {
+  const std::string tk = test::TkRecord(kRaceKey);
+  test::WriteDelivery(Deliveries(), "TK", "20030405000000", {tk.substr(0, 100) + "\r\n", tk});
+  run_.ButtonStartClick();
+  RunTimer(run_);
+  const Events list = view_.Starting("list:");
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_TRUE(list[0].starts_with("list:取込不可:TK record of 102 bytes")) << list[0];
+  EXPECT_EQ(list[1], kTkLine);
+}
+
+TEST_F(AcquisitionRunTest, StartDuringARunStartsNoSecondRun) {
+  DeliverWeek();
+  FetchEverything();
+  const std::string refusal = "info:" + std::string(kRunInProgressText);
+  const DateTime from = view_.picker;
+  view_.onPump = [&](int pump) {
+    if (pump == 2) run_.ButtonStartClick();
+  };
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.Starting("info:"), (Events{test::StartDialog(from), refusal}));
+  EXPECT_TRUE(view_.Has(kUmLine)) << "the run went on to the end";
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
+
+  view_.onPump = nullptr;
+  SetPace(60000);
+  std::filesystem::remove_all(dir_ / "jvlink-cache");
+  view_.picker = from;
+  run_.ButtonStartClick();
+  view_.events.clear();
+  run_.ButtonStartClick();  // while fetching
+  EXPECT_EQ(view_.events, (Events{"beep", refusal}));
+  EXPECT_TRUE(view_.timerOn);
+}
+
+TEST_F(AcquisitionRunTest, SettingsButtonShowsTheDialogsError) {
+  int result = 0;
+  jvLink_.SetSettingsDialog([&] { return result; });
+  run_.SpeedButton1Click();
+  EXPECT_TRUE(view_.events.empty());
+  result = -100;
+  run_.SpeedButton1Click();
+  EXPECT_EQ(view_.events,
+            (Events{"beep", "info:JVSetUIPropertiesエラー：" + JVResultMessage("JVSetUIProperties", -100)}));
+}
+
+}  // namespace
+}  // namespace torvane

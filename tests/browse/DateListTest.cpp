@@ -1,0 +1,37 @@
+#include "browse/DateList.h"
+
+#include <gtest/gtest.h>
+
+#include "jvdata/Cp932.h"
+#include "tests/support/TempDir.h"
+
+namespace torvane {
+namespace {
+
+std::vector<std::string> Utf8(const std::vector<std::string>& dates) {
+  std::vector<std::string> texts;
+  for (const auto& date : dates) texts.push_back(Cp932ToUtf8(date));
+  return texts;
+}
+
+TEST(DateListTest, ListsTheDateFilesNewestFirst) {
+  test::TempDir dir;
+  for (const char* name : {"2004年01月05日.jvTK", "2003年12月28日.jvTK", "2004年01月10日.jvTK"})
+    test::WriteFile(dir / "Data" / name, "");
+  // Neither is a date file: another extension, a name of another form.
+  test::WriteFile(dir / "Data" / "2004年01月11日.jvTK.tmp", "");
+  test::WriteFile(dir / "Data" / "notes.jvTK", "");
+  const auto dates = BuildDateList(dir.Path());
+  EXPECT_EQ(Utf8(dates), (std::vector<std::string>{"2004年01月10日", "2004年01月05日", "2003年12月28日"}));
+  EXPECT_EQ(dates[0].size(), 14u) << "a CP932 date text";
+}
+
+TEST(DateListTest, AMissingOrEmptyDataDirectoryGivesNoDates) {
+  test::TempDir dir;
+  EXPECT_TRUE(BuildDateList(dir.Path()).empty());
+  std::filesystem::create_directories(dir / "Data");
+  EXPECT_TRUE(BuildDateList(dir.Path()).empty());
+}
+
+}  // namespace
+}  // namespace torvane

@@ -1,0 +1,418 @@
+// TMainForm: first-run defaults, the settings it keeps, its menus and
+// buttons, JVInit on the first showing, the version window, the help file,
+// the print commands' conditions and the grid hosts.
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/IniGT.h"
+#include "app/ui/MainForm.h"
+#include "controls/ui/AboutBox.h"
+#include "controls/ui/DesignFonts.h"
+#include "controls/ui/Label3Dj.h"
+#include "controls/ui/UpDown.h"
+#include "jvlink/JVLink.h"
+#include "tests/gui/support/ModalWatcher.h"
+#include "tests/support/TempDir.h"
+
+using torvane::TMainForm;
+using torvane::test::ModalWatcher;
+using torvane::test::TempDir;
+
+namespace {
+
+// Answers JVInit with a chosen code and remembers what it was given; the
+// acquisition calls are not used by the main window.
+class InitOnlyJVLink final : public torvane::JVLink {
+ public:
+  InitOnlyJVLink(std::int32_t initResult, std::vector<std::u16string>& sids) : initResult_(initResult), sids_(sids) {}
+  std::int32_t JVInit(const std::u16string& sid) override {
+    sids_.push_back(sid);
+    return initResult_;
+  }
+  std::int32_t JVSetUIProperties() override { return Unused(); }
+  std::int32_t JVOpen(const std::u16string&, const std::u16string&, std::int32_t, std::int32_t&, std::int32_t&,
+                      std::u16string&) override {
+    return Unused();
+  }
+  std::int32_t JVStatus() override { return Unused(); }
+  std::int32_t JVRead(std::u16string&, std::int32_t&, std::u16string&) override { return Unused(); }
+  void JVCancel() override { Unused(); }
+  std::int32_t JVClose() override { return Unused(); }
+
+ private:
+  static std::int32_t Unused() { throw std::logic_error("the main window made an acquisition call"); }
+  std::int32_t initResult_;
+  std::vector<std::u16string>& sids_;
+};
+
+struct Opened {
+  std::vector<QUrl> urls;
+  bool succeed = true;
+  torvane::UrlOpener Opener() {
+    return [this](const QUrl& url) {
+      urls.push_back(url);
+      return succeed;
+    };
+  }
+};
+
+// A stand-in for the list grid: all the print commands look at is its RowCount.
+class RowsOnly : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(int RowCount MEMBER rowCount)
+ public:
+  int rowCount = 0;
+};
+
+template <typename T>
+T* Find(const QObject& parent, const char* name) {
+  T* found = parent.findChild<T*>(QString::fromLatin1(name));
+  if (!found) qFatal("no %s", name);
+  return found;
+}
+
+QStringList EntriesOf(const QMenu* menu) {
+  QStringList entries;
+  for (const QAction* action : menu->actions()) {
+    entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  return entries;
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<TMainForm> Make(const TempDir& dir, std::int32_t initResult = 0) {
+    return std::make_unique<TMainForm>(dir.Path(), std::make_unique<InitOnlyJVLink>(initResult, sids_),
+                                       opened_.Opener());
+  }
+
+  std::vector<std::u16string> sids_;
+  Opened opened_;
+
+ private slots:
+  void initTestCase() { torvane::InstallFontSubstitutions(); }
+  void init() {
+    sids_.clear();
+    opened_ = {};
+  }
+
+  void FirstRunOpensWithTheDefaults() {
+    TempDir dir;
+    auto form = Make(dir);
+    for (const char* name : {"Data", "SEI", "SEIR", "UMA"}) {
+      QVERIFY2(std::filesystem::is_directory(dir / name), name);
+    }
+    QCOMPARE(form->pos(), QPoint(10, 10));
+    QCOMPARE(form->size(), QSize(630, 450));
+    QVERIFY(!Find<QAction>(*form, "DataListClose1")->isChecked());
+    QCOMPARE(form->DateCombo()->count(), 0);
+    QCOMPARE(form->DatList()->count(), 0);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Torvane for JRA-VAN Data Lab."));
+    QVERIFY(form->PageControl1()->isHidden());
+    QVERIFY(!form->LeftPanel()->isHidden());
+  }
+
+  void StoredPlaceIsUsedEvenOffTheScreen() {
+    TempDir dir;
+    torvane::TIniGT ini(dir.Path(), "torvane");
+    QVERIFY(ini.WriteInteger("locate", "top", -2000) && ini.WriteInteger("locate", "left", 5000) &&
+            ini.WriteInteger("locate", "width", 700) && ini.WriteInteger("locate", "height", 520) &&
+            ini.WriteBool("datalist", "close", true));
+    auto form = Make(dir);
+    QCOMPARE(form->pos(), QPoint(5000, -2000));
+    QCOMPARE(form->size(), QSize(700, 520));
+    QVERIFY(form->CloseDataListAfterChoice());
+  }
+
+  void ClosingByEveryMeansSavesTheRectangle() {
+    const std::vector<std::function<void(TMainForm&)>> closers = {
+        [](TMainForm& form) { form.close(); },
+        [](TMainForm& form) { Find<QAction>(form, "Exit1")->trigger(); },
+        [](TMainForm& form) { Find<QToolButton>(form, "ExitButton")->click(); },
+    };
+    int shift = 0;
+    for (const auto& closeIt : closers) {
+      TempDir dir;
+      {
+        auto form = Make(dir);
+        form->show();
+        form->move(30 + shift, 40 + shift);
+        form->resize(700 + shift, 500 + shift);
+        closeIt(*form);
+        QVERIFY(!form->isVisible());
+      }
+      torvane::TIniGT ini(dir.Path(), "torvane");
+      QCOMPARE(ini.ReadInteger("locate", "left", 0), 30 + shift);
+      QCOMPARE(ini.ReadInteger("locate", "top", 0), 40 + shift);
+      QCOMPARE(ini.ReadInteger("locate", "width", 0), 700 + shift);
+      QCOMPARE(ini.ReadInteger("locate", "height", 0), 500 + shift);
+      auto again = Make(dir);
+      QCOMPARE(again->geometry().size(), QSize(700 + shift, 500 + shift));
+      shift += 7;
+    }
+  }
+
+  void OptionToggledTwiceWritesOneThenZero() {
+    TempDir dir;
+    auto form = Make(dir);
+    QAction* option = Find<QAction>(*form, "DataListClose1");
+    QVERIFY(option->isCheckable());
+    option->trigger();
+    QVERIFY(option->isChecked());
+    QVERIFY(torvane::test::ReadFile(dir / "torvane.ini").find("close=1") != std::string::npos);
+    QVERIFY(Make(dir)->CloseDataListAfterChoice());
+    option->trigger();
+    QVERIFY(!option->isChecked());
+    const std::string text = torvane::test::ReadFile(dir / "torvane.ini");
+    QVERIFY(text.find("close=0") != std::string::npos);
+    QVERIFY(text.find("close=1") == std::string::npos);
+    QVERIFY(!Make(dir)->CloseDataListAfterChoice());
+  }
+
+  void SettingsThatCannotBeWrittenAreTold() {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "torvane.ini");  // a file that can never be replaced
+    auto form = Make(dir);
+    QCOMPARE(form->pos(), QPoint(10, 10));
+    ModalWatcher watcher;
+    Find<QAction>(*form, "DataListClose1")->trigger();
+    form->close();
+    QCOMPARE(watcher.Messages().size(), 2u);
+    QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("設定ファイルに書き込めませんでした。")));
+    QVERIFY(watcher.Messages()[1].text.contains(QStringLiteral("torvane.ini")));
+  }
+
+  void MenusHoldTheCommandsWithTheirHints() {
+    TempDir dir;
+    auto form = Make(dir);
+    QStringList titles;
+    for (const QAction* menu : form->menuBar()->actions()) titles << menu->text();
+    QCOMPARE(titles, (QStringList{"ﾌｧｲﾙ(&F)", "ｵﾌﾟｼｮﾝ(&O)", "ﾍﾙﾌﾟ(&H)"}));
+    QCOMPARE(EntriesOf(Find<QMenu>(*form, "File1")),
+             (QStringList{"ＪＶデータ取得(&J)", "-", "登録馬情報印刷(&P)", "登録馬リスト印刷(&L)", "-",
+                          "プリンタ設定(&S)", "-", "終了(&X)"}));
+    QCOMPARE(EntriesOf(Find<QMenu>(*form, "Option1")), (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す"}));
+    QCOMPARE(EntriesOf(Find<QMenu>(*form, "Help1")), (QStringList{"目次(&C)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
+
+    const std::vector<std::pair<const char*, QString>> hints = {
+        {"Exit1", "このｱﾌﾟﾘｹｰｼｮﾝを終了します"},
+        {"DataListClose1", "分析用ﾃﾞｰﾀ読込後、ﾃﾞｰﾀﾘｽﾄを消します"},
+        {"HelpContents1", "ﾍﾙﾌﾟの目次を表示します"},
+    };
+    for (const auto& [name, hint] : hints) {
+      Find<QAction>(*form, name)->showStatusText(form->menuBar());  // as a menu shows its hovered item
+      QCOMPARE(form->statusBar()->currentMessage(), hint);
+    }
+  }
+
+  void TopBarButtonsShowTheirHints() {
+    TempDir dir;
+    auto form = Make(dir);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const std::vector<std::pair<const char*, QString>> buttons = {
+        {"JVDataButton", "JVデータ取得"}, {"HelpButton", "ﾍﾙﾌﾟ"}, {"SpeedButton6", "ﾊﾞｰｼﾞｮﾝ情報"},
+        {"ExitButton", "終了"},           {"LeftPanelButton", "F"},
+    };
+    for (const auto& [name, caption] : buttons) QCOMPARE(Find<QToolButton>(*form, name)->text(), caption);
+    QCOMPARE(Find<QToolButton>(*form, "JVDataButton")->geometry(), QRect(4, 2, 137, 25));
+    QCOMPARE(form->UpDown1()->geometry(), QRect(28, 35, 33, 20));
+
+    const std::vector<std::pair<const char*, QString>> hints = {{"ExitButton", "ソフトを終了します"},
+                                                                {"HelpButton", "ﾍﾙﾌﾟの目次を表示します"}};
+    for (const auto& [name, hint] : hints) {
+      QToolButton* button = Find<QToolButton>(*form, name);
+      QTest::mouseMove(button, button->rect().center());
+      QTRY_COMPARE(form->statusBar()->currentMessage(), hint);
+    }
+  }
+
+  void FButtonHidesAndShowsTheLeftPanel() {
+    TempDir dir;
+    auto form = Make(dir);
+    form->show();
+    QToolButton* f = Find<QToolButton>(*form, "LeftPanelButton");
+    f->click();
+    QVERIFY(form->LeftPanel()->isHidden());
+    f->click();
+    QVERIFY(!form->LeftPanel()->isHidden());
+    QVERIFY(form->LeftPanel()->isVisible());
+  }
+
+  void RaceHeaderLabelsStartBlankInTheirPlaces() {
+    TempDir dir;
+    auto form = Make(dir);
+    for (int number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 110, 115}) {
+      torvane::TLabel3Dj* label = form->Label3D(number);
+      QCOMPARE(label->objectName(), QStringLiteral("Label3D%1").arg(number));
+      QCOMPARE(label->Caption(), QStringLiteral(" "));
+      QVERIFY(label->font().bold());
+      QCOMPARE(label->TextStyle(), torvane::TLabel3Dj::TTextStyle::tsRaised);
+    }
+    QCOMPARE(form->Label3D(3)->geometry(), QRect(62, 4, 251, 15));
+    QCOMPARE(form->Label3D(2)->Color(), QColor(Qt::black));
+    QCOMPARE(form->Label3D(9)->FontColor(), QColor(0, 0, 255));
+    QCOMPARE(form->Label3D(1)->font().pixelSize(), 19);
+    QVERIFY(form->Label3D(4)->AutoSize());
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, form->Label3D(10));
+  }
+
+  void JVInitRunsOnceOnTheFirstShowing() {
+    TempDir dir;
+    auto form = Make(dir);
+    QVERIFY(sids_.empty());
+    form->show();
+    QTRY_COMPARE(sids_.size(), 1u);
+    QCOMPARE(sids_[0], std::u16string(u"SA480217/SD715396/QPWXRN/Ver.1.04"));
+    form->hide();
+    form->show();
+    QTest::qWait(20);
+    QCOMPARE(sids_.size(), 1u);
+  }
+
+  void JVInitFailureIsToldAndTheWindowGoesOn() {
+    TempDir dir;
+    auto form = Make(dir, -101);
+    ModalWatcher watcher;
+    form->show();
+    QTRY_COMPARE(watcher.Messages().size(), 1u);
+    QCOMPARE(watcher.Messages()[0].text, QStringLiteral("JVInitエラーが発生しました。：sid が設定されていません。(-101)"));
+    QCOMPARE(watcher.Messages()[0].icon, QMessageBox::NoIcon);
+    QVERIFY(form->isVisible());
+  }
+
+  void VersionWindowShowsTheVersionAndTellsAHomePageFailure() {
+    TempDir dir;
+    opened_.succeed = false;
+    auto form = Make(dir);
+    QString versionShown;
+    int aboutVisits = 0;
+    ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        box->button(QMessageBox::Ok)->click();
+        return;
+      }
+      auto* about = qobject_cast<torvane::TAboutBox*>(modal);
+      QVERIFY(about);
+      if (++aboutVisits == 1) {
+        versionShown = about->Label3D1()->Caption();
+        QTimer::singleShot(0, Find<QPushButton>(*about, "Button1"), &QPushButton::click);
+      } else {
+        about->accept();
+      }
+    });
+    Find<QToolButton>(*form, "SpeedButton6")->click();
+    QCOMPARE(versionShown, QStringLiteral("Ver.1.04"));
+    QCOMPARE(aboutVisits, 2);
+    QCOMPARE(watcher.Messages().size(), 1u);
+    QCOMPARE(watcher.Messages()[0].text, QStringLiteral("ホームページの表示に失敗しました。"));
+    QCOMPARE(opened_.urls.size(), 1u);
+
+    // The menu item opens a fresh window just the same.
+    aboutVisits = 1;
+    Find<QAction>(*form, "About1")->trigger();
+    QCOMPARE(aboutVisits, 2);
+  }
+
+  void HelpOpensTheHelpFileAtItsContents() {
+    TempDir dir;
+    torvane::test::WriteFile(dir / "torvane.html", "<html></html>");
+    auto form = Make(dir);
+    Find<QAction>(*form, "HelpContents1")->trigger();
+    Find<QToolButton>(*form, "HelpButton")->click();
+    QCOMPARE(opened_.urls.size(), 2u);
+    for (const QUrl& url : opened_.urls) {
+      QVERIFY(url.isLocalFile());
+      QCOMPARE(std::filesystem::path(url.toLocalFile().toStdString()), dir / "torvane.html");
+      QCOMPARE(url.fragment(), QStringLiteral("contents"));
+    }
+    opened_.succeed = false;
+    ModalWatcher watcher;
+    Find<QAction>(*form, "HelpContents1")->trigger();
+    QCOMPARE(watcher.Messages().size(), 1u);
+    QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("ヘルプファイルを表示できませんでした。")));
+  }
+
+  void PrintCommandsNeedRacesAndAChosenRace() {
+    TempDir dir;
+    auto form = Make(dir);
+    QSignalSpy information(form.get(), &TMainForm::PrintInformationRequested);
+    QSignalSpy list(form.get(), &TMainForm::PrintListRequested);
+    auto* grid = new RowsOnly;
+    form->InstallListGrid(grid);
+    std::vector<QString> expected;
+    {
+      ModalWatcher watcher;
+      for (const char* command : {"Print1", "N8"}) {
+        Find<QAction>(*form, command)->trigger();  // no race list
+        expected.push_back(QStringLiteral("読み込むﾃﾞｰﾀがありません。"));
+      }
+      form->DatList()->addItem(QStringLiteral("中山  05回 08日 9R"));
+      grid->rowCount = 2;  // one horse: too few rows to print
+      for (const char* command : {"Print1", "N8"}) {
+        Find<QAction>(*form, command)->trigger();
+        expected.push_back(QStringLiteral("レースを選択してください。"));
+      }
+      QCOMPARE(watcher.Messages().size(), expected.size());
+      for (std::size_t i = 0; i < expected.size(); ++i) {
+        QCOMPARE(watcher.Messages()[i].text, expected[i]);
+        QCOMPARE(watcher.Messages()[i].title, QStringLiteral("警告"));
+      }
+    }
+    QCOMPARE(information.count() + list.count(), 0);
+    grid->rowCount = 3;
+    ModalWatcher watcher;
+    Find<QAction>(*form, "Print1")->trigger();
+    Find<QAction>(*form, "N8")->trigger();
+    QCOMPARE(information.count(), 1);
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(watcher.ModalCount(), 0);
+  }
+
+  void CommandsOfOtherWindowsAreSignalled() {
+    TempDir dir;
+    auto form = Make(dir);
+    QSignalSpy acquisition(form.get(), &TMainForm::JVDataGetRequested);
+    QSignalSpy printerSetup(form.get(), &TMainForm::PrinterSetupRequested);
+    Find<QAction>(*form, "JVDataGet1")->trigger();
+    Find<QToolButton>(*form, "JVDataButton")->click();
+    Find<QAction>(*form, "N4")->trigger();
+    QCOMPARE(acquisition.count(), 2);
+    QCOMPARE(printerSetup.count(), 1);
+  }
+
+  void GridsGoOnTheirTabs() {
+    TempDir dir;
+    auto form = Make(dir);
+    QTabWidget* pages = form->PageControl1();
+    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->tabText(0), QStringLiteral("登録馬情報"));
+    QCOMPARE(pages->tabText(1), QStringLiteral("登録馬ﾘｽﾄ"));
+    QCOMPARE(pages->currentIndex(), 0);
+    QVERIFY(Find<QWidget>(*Find<QWidget>(*form, "TabSheet1"), "StringGrid4"));
+
+    auto* informationGrid = new QWidget;
+    auto* listGrid = new QWidget;
+    listGrid->setObjectName(QStringLiteral("StringGrid1"));
+    form->InstallInformationGrid(informationGrid);
+    form->InstallListGrid(listGrid);
+    QCOMPARE(Find<QWidget>(*form, "TabSheet1")->findChildren<QWidget*>(QStringLiteral("StringGrid4")).size(), 1);
+    QCOMPARE(form->findChild<QWidget*>(QStringLiteral("StringGrid4")), informationGrid);
+    QCOMPARE(Find<QWidget>(*form, "TabSheet2")->findChild<QWidget*>(QStringLiteral("StringGrid1")), listGrid);
+    form->ShowPageControl();
+    QVERIFY(!pages->isHidden());
+  }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

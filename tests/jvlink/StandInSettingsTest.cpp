@@ -1,0 +1,48 @@
+#include "jvlink/StandInSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TempDir.h"
+
+namespace torvane {
+namespace {
+
+TEST(StandInSettingsTest, DefaultsWithoutFileAndResolvedFolders) {
+  test::TempDir dir;
+  const StandInSettings settings = LoadStandInSettings(dir.Path());
+  EXPECT_EQ(settings.serviceKey, kTrialServiceKey);
+  EXPECT_EQ(ResolvedFolder(dir.Path(), settings.deliveryFolder), dir / "deliveries");
+  EXPECT_EQ(ResolvedFolder(dir.Path(), settings.cacheFolder), dir / "jvlink-cache");
+  EXPECT_EQ(settings.downloadPaceMs, kDefaultDownloadPaceMs);
+  EXPECT_EQ(ResolvedFolder(dir.Path(), "/srv/jv"), "/srv/jv");
+}
+
+TEST(StandInSettingsTest, SavedSettingsReadBackInTheirOwnFile) {
+  test::TempDir dir;
+  const StandInSettings saved{"", "/データ/配信", "キャッシュ", 0};
+  SaveStandInSettings(dir.Path(), saved);
+  const StandInSettings loaded = LoadStandInSettings(dir.Path());
+  EXPECT_EQ(loaded.serviceKey, "") << "a cleared key stays cleared, it does not fall back to the trial key";
+  EXPECT_EQ(loaded.deliveryFolder, saved.deliveryFolder);
+  EXPECT_EQ(loaded.cacheFolder, saved.cacheFolder);
+  EXPECT_EQ(loaded.downloadPaceMs, 0);
+  EXPECT_TRUE(std::filesystem::exists(dir / "jvlink-standin.ini"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "torvane.ini"));
+}
+
+TEST(StandInSettingsTest, GarbledPaceGivesTheDefault) {
+  test::TempDir dir;
+  for (const char* pace : {"-5", "fast"}) {
+    test::WriteFile(dir / "jvlink-standin.ini", std::string("[JVLink]\r\nDownloadPace=") + pace + "\r\n");
+    EXPECT_EQ(LoadStandInSettings(dir.Path()).downloadPaceMs, kDefaultDownloadPaceMs) << pace;
+  }
+}
+
+TEST(StandInSettingsTest, UnwritableFileIsReported) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir / "jvlink-standin.ini");  // a directory in the file's place
+  EXPECT_THROW(SaveStandInSettings(dir.Path(), LoadStandInSettings(dir.Path())), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace torvane

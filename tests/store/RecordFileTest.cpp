@@ -1,0 +1,137 @@
+#include "store/RecordFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "tests/support/TempDir.h"
+
+namespace torvane {
+namespace {
+
+// Three 6-byte records and the first bytes of a fourth.
+const std::string kRecords = "AAAA\r\nBBBB\r\nCCCC\r\nDD";
+
+std::vector<std::string> FilesIn(const std::filesystem::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Makes every write that would carry a file past limit bytes fail (EFBIG),
+// also for root, for as long as the object lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit lowered = previous_;
+    lowered.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int);
+};
+
+TEST(RecordFileTest, TheReaderSeesWholeRecordsOnlyInAnyOrder) {
+  test::TempDir dir;
+  test::WriteFile(dir / "f", kRecords);
+  RecordFileReader reader;
+  reader.Open(dir / "f", 6);
+  ASSERT_EQ(reader.Count(), 3u);
+  std::string record(6, '\0');
+  for (std::size_t i = reader.Count(); i-- > 0;) {
+    reader.Read(i, record.data());
+    EXPECT_EQ(record, kRecords.substr(i * 6, 6));
+  }
+  EXPECT_THROW(reader.Read(3, record.data()), StoreError);
+}
+
+TEST(RecordFileTest, TheReaderKeepsTheVersionItOpenedWhenTheFileIsReplaced) {
+  test::TempDir dir;
+  test::WriteFile(dir / "f", kRecords);
+  RecordFileReader reader;
+  reader.Open(dir / "f", 6);
+  ReplaceFileAtomically(dir / "f", "XXXX\r\n");
+  std::string record(6, '\0');
+  reader.Read(2, record.data());
+  EXPECT_EQ(record, "CCCC\r\n");
+  reader.Open(dir / "f", 6);
+  EXPECT_EQ(reader.Count(), 1u);
+}
+
+TEST(RecordFileTest, OpeningAMissingFileNamesIt) {
+  test::TempDir dir;
+  RecordFileReader reader;
+  try {
+    reader.Open(dir / "missing.jvSEI", 555);
+    FAIL() << "no error";
+  } catch (const StoreError& error) {
+    EXPECT_NE(std::string(error.what()).find("missing.jvSEI"), std::string::npos) << error.what();
+  }
+  EXPECT_THROW(ReadAllRecords(dir / "missing.jvSEI", 555), StoreError);
+}
+
+TEST(RecordFileTest, ReadAllRecordsIgnoresATrailingPartialRecord) {
+  test::TempDir dir;
+  test::WriteFile(dir / "f", kRecords);
+  EXPECT_EQ(ReadAllRecords(dir / "f", 6), (std::vector<std::string>{"AAAA\r\n", "BBBB\r\n", "CCCC\r\n"}));
+  test::WriteFile(dir / "short", "DD");
+  EXPECT_TRUE(ReadAllRecords(dir / "short", 6).empty());
+  EXPECT_EQ(ReadFileContents(dir / "f"), kRecords);
+}
+
+TEST(RecordFileTest, ReplacingWritesTheNewContentsAndLeavesNoTemporaryFile) {
+  test::TempDir dir;
+  const FileStamp created = ReplaceFileAtomically(dir / "f", "first\r\n");
+  EXPECT_EQ(test::ReadFile(dir / "f"), "first\r\n");
+  const FileStamp replaced = ReplaceFileAtomically(dir / "f", "second\r\n");
+  EXPECT_EQ(test::ReadFile(dir / "f"), "second\r\n");
+  EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"f"});
+  EXPECT_EQ(StampOf(dir / "f"), replaced);
+  EXPECT_NE(created, replaced);
+  EXPECT_EQ(StampOf(dir / "none"), std::nullopt);
+}
+
+TEST(RecordFileTest, StampsTellAnOutsideRewriteApart) {
+  test::TempDir dir;
+  const FileStamp written = ReplaceFileAtomically(dir / "f", "AAAA\r\n");
+  test::WriteFile(dir / "f", "AAAA\r\nBBBB\r\n");
+  EXPECT_NE(StampOf(dir / "f"), written);
+  EXPECT_THROW(StampOf(dir.Path()), StoreError);
+}
+
+TEST(RecordFileTest, AFailedReplacementLeavesTheOldFileWhole) {
+  test::TempDir dir;
+  ReplaceFileAtomically(dir / "f", kRecords);
+  try {
+    FileSizeLimit limit(8);
+    ReplaceFileAtomically(dir / "f", "a longer text than eight bytes\r\n");
+    FAIL() << "no error";
+  } catch (const StoreError& error) {
+    EXPECT_NE(std::string(error.what()).find((dir / "f").string()), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(test::ReadFile(dir / "f"), kRecords);
+  EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"f"});
+}
+
+TEST(RecordFileTest, ReplacingInAMissingDirectoryFailsWithThePath) {
+  test::TempDir dir;
+  try {
+    ReplaceFileAtomically(dir / "none" / "f", "x");
+    FAIL() << "no error";
+  } catch (const StoreError& error) {
+    EXPECT_NE(std::string(error.what()).find((dir / "none" / "f").string()), std::string::npos) << error.what();
+  }
+}
+
+}  // namespace
+}  // namespace torvane
