@@ -7,6 +7,7 @@
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/JVData_Structure.h"
+#include "store/FileReplacer.h"
 #include "store/RecentFiles.h"
 #include "store/RecordFile.h"
 #include "store/RecordSequence.h"
@@ -67,6 +68,7 @@ struct StoreWriter::Impl {
   std::filesystem::path programDir;
   std::unordered_set<std::string> knownDirectories;
   RecentFiles recentFiles{kRecentFilesBudget};
+  FileReplacer replacer;
   std::uint64_t bytesWritten = 0;
 
   StoreResult StoreTk(std::string_view record);
@@ -154,7 +156,7 @@ StoreResult StoreWriter::Impl::StoreUm(std::string_view record) {
     return Refused("UM record: the blood registration number " + Quoted(um.BloodNumber()) + " is not 10 digits");
   const auto file = UmFilePath(programDir, um.BloodNumber());
   EnsureDirectory(file.parent_path());
-  ReplaceFileAtomically(file, um.View());
+  replacer.Replace(file, um.View());
   bytesWritten += um.View().size();
   return Stored({}, file);
 }
@@ -190,7 +192,7 @@ std::string StoreWriter::Impl::StoreSorted(const std::filesystem::path& file, st
     recentFiles.Put(file.native(), std::move(contents), *stamp);
     return {};
   }
-  const FileStamp written = ReplaceFileAtomically(file, contents);
+  const FileStamp written = replacer.Replace(file, contents);
   bytesWritten += contents.size();
   recentFiles.Put(file.native(), std::move(contents), written);
   return {};

@@ -6,45 +6,15 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
+
+#include "store/PosixFile.h"
 
 namespace torvane {
 namespace {
 
-StoreError ErrorAt(std::string_view what, const std::filesystem::path& path, int error) {
-  return StoreError(std::string(what) + " " + path.string() + ": " + std::strerror(error));
-}
-
-// Closes a descriptor when it goes out of scope (keeps errno of the failure
-// being reported).
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ < 0) return;
-    const int saved = errno;
-    ::close(fd_);
-    errno = saved;
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return fd_; }
-  // Closes now; false (errno set) when the close reported an error.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-FileStamp StampOfInfo(const struct stat& info) {
-  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-          static_cast<std::uint64_t>(info.st_size),
-          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
-}
+using posix::ErrorAt;
+using posix::FileDescriptor;
+using posix::StampOfInfo;
 
 int OpenForReading(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -70,18 +40,6 @@ bool ReadAt(int fd, char* dest, std::size_t size, off_t offset, const std::files
     dest += n;
     size -= static_cast<std::size_t>(n);
     offset += n;
-  }
-  return true;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
 }
@@ -175,7 +133,7 @@ FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_v
     ::unlink(temporary.c_str());
     return ErrorAt("cannot write", path, error);
   };
-  if (!WriteAll(fd.Get(), contents)) throw fail(errno);
+  if (!posix::WriteAllAt(fd.Get(), contents, 0)) throw fail(errno);
   // The rename keeps the inode and the modification time, so the stamp taken
   // here is the stamp of the replaced file.
   struct stat info {};

@@ -1,14 +1,13 @@
 #include "acquisition/StoreWriter.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 #include <set>
 
 #include "jvdata/RecordBuilder.h"
+#include "store/FileReplacer.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
+#include "tests/store/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {
@@ -48,11 +47,12 @@ std::string Um(const char* horse = kHorse, const char* mark = "1") {
 // What the writer stores of an RA or SE record: data kind and creation date zeroed.
 std::string Zeroed(std::string record) { return record.replace(2, 9, "000000000"); }
 
-// Every file under dir, as paths relative to it.
+// Every store file under dir (the writer's spare files aside), as paths relative to it.
 std::set<std::string> FilesUnder(const fs::path& dir) {
   std::set<std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(dir))
-    if (!entry.is_directory()) files.insert(fs::relative(entry.path(), dir).string());
+    if (!entry.is_directory() && !entry.path().filename().string().starts_with(kSpareFilePrefix))
+      files.insert(fs::relative(entry.path(), dir).string());
   return files;
 }
 
@@ -242,31 +242,10 @@ TEST_F(StoreWriterTest, BytesWrittenCountsEveryFileWrittenWhole) {
   EXPECT_EQ(writer_.BytesWritten(), 555u + 2 * 555u + 1577u);
 }
 
-// Makes every write that would carry a file past limit bytes fail (EFBIG),
-// also for root, for as long as the object lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit lowered = previous_;
-    lowered.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int);
-};
-
 TEST_F(StoreWriterTest, AWriteThatFailsThrowsWithThePathAndLeavesTheOldFileWhole) {
   Store(Se('7', {.number = 1}));
   try {
-    FileSizeLimit limit(600);
+    test::FileSizeLimit limit(600);
     Store(Se('7', {.number = 2}));
     FAIL() << "no error";
   } catch (const StoreError& error) {

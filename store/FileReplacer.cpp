@@ -1,0 +1,91 @@
+#include "store/FileReplacer.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+
+#include "store/PosixFile.h"
+
+namespace torvane {
+namespace {
+
+using posix::ErrorAt;
+
+// The process that made a spare file, from its name "<prefix><pid>-<serial>";
+// 0 for a name of another form.
+pid_t OwnerOfSpare(std::string_view name) {
+  if (!name.starts_with(kSpareFilePrefix)) return 0;
+  name.remove_prefix(kSpareFilePrefix.size());
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+  if (error != std::errc() || end == name.data() || end == name.data() + name.size() || *end != '-') return 0;
+  return pid;
+}
+
+// Spares left by processes that no longer run (a writer that was killed).
+void RemoveStaleSpares(const std::filesystem::path& directory) {
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(directory, ignored)) {
+    const pid_t owner = OwnerOfSpare(entry.path().filename().native());
+    if (owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH) std::filesystem::remove(entry.path(), ignored);
+  }
+}
+
+// Writes contents into the spare file, shortening it when it held more; info
+// receives the spare's state, which the file has after the exchange.
+void WriteSpare(const std::filesystem::path& spare, std::string_view contents, const std::filesystem::path& target,
+                struct stat& info) {
+  posix::FileDescriptor fd(::open(spare.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+  if (fd.Get() < 0) throw ErrorAt("cannot write", target, errno);
+  // The spare is never cut to nothing first: on ext4 that would force the
+  // data out on close, the very cost the spare avoids.
+  if (!posix::WriteAllAt(fd.Get(), contents, 0) || ::fstat(fd.Get(), &info) != 0)
+    throw ErrorAt("cannot write", target, errno);
+  if (static_cast<std::size_t>(info.st_size) > contents.size()) {
+    if (::ftruncate(fd.Get(), static_cast<off_t>(contents.size())) != 0 || ::fstat(fd.Get(), &info) != 0)
+      throw ErrorAt("cannot write", target, errno);
+  }
+  if (!fd.Close()) throw ErrorAt("cannot write", target, errno);
+}
+
+}  // namespace
+
+FileReplacer::FileReplacer() {
+  static std::atomic<unsigned> serial{0};
+  spareName_ = std::string(kSpareFilePrefix) + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+}
+
+FileReplacer::~FileReplacer() {
+  for (const auto& [directory, spare] : spares_) ::unlink(spare.c_str());
+}
+
+const std::filesystem::path& FileReplacer::SpareIn(const std::filesystem::path& directory) {
+  auto it = spares_.find(directory.native());
+  if (it == spares_.end()) {
+    RemoveStaleSpares(directory);
+    it = spares_.emplace(directory.native(), directory / spareName_).first;
+  }
+  return it->second;
+}
+
+FileStamp FileReplacer::Replace(const std::filesystem::path& path, std::string_view contents) {
+  const std::filesystem::path& spare = SpareIn(path.parent_path());
+  struct stat info {};
+  WriteSpare(spare, contents, path, info);
+  if (::renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0)
+    return posix::StampOfInfo(info);
+  // A new file (nothing to trade places with), or a file system that cannot
+  // exchange: the spare becomes the file, and a new spare is made next time.
+  if (errno != ENOENT && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+    throw ErrorAt("cannot replace", path, errno);
+  if (::rename(spare.c_str(), path.c_str()) != 0) throw ErrorAt("cannot replace", path, errno);
+  return posix::StampOfInfo(info);
+}
+
+}  // namespace torvane

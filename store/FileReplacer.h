@@ -1,0 +1,52 @@
+#pragma once
+// Replaces store files whole and atomically, cheaply enough to do it once per
+// stored record.
+//
+// A fresh temporary file per replacement costs a new inode and frees the old
+// one each time; on ext4 the rename over an existing file also forces the new
+// data out to the disk at once, and without a journal every later file
+// creation scans past the recently freed inodes. Instead, each directory gets
+// one spare file of this replacer: the new contents are written into the
+// spare, which then trades places with the file in one atomic rename
+// (RENAME_EXCHANGE). The old version becomes the next spare, so no inode is
+// created or freed, and a kill at any moment leaves the file either as it was
+// or as it is meant to be.
+//
+// The price: an inode that a reader still holds open after its file was
+// replaced is rewritten by a later replacement in that directory. Readers
+// open a store file by name, read it and close it again.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "store/RecordFile.h"
+
+namespace torvane {
+
+class FileReplacer {
+ public:
+  FileReplacer();
+  // Removes the spare files this replacer left.
+  ~FileReplacer();
+  FileReplacer(const FileReplacer&) = delete;
+  FileReplacer& operator=(const FileReplacer&) = delete;
+
+  // Replaces (or creates) the file at path with contents; returns the new
+  // file's stamp. Throws StoreError naming path and the reason; the file then
+  // keeps its earlier contents.
+  FileStamp Replace(const std::filesystem::path& path, std::string_view contents);
+
+ private:
+  const std::filesystem::path& SpareIn(const std::filesystem::path& directory);
+
+  std::string spareName_;
+  std::unordered_map<std::string, std::filesystem::path> spares_;  // by directory
+};
+
+// The name prefix of spare files; they start with a dot, so that no reader
+// takes one for a store file.
+inline constexpr std::string_view kSpareFilePrefix = ".torvane-spare-";
+
+}  // namespace torvane
