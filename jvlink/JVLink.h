@@ -12,7 +12,7 @@ namespace torvane {
 // The identifier this program gives JVInit: its software ID and version text.
 inline constexpr std::u16string_view kJVInitSid = u"SA480217/SD715396/QPWXRN/Ver.1.04";
 
-// The data specification, the option and the read buffer size of every run.
+// The dataspec, the option and the read buffer size of every run.
 inline constexpr std::u16string_view kTokuDiffDataSpec = u"TOKUDIFF";
 inline constexpr std::int32_t kNormalDataOption = 1;
 inline constexpr std::int32_t kReadBufferSize = 60000;

@@ -76,7 +76,7 @@ std::int32_t JVLinkStandIn::JVOpen(const std::u16string& dataSpec, const std::u1
   lastFileTimestamp.clear();
   if (!initialized_) return kNotInitialized;
   if (run_) return kAlreadyOpen;
-  // The stand-in serves the one data specification of the special registrations.
+  // The stand-in serves the one dataspec of the special registrations.
   if (dataSpec != kTokuDiffDataSpec) return kBadDataSpec;
   const std::optional<std::string> fromStamp = FromStamp(fromTime);
   if (!fromStamp) return kBadFromTime;

@@ -3,8 +3,22 @@
 #include "controls/ui/DesignFonts.h"
 
 namespace torvane {
+namespace {
 
-InfoGridFonts::FontFace::FontFace(const QFont& font) : font(font), metrics(font), raw(QRawFont::fromFont(font)) {}
+// The part of the em above the baseline in the design font (220 of its 256
+// units): the substitute's texts sit on the same baseline, so that a line
+// partly covered by the next one's background loses what it lost in the
+// design.
+constexpr qreal kDesignAscent = 220.0 / 256.0;
+
+}  // namespace
+
+InfoGridFonts::FontFace::FontFace(const QFont& font)
+    : font(font),
+      metrics(font),
+      raw(QRawFont::fromFont(font)),
+      height(font.pixelSize()),
+      baseline(qRound(font.pixelSize() * kDesignAscent)) {}
 
 bool InfoGridFonts::FontFace::Glyphs(const QString& text, std::vector<Glyph>& glyphs) {
   glyphs.clear();
@@ -13,7 +27,8 @@ bool InfoGridFonts::FontFace::Glyphs(const QString& text, std::vector<Glyph>& gl
     if (found == known.end()) {
       std::optional<Glyph> glyph;
       const QList<quint32> index = raw.glyphIndexesForString(QString(c));
-      if (!c.isSurrogate() && index.size() == 1 && index[0] != 0) glyph = Glyph{index[0], metrics.horizontalAdvance(c)};
+      if (!c.isSurrogate() && index.size() == 1 && index[0] != 0)
+        glyph = Glyph{index[0], raw.advancesForGlyphIndexes(index, QRawFont::UseDesignMetrics).value(0).x()};
       found = known.emplace(c.unicode(), glyph).first;
     }
     if (!found->second) return false;
@@ -22,26 +37,26 @@ bool InfoGridFonts::FontFace::Glyphs(const QString& text, std::vector<Glyph>& gl
   return true;
 }
 
-InfoGridFonts::FontFace& InfoGridFonts::Face(FontSpec spec) const {
-  const auto key = std::make_pair(spec.points, spec.bold);
+InfoGridFonts::FontFace& InfoGridFonts::Face(FontSpec font) const {
+  const auto key = std::make_pair(font.points, font.bold);
   auto found = faces_.find(key);
   if (found == faces_.end()) {
     // Pixel sizes, not point sizes: the cell layout is in pixels of a 96-dpi
     // screen whatever the device's resolution.
-    found = faces_.emplace(key, FontFace(DesignFont(kGothicFace, PointsToPixels(spec.points), spec.bold))).first;
+    found = faces_.emplace(key, FontFace(DesignFont(kGothicFace, PointsToPixels(font.points), font.bold))).first;
   }
   return found->second;
 }
 
 int InfoGridFonts::Width(const QString& text, FontSpec font) const {
   FontFace& face = Face(font);
-  if (!face.Glyphs(text, glyphs_)) return face.metrics.horizontalAdvance(text);
-  int width = 0;
+  if (!face.Glyphs(text, glyphs_)) return qRound(face.metrics.horizontalAdvance(text));
+  qreal width = 0;
   for (const Glyph& glyph : glyphs_) width += glyph.advance;
-  return width;
+  return qRound(width);
 }
 
-int InfoGridFonts::Height(FontSpec font) const { return Face(font).metrics.height(); }
+int InfoGridFonts::Height(FontSpec font) const { return Face(font).height; }
 
 TextExtent InfoGridFonts::Measure(std::string_view utf8, FontSpec font) const {
   return {Width(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())), font), Height(font)};
@@ -49,7 +64,7 @@ TextExtent InfoGridFonts::Measure(std::string_view utf8, FontSpec font) const {
 
 void InfoGridFonts::Draw(QPainter& painter, QPoint at, const QString& text, FontSpec font) const {
   FontFace& face = Face(font);
-  const int baseline = at.y() + face.metrics.ascent();
+  const int baseline = at.y() + face.baseline;
   if (!face.Glyphs(text, glyphs_)) {
     painter.setFont(face.font);
     painter.drawText(QPoint(at.x(), baseline), text);
@@ -57,7 +72,7 @@ void InfoGridFonts::Draw(QPainter& painter, QPoint at, const QString& text, Font
   }
   indexes_.clear();
   positions_.clear();
-  int x = at.x();
+  qreal x = at.x();
   for (const Glyph& glyph : glyphs_) {
     indexes_.push_back(glyph.index);
     positions_.push_back(QPointF(x, baseline));

@@ -44,10 +44,10 @@ class StandInTest : public ::testing::Test {
   std::filesystem::path Deliveries() const { return dir_ / "deliveries"; }
   std::filesystem::path Cache() const { return dir_ / "jvlink-cache"; }
 
-  OpenResult Open(std::u16string_view from = u"20030101000000", std::u16string_view spec = kTokuDiffDataSpec,
+  OpenResult Open(std::u16string_view from = u"20030101000000", std::u16string_view dataspec = kTokuDiffDataSpec,
                   std::int32_t option = 1) {
     OpenResult result{};
-    result.code = jvLink_.JVOpen(std::u16string(spec), std::u16string(from), option, result.readCount,
+    result.code = jvLink_.JVOpen(std::u16string(dataspec), std::u16string(from), option, result.readCount,
                                  result.downloadCount, result.stamp);
     return result;
   }
