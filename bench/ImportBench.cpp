@@ -115,7 +115,8 @@ std::vector<std::string> GenerateDelivery(int weeks) {
     for (int d = 0; d < kDaysPerWeek; ++d) {
       const std::string date = DateDigits(firstDay + days{7 * week + d});
       for (const char* course : kCourses)
-        for (int r = 1; r <= kRacesPerDay; ++r) races.push_back({date, course, 1 + week / 4, 1 + (week % 4) * 2 + d, r});
+        for (int r = 1; r <= kRacesPerDay; ++r)
+          races.push_back({date, course, 1 + week / 4, 1 + (week % 4) * 2 + d, r});
     }
     const std::string created = DateDigits(firstDay + days{7 * week - 3});
     const auto mainRace = [](const Race& race) {
@@ -176,7 +177,8 @@ int main(int argc, char** argv) {
   std::filesystem::remove_all(programDir);
 
   std::printf("records delivered: %zu (%.1f MB), stored: %zu\n", delivery.size(), deliveredBytes / 1e6, stored);
-  std::printf("time: %.2f s (CPU %.2f s, %.0f us per record)\n", seconds, cpuSeconds, cpuSeconds / delivery.size() * 1e6);
+  std::printf("time: %.2f s (CPU %.2f s, %.0f us per record)\n", seconds, cpuSeconds,
+              cpuSeconds / delivery.size() * 1e6);
   std::printf("records per second: %.0f\n", delivery.size() / seconds);
   std::printf("bytes written: %.1f MB, per record: %.0f\n", writer.BytesWritten() / 1e6,
               static_cast<double>(writer.BytesWritten()) / delivery.size());

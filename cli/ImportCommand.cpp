@@ -58,7 +58,7 @@ int Import(CommandContext& context) {
   return status;
 }
 
-const CommandRegistration registration("import", "FILE...  store the records of JV-Data files", Import);
+const CommandRegistration registration("import", "FILE...", Import);
 
 }  // namespace
 }  // namespace torvane::cli

@@ -16,8 +16,7 @@ std::string_view RecordAt(std::string_view contents, std::size_t index, std::siz
 
 std::string RecordSequenceProblem(std::string_view contents, std::string_view recordType, std::size_t recordSize) {
   if (recordSize == 0 || contents.size() % recordSize != 0)
-    return std::to_string(contents.size()) + " bytes are not whole records of " + std::to_string(recordSize) +
-           " bytes";
+    return std::to_string(contents.size()) + " bytes are not whole records of " + std::to_string(recordSize) + " bytes";
   for (std::size_t i = 0; i < contents.size() / recordSize; ++i) {
     const std::string_view record = RecordAt(contents, i, recordSize);
     if (!record.ends_with("\r\n")) return "record " + std::to_string(i + 1) + " does not end in CR LF";

@@ -52,7 +52,8 @@ std::string FileName(std::string_view stem, std::string_view extension) {
 bool IsDateDigits(std::string_view yyyymmdd) { return IsDigits(yyyymmdd, 8); }
 
 bool IsRacecourseCode(std::string_view code) {
-  return code.size() == 2 && std::all_of(code.begin(), code.end(), [](char c) { return IsAsciiDigit(c) || IsAsciiLetter(c); });
+  return code.size() == 2 &&
+         std::all_of(code.begin(), code.end(), [](char c) { return IsAsciiDigit(c) || IsAsciiLetter(c); });
 }
 
 bool IsBloodNumber(std::string_view number) { return IsDigits(number, 10); }

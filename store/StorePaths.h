@@ -25,9 +25,9 @@ inline constexpr std::string_view kUmFileExtension = ".jvUMA";
 // any other form ("/", "..", blanks, control bytes, non-ASCII) never reaches a
 // path: the path functions below give an empty path for it, which names no
 // file, so no record can ever lead outside the program directory.
-bool IsDateDigits(std::string_view yyyymmdd);    // 8 ASCII digits
-bool IsRacecourseCode(std::string_view code);    // 2 ASCII letters or digits
-bool IsBloodNumber(std::string_view number);     // 10 ASCII digits
+bool IsDateDigits(std::string_view yyyymmdd);  // 8 ASCII digits
+bool IsRacecourseCode(std::string_view code);  // 2 ASCII letters or digits
+bool IsBloodNumber(std::string_view number);   // 10 ASCII digits
 
 // Creates Data, SEI, SEIR and UMA under programDir when missing; throws
 // std::filesystem::filesystem_error when one cannot be created.

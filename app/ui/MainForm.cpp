@@ -36,7 +36,9 @@ constexpr std::size_t kSoftwareIdLength = 25;
 
 const char* const kSettingsName = "torvane";
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Items of one fixed height, as the race list is designed.
 class FixedHeightDelegate : public QStyledItemDelegate {
@@ -277,7 +279,9 @@ void TMainForm::InstallGrid(QWidget* page, const QString& placeholderName, QWidg
   delete current;
 }
 
-void TMainForm::InstallInformationGrid(QWidget* grid) { InstallGrid(informationPage_, QStringLiteral("StringGrid4"), grid); }
+void TMainForm::InstallInformationGrid(QWidget* grid) {
+  InstallGrid(informationPage_, QStringLiteral("StringGrid4"), grid);
+}
 
 void TMainForm::InstallListGrid(QWidget* grid) { InstallGrid(listPage_, QStringLiteral("StringGrid1"), grid); }
 
@@ -296,7 +300,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::FormShow() {
   const std::int32_t code = jvLink1_->JVInit(std::u16string(kJVInitSid));
   if (code != 0) {
-    ShowPlainMessage(this, QStringLiteral("JVInitエラーが発生しました。：") + FromUtf8(JVResultMessage("JVInit", code)));
+    ShowPlainMessage(this,
+                     QStringLiteral("JVInitエラーが発生しました。：") + FromUtf8(JVResultMessage("JVInit", code)));
   }
 }
 
@@ -327,8 +332,8 @@ void TMainForm::HelpContentsClick() {
   const std::filesystem::path helpFile = HelpFilePath(programDir_);
   std::error_code error;
   if (std::filesystem::is_regular_file(helpFile, error) && urlOpener_(HelpContentsUrl(helpFile))) return;
-  ShowPlainMessage(this, QStringLiteral("ヘルプファイルを表示できませんでした。\n") +
-                             QString::fromStdString(helpFile.string()));
+  ShowPlainMessage(
+      this, QStringLiteral("ヘルプファイルを表示できませんでした。\n") + QString::fromStdString(helpFile.string()));
 }
 
 void TMainForm::SpeedButton6Click() {

@@ -21,16 +21,16 @@ struct LabelDesign {
 const QColor kBlue(0, 0, 255);
 
 const LabelDesign kLabels[] = {
-    {1, 4, 2, 43, 23, 19, {}, false},        // racecourse
-    {2, 6, 26, 35, 29, 24, Qt::white, true},  // race number, white on black
-    {3, 62, 4, 251, 15, 15, {}, false},      // date, racecourse, meeting and day
-    {4, 62, 20, 0, 0, 15, {}, false},        // race name
-    {9, 320, 6, 0, 0, 13, kBlue, false},     // handicap announcement date
-    {110, 60, 38, 45, 15, 13, kBlue, false}, // registered horses
-    {5, 108, 38, 47, 15, 13, {}, false},     // weight type
-    {6, 168, 38, 81, 15, 13, {}, false},     // race condition
-    {7, 256, 38, 53, 15, 13, {}, false},     // track
-    {8, 326, 38, 53, 15, 13, {}, false},     // distance
+    {1, 4, 2, 43, 23, 19, {}, false},            // racecourse
+    {2, 6, 26, 35, 29, 24, Qt::white, true},     // race number, white on black
+    {3, 62, 4, 251, 15, 15, {}, false},          // date, racecourse, meeting and day
+    {4, 62, 20, 0, 0, 15, {}, false},            // race name
+    {9, 320, 6, 0, 0, 13, kBlue, false},         // handicap announcement date
+    {110, 60, 38, 45, 15, 13, kBlue, false},     // registered horses
+    {5, 108, 38, 47, 15, 13, {}, false},         // weight type
+    {6, 168, 38, 81, 15, 13, {}, false},         // race condition
+    {7, 256, 38, 53, 15, 13, {}, false},         // track
+    {8, 326, 38, 53, 15, 13, {}, false},         // distance
     {115, 388, 40, 0, 0, 12, Qt::black, false},  // grade
 };
 

@@ -133,14 +133,26 @@ int TLabel3Dj::TextFlags() const {
   if (wordWrap_) flags |= Qt::TextWordWrap;
   if (showAccelChar_) flags |= Qt::TextShowMnemonic;
   switch (alignment_) {
-    case TAlignment::taLeftJustify: flags |= Qt::AlignLeft; break;
-    case TAlignment::taRightJustify: flags |= Qt::AlignRight; break;
-    case TAlignment::taCenter: flags |= Qt::AlignHCenter; break;
+    case TAlignment::taLeftJustify:
+      flags |= Qt::AlignLeft;
+      break;
+    case TAlignment::taRightJustify:
+      flags |= Qt::AlignRight;
+      break;
+    case TAlignment::taCenter:
+      flags |= Qt::AlignHCenter;
+      break;
   }
   switch (layout_) {
-    case TTextLayout::tlTop: flags |= Qt::AlignTop; break;
-    case TTextLayout::tlCenter: flags |= Qt::AlignVCenter | Qt::TextSingleLine; break;
-    case TTextLayout::tlBottom: flags |= Qt::AlignBottom | Qt::TextSingleLine; break;
+    case TTextLayout::tlTop:
+      flags |= Qt::AlignTop;
+      break;
+    case TTextLayout::tlCenter:
+      flags |= Qt::AlignVCenter | Qt::TextSingleLine;
+      break;
+    case TTextLayout::tlBottom:
+      flags |= Qt::AlignBottom | Qt::TextSingleLine;
+      break;
   }
   return flags;
 }
@@ -234,18 +246,25 @@ void TLabel3Dj::paintEvent(QPaintEvent*) {
   const QColor shadow = palette().color(QPalette::Active, QPalette::Dark);
   const QColor highlight = palette().color(QPalette::Active, QPalette::Light);
   switch (textStyle_) {
-    case TTextStyle::tsNone: break;
-    case TTextStyle::tsRaised: DrawCaption(painter, {1, 1}, shadow); break;
+    case TTextStyle::tsNone:
+      break;
+    case TTextStyle::tsRaised:
+      DrawCaption(painter, {1, 1}, shadow);
+      break;
     case TTextStyle::tsLightRaised:
       DrawCaption(painter, {1, 1}, shadow);
       DrawCaption(painter, {-1, -1}, highlight);
       break;
-    case TTextStyle::tsRecessed: DrawCaption(painter, {1, 1}, highlight); break;
+    case TTextStyle::tsRecessed:
+      DrawCaption(painter, {1, 1}, highlight);
+      break;
     case TTextStyle::tsHeavyRecessed:
       DrawCaption(painter, {1, 1}, highlight);
       DrawCaption(painter, {-1, -1}, shadow);
       break;
-    case TTextStyle::tsShadow: DrawCaption(painter, {shift_, shift_}, shadow); break;
+    case TTextStyle::tsShadow:
+      DrawCaption(painter, {shift_, shift_}, shadow);
+      break;
   }
   DrawCaption(painter, {0, 0}, isEnabled() ? FontColor() : palette().color(QPalette::Disabled, QPalette::WindowText));
 }

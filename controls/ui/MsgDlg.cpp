@@ -43,27 +43,36 @@ class PlacedMessageBox : public QMessageBox {
 
 QMessageBox::Icon IconOf(TMsgDlg::TMsgDlgType type) {
   switch (type) {
-    case TMsgDlg::TMsgDlgType::mtWarning: return QMessageBox::Warning;
-    case TMsgDlg::TMsgDlgType::mtError: return QMessageBox::Critical;
-    case TMsgDlg::TMsgDlgType::mtInformation: return QMessageBox::Information;
-    case TMsgDlg::TMsgDlgType::mtConfirmation: return QMessageBox::Question;
-    case TMsgDlg::TMsgDlgType::mtCustom: return QMessageBox::NoIcon;
+    case TMsgDlg::TMsgDlgType::mtWarning:
+      return QMessageBox::Warning;
+    case TMsgDlg::TMsgDlgType::mtError:
+      return QMessageBox::Critical;
+    case TMsgDlg::TMsgDlgType::mtInformation:
+      return QMessageBox::Information;
+    case TMsgDlg::TMsgDlgType::mtConfirmation:
+      return QMessageBox::Question;
+    case TMsgDlg::TMsgDlgType::mtCustom:
+      return QMessageBox::NoIcon;
   }
   return QMessageBox::NoIcon;
 }
 
 }  // namespace
 
-TMsgDlg::TMsgDlg(QObject* parent)
-    : QObject(parent), soundPlayer_([](TMsgDlgType) { QApplication::beep(); }) {}
+TMsgDlg::TMsgDlg(QObject* parent) : QObject(parent), soundPlayer_([](TMsgDlgType) { QApplication::beep(); }) {}
 
 QString TMsgDlg::Caption(TMsgDlgType type) {
   switch (type) {
-    case TMsgDlgType::mtWarning: return QStringLiteral("警告");
-    case TMsgDlgType::mtError: return QStringLiteral("エラー");
-    case TMsgDlgType::mtInformation: return QStringLiteral("情報");
-    case TMsgDlgType::mtConfirmation: return QStringLiteral("確認");
-    case TMsgDlgType::mtCustom: return QApplication::applicationDisplayName();
+    case TMsgDlgType::mtWarning:
+      return QStringLiteral("警告");
+    case TMsgDlgType::mtError:
+      return QStringLiteral("エラー");
+    case TMsgDlgType::mtInformation:
+      return QStringLiteral("情報");
+    case TMsgDlgType::mtConfirmation:
+      return QStringLiteral("確認");
+    case TMsgDlgType::mtCustom:
+      return QApplication::applicationDisplayName();
   }
   return {};
 }

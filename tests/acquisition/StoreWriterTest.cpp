@@ -112,8 +112,8 @@ TEST_F(StoreWriterTest, RaRecordsOfAnyDataKindAreKeptWithZerosForKindAndCreation
   ExpectStored(Ra('1', {.number = 1}), "作成済み:01R/2003040606.jvSERA");
   ExpectStored(Ra('7', {.number = 12}), "作成済み:12R/2003040606.jvSERA");
   ExpectStored(Ra('0', {.number = 2}), "作成済み:02R/2003040606.jvSERA");
-  EXPECT_EQ(Contents(kRaFile), Zeroed(Ra('1', {.number = 1})) + Zeroed(Ra('0', {.number = 2})) +
-                                   Zeroed(Ra('7', {.number = 12})));
+  EXPECT_EQ(Contents(kRaFile),
+            Zeroed(Ra('1', {.number = 1})) + Zeroed(Ra('0', {.number = 2})) + Zeroed(Ra('7', {.number = 12})));
 }
 
 TEST_F(StoreWriterTest, SeRecordsOfDataKind7AOrBAreKeptButEveryKindCreatesTheHorsesDirectory) {
@@ -190,7 +190,10 @@ TEST_F(StoreWriterTest, ARecordWhosePathFieldsAreNotOfTheirFormIsRefusedAndWrite
   ExpectRefused(Ra('1', {.course = ".."}), "racecourse code");
   ExpectRefused(Ra('1', {.course = "/x"}), "racecourse code");
   ExpectRefused(Ra('1', {.course = " 6"}), "racecourse code");
-  for (const char* horse : {"../../../x", "2000/04567", "200010456 ", "2000\x82\xa0" "4567", "2000\t04567"}) {
+  for (const char* horse : {"../../../x", "2000/04567", "200010456 ",
+                            "2000\x82\xa0"
+                            "4567",
+                            "2000\t04567"}) {
     ExpectRefused(Se('7', {}, horse), "blood registration number");
     ExpectRefused(Se('2', {}, horse), "blood registration number");
     ExpectRefused(Um(horse), "blood registration number");

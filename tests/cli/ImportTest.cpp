@@ -63,7 +63,8 @@ TEST_F(ImportTest, StoresEveryKeptRecordAndPrintsItsListLine) {
 }
 
 TEST_F(ImportTest, FilesAreImportedInTheirOrderSoTheLaterRecordWins) {
-  const std::string first = Delivery("1.txt", Ra("2003040606030411", "1") + Ra("2003040606030401") + Um("2000104567", "1"));
+  const std::string first =
+      Delivery("1.txt", Ra("2003040606030411", "1") + Ra("2003040606030401") + Um("2000104567", "1"));
   const std::string second = Delivery("2.txt", Ra("2003040606030411", "2") + Um("2000104567", "2"));
   const auto result = Import({first, second});
   EXPECT_EQ(result.status, 0) << result.err;

@@ -101,7 +101,7 @@ class Label3DjTest : public QObject {
 
   void EscapementIsKeptWithinAFullTurn() {
     TLabel3Dj label;
-    const std::vector<std::pair<int, int>> cases = {{-30, 330}, {720, 360}, {400, 40},     {-360, 0},
+    const std::vector<std::pair<int, int>> cases = {{-30, 330}, {720, 360}, {400, 40},    {-360, 0},
                                                     {90, 90},   {361, 1},   {-3601, 359}, {360, 360}};
     for (const auto& [set, stored] : cases) {
       label.SetEscapement(set);
@@ -120,14 +120,14 @@ class Label3DjTest : public QObject {
     };
     for (const Case& c : cases) {
       const auto placement = torvane::PlaceRotatedText(c.degrees, 100, 20);
-      QVERIFY2(placement.dx == c.dx && placement.dy == c.dy && placement.width == c.width &&
-                   placement.height == c.height,
-               qPrintable(QStringLiteral("%1 degrees: %2,%3 %4x%5")
-                              .arg(c.degrees)
-                              .arg(placement.dx)
-                              .arg(placement.dy)
-                              .arg(placement.width)
-                              .arg(placement.height)));
+      QVERIFY2(
+          placement.dx == c.dx && placement.dy == c.dy && placement.width == c.width && placement.height == c.height,
+          qPrintable(QStringLiteral("%1 degrees: %2,%3 %4x%5")
+                         .arg(c.degrees)
+                         .arg(placement.dx)
+                         .arg(placement.dy)
+                         .arg(placement.width)
+                         .arg(placement.height)));
     }
   }
 

@@ -221,7 +221,7 @@ class MainFormTest : public QObject {
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     const std::vector<std::pair<const char*, QString>> buttons = {
-        {"JVDataButton", "JVデータ取得"}, {"HelpButton", "ﾍﾙﾌﾟ"}, {"SpeedButton6", "ﾊﾞｰｼﾞｮﾝ情報"},
+        {"JVDataButton", "JVデータ取得"}, {"HelpButton", "ﾍﾙﾌﾟ"},   {"SpeedButton6", "ﾊﾞｰｼﾞｮﾝ情報"},
         {"ExitButton", "終了"},           {"LeftPanelButton", "F"},
     };
     for (const auto& [name, caption] : buttons) QCOMPARE(Find<QToolButton>(*form, name)->text(), caption);
@@ -286,7 +286,8 @@ class MainFormTest : public QObject {
     ModalWatcher watcher;
     form->show();
     QTRY_COMPARE(watcher.Messages().size(), 1u);
-    QCOMPARE(watcher.Messages()[0].text, QStringLiteral("JVInitエラーが発生しました。：sid が設定されていません。(-101)"));
+    QCOMPARE(watcher.Messages()[0].text,
+             QStringLiteral("JVInitエラーが発生しました。：sid が設定されていません。(-101)"));
     QCOMPARE(watcher.Messages()[0].icon, QMessageBox::NoIcon);
     QVERIFY(form->isVisible());
   }

@@ -1,10 +1,8 @@
 #include "store/RecordFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
-
+#include "tests/store/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {
@@ -19,27 +17,6 @@ std::vector<std::string> FilesIn(const std::filesystem::path& dir) {
   std::sort(names.begin(), names.end());
   return names;
 }
-
-// Makes every write that would carry a file past limit bytes fail (EFBIG),
-// also for root, for as long as the object lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit lowered = previous_;
-    lowered.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int);
-};
 
 TEST(RecordFileTest, TheReaderSeesWholeRecordsOnlyInAnyOrder) {
   test::TempDir dir;
@@ -113,7 +90,7 @@ TEST(RecordFileTest, AFailedReplacementLeavesTheOldFileWhole) {
   test::TempDir dir;
   ReplaceFileAtomically(dir / "f", kRecords);
   try {
-    FileSizeLimit limit(8);
+    test::FileSizeLimit limit(8);
     ReplaceFileAtomically(dir / "f", "a longer text than eight bytes\r\n");
     FAIL() << "no error";
   } catch (const StoreError& error) {

@@ -51,8 +51,12 @@ TEST(RecordSequenceTest, ARecordReplacesTheOneOfItsRaceKey) {
 TEST(RecordSequenceTest, ARecordMovesWhenItsNewBytesSortElsewhere) {
   // Data kind first: a record of kind "1" replaced by kind "2" passes the records of kind "1".
   const auto tk = [](char kind, const char* course) {
-    return RecordBuilder("TK").Raw(3, std::string(1, kind) + "20030401").Raw(12, "20030406").Raw(20, course)
-        .Raw(22, "010211").Bytes();
+    return RecordBuilder("TK")
+        .Raw(3, std::string(1, kind) + "20030401")
+        .Raw(12, "20030406")
+        .Raw(20, course)
+        .Raw(22, "010211")
+        .Bytes();
   };
   std::string contents = Join({tk('1', "05"), tk('1', "06"), tk('1', "08")});
   EXPECT_TRUE(PutRecord(contents, tk('2', "05")));
@@ -67,8 +71,7 @@ TEST(RecordSequenceTest, PuttingEqualsReplacingThenSortingTheWholeFile) {
     std::string contents;
     std::vector<std::string> model;
     for (int step = 0; step < 12; ++step) {
-      const std::string record = Se(random() % 2 ? "20030406" : "20021229", 1 + random() % 6,
-                                    random() % 2 ? "1" : "2");
+      const std::string record = Se(random() % 2 ? "20030406" : "20021229", 1 + random() % 6, random() % 2 ? "1" : "2");
       PutRecord(contents, record);
       const auto same = std::find_if(model.begin(), model.end(),
                                      [&](const std::string& r) { return RaceKeyOf(r) == RaceKeyOf(record); });

@@ -45,17 +45,25 @@ TEST(StorePathsTest, FieldsNotOfTheirFormNameNoFile) {
     EXPECT_EQ(SeFilePath(kProgramDir, number), std::filesystem::path()) << number;
     EXPECT_EQ(UmFilePath(kProgramDir, number), std::filesystem::path()) << number;
   }
-  for (const char* yearDateCourse : {"20030406..", "2003040/06", "../0406060", "200304 606", "2003040606x",
-                                     "20030406\x82\xa0", "2003O40606"})
+  for (const char* yearDateCourse :
+       {"20030406..", "2003040/06", "../0406060", "200304 606", "2003040606x", "20030406\x82\xa0", "2003O40606"})
     EXPECT_EQ(RaFilePath(kProgramDir, yearDateCourse), std::filesystem::path()) << yearDateCourse;
-  for (const char* dateText : {"2003\x94\x4e" "04\x8c\x8e" "/.\x93\xfa", "../.\x94\x4e" "04\x8c\x8e" "06\x93\xfa",
-                               "2003\x94\x4e" "04\x8c\x8e" "06\x93\xfa/"})
+  for (const char* dateText : {"2003\x94\x4e"
+                               "04\x8c\x8e"
+                               "/.\x93\xfa",
+                               "../.\x94\x4e"
+                               "04\x8c\x8e"
+                               "06\x93\xfa",
+                               "2003\x94\x4e"
+                               "04\x8c\x8e"
+                               "06\x93\xfa/"})
     EXPECT_EQ(DateFilePath(kProgramDir, dateText), std::filesystem::path()) << dateText;
 }
 
 TEST(StorePathsTest, RacecourseCodesAreTwoAsciiLettersOrDigits) {
   for (const char* code : {"06", "A0", "ab", "Z9"}) EXPECT_TRUE(IsRacecourseCode(code)) << code;
-  for (const char* code : {" 6", "6", "061", "..", "/a", "\x82\xa0", "\t1", ""}) EXPECT_FALSE(IsRacecourseCode(code)) << code;
+  for (const char* code : {" 6", "6", "061", "..", "/a", "\x82\xa0", "\t1", ""})
+    EXPECT_FALSE(IsRacecourseCode(code)) << code;
   EXPECT_TRUE(IsDateDigits("20030406"));
   for (const char* date : {"2003040", "2003040x", "200304066", "2003 406", "-2003040"})
     EXPECT_FALSE(IsDateDigits(date)) << date;
@@ -66,7 +74,8 @@ TEST(StorePathsTest, StoreDirectoriesAreCreatedWhenMissingAndKeptWhenPresent) {
   test::WriteFile(dir / "SEI" / "2000" / "2000104567.jvSEI", "kept");
   CreateStoreDirectories(dir.Path());
   CreateStoreDirectories(dir.Path());
-  for (const char* name : {"Data", "SEI", "SEIR", "UMA"}) EXPECT_TRUE(std::filesystem::is_directory(dir / name)) << name;
+  for (const char* name : {"Data", "SEI", "SEIR", "UMA"})
+    EXPECT_TRUE(std::filesystem::is_directory(dir / name)) << name;
   EXPECT_EQ(test::ReadFile(dir / "SEI" / "2000" / "2000104567.jvSEI"), "kept");
 }
 

@@ -25,8 +25,7 @@ class ModalWatcher {
   using Handler = std::function<void(QWidget*)>;
 
   // Message boxes are answered with `answer` (or their only button).
-  explicit ModalWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok)
-      : ModalWatcher(Handler{}) {
+  explicit ModalWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok) : ModalWatcher(Handler{}) {
     answer_ = answer;
   }
 
