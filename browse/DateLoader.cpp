@@ -1,5 +1,6 @@
 #include "browse/DateLoader.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "browse/OptionalStoreFile.h"
@@ -138,16 +139,23 @@ class DateLoad {
   }
 
   // The results are stored oldest first: walking from the end, the first
-  // five before the race date are the five most recent earlier races.
+  // five before the race date are the five most recent earlier races. They
+  // are read a block at a time, since a horse's next hit is usually the
+  // record before.
   void ReadPastRaces(const std::filesystem::path& path, std::int64_t raceDate,
                      std::array<SeRecord, kMaxPastRaces>& dest) {
     int stored = 0;
     if (OpenIfPresent(reader_, path, kSeRecordSize, warnings_)) {
       try {
-        for (std::size_t i = reader_.Count(); i-- > 0 && stored < kMaxPastRaces;) {
-          reader_.Read(i, result_.bytes.data());
-          const std::int64_t resultDate = ReadCodeNumber(result_.RaceDate());
-          if (raceDate > resultDate && raceDate > 0 && resultDate > 0) dest[stored++] = result_;
+        for (std::size_t end = reader_.Count(); end > 0 && stored < kMaxPastRaces;) {
+          const std::size_t count = std::min(end, kResultsPerRead);
+          end -= count;
+          reader_.ReadRange(end, count, results_.data());
+          for (std::size_t i = count; i-- > 0 && stored < kMaxPastRaces;) {
+            const std::string_view result(results_.data() + i * kSeRecordSize, kSeRecordSize);
+            const std::int64_t resultDate = ReadCodeNumber(RaceKeyOf(result).substr(0, 8));
+            if (raceDate > resultDate && raceDate > 0 && resultDate > 0) dest[stored++].Assign(result);
+          }
         }
       } catch (const StoreError& error) {
         warnings_.push_back({path, error.what()});
@@ -156,12 +164,14 @@ class DateLoad {
     for (int k = stored; k < kMaxPastRaces; ++k) dest[k].Blank();
   }
 
+  static constexpr std::size_t kResultsPerRead = 8;
+
   WorkingSet& ws_;
   const std::filesystem::path& programDir_;
   LoadProgress& progress_;
   std::vector<LoadWarning>& warnings_;
   RecordFileReader reader_;
-  SeRecord result_;
+  std::array<char, kResultsPerRead * kSeRecordSize> results_;
 };
 
 }  // namespace

@@ -29,7 +29,7 @@ std::size_t SizeOf(int fd, const std::filesystem::path& path) {
 }
 
 // Reads exactly size bytes at offset; false on end of file.
-bool ReadAt(int fd, char* dest, std::size_t size, off_t offset, const std::filesystem::path& path) {
+bool ReadAt(int fd, char* dest, std::size_t size, off_t offset, const std::string& path) {
   while (size > 0) {
     const ssize_t n = ::pread(fd, dest, size, offset);
     if (n < 0) {
@@ -68,7 +68,7 @@ void RecordFileReader::Open(const std::filesystem::path& path, std::size_t recor
     throw;
   }
   fd_ = fd;
-  path_ = path;
+  path_ = path.native();
   recordSize_ = recordSize;
   count_ = recordSize == 0 ? 0 : size / recordSize;
 }
@@ -79,12 +79,15 @@ void RecordFileReader::Close() {
   count_ = 0;
 }
 
-void RecordFileReader::Read(std::size_t index, char* dest) const {
-  if (index >= count_)
-    throw StoreError("record " + std::to_string(index) + " is past the end of " + path_.string() + " (" +
-                     std::to_string(count_) + " records)");
-  if (!ReadAt(fd_, dest, recordSize_, static_cast<off_t>(index * recordSize_), path_))
-    throw StoreError("cannot read " + path_.string() + ": the file ends before record " + std::to_string(index));
+void RecordFileReader::Read(std::size_t index, char* dest) const { ReadRange(index, 1, dest); }
+
+void RecordFileReader::ReadRange(std::size_t first, std::size_t count, char* dest) const {
+  if (first > count_ || count > count_ - first)
+    throw StoreError("records " + std::to_string(first) + " to " + std::to_string(first + count) +
+                     " are past the end of " + path_ + " (" + std::to_string(count_) + " records)");
+  if (!ReadAt(fd_, dest, count * recordSize_, static_cast<off_t>(first * recordSize_), path_))
+    throw StoreError("cannot read " + path_ + ": the file ends before record " +
+                     std::to_string(first + count));
 }
 
 std::string ReadFileContents(const std::filesystem::path& path) {

@@ -38,12 +38,15 @@ class RecordFileReader {
   // Copies record index (0-based, below Count()) into dest (recordSize bytes);
   // throws StoreError on a read failure.
   void Read(std::size_t index, char* dest) const;
+  // Copies the count records from index first on (all below Count()) into
+  // dest (count * recordSize bytes) with one read; throws StoreError.
+  void ReadRange(std::size_t first, std::size_t count, char* dest) const;
 
  private:
   int fd_ = -1;
   std::size_t recordSize_ = 0;
   std::size_t count_ = 0;
-  std::filesystem::path path_;
+  std::string path_;  // for messages; a text, since copying a path copies its parts too
 };
 
 // The whole contents of a file; throws StoreError.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 namespace torvane {
@@ -41,10 +42,17 @@ std::optional<DateDigits> SplitDate(std::string_view text, const std::array<std:
   return digits;
 }
 
-std::string FileName(std::string_view stem, std::string_view extension) {
-  std::string name(stem);
-  name += extension;
-  return name;
+// programDir/<parts...><extension>, put together as one text: a load builds
+// thousands of these, and each "/" on a path would parse it anew.
+std::filesystem::path StoreFilePath(const std::filesystem::path& programDir,
+                                    std::initializer_list<std::string_view> parts, std::string_view extension) {
+  std::string text = programDir.native();
+  for (const std::string_view part : parts) {
+    if (!text.empty() && text.back() != '/') text += '/';
+    text += part;
+  }
+  text += extension;
+  return std::filesystem::path(std::move(text));
 }
 
 }  // namespace
@@ -76,7 +84,7 @@ std::filesystem::path DateFilePath(const std::filesystem::path& programDir, std:
   const auto& [year, month, day] = *digits;
   std::string name(year);
   name.append(kYearUtf8).append(month).append(kMonthUtf8).append(day).append(kDayUtf8);
-  return programDir / kDataDirName / FileName(name, kDateFileExtension);
+  return StoreFilePath(programDir, {kDataDirName, name}, kDateFileExtension);
 }
 
 std::string DateTextOfFileName(std::string_view fileNameUtf8) {
@@ -92,17 +100,17 @@ std::filesystem::path RaFilePath(const std::filesystem::path& programDir, std::s
   if (yearDateCourse.size() != 10 || !IsDateDigits(yearDateCourse.substr(0, 8)) ||
       !IsRacecourseCode(yearDateCourse.substr(8)))
     return {};
-  return programDir / kSeirDirName / yearDateCourse.substr(0, 4) / FileName(yearDateCourse, kRaFileExtension);
+  return StoreFilePath(programDir, {kSeirDirName, yearDateCourse.substr(0, 4), yearDateCourse}, kRaFileExtension);
 }
 
 std::filesystem::path SeFilePath(const std::filesystem::path& programDir, std::string_view bloodNumber) {
   if (!IsBloodNumber(bloodNumber)) return {};
-  return programDir / kSeiDirName / bloodNumber.substr(0, 4) / FileName(bloodNumber, kSeFileExtension);
+  return StoreFilePath(programDir, {kSeiDirName, bloodNumber.substr(0, 4), bloodNumber}, kSeFileExtension);
 }
 
 std::filesystem::path UmFilePath(const std::filesystem::path& programDir, std::string_view bloodNumber) {
   if (!IsBloodNumber(bloodNumber)) return {};
-  return programDir / kUmaDirName / bloodNumber.substr(0, 4) / FileName(bloodNumber, kUmFileExtension);
+  return StoreFilePath(programDir, {kUmaDirName, bloodNumber.substr(0, 4), bloodNumber}, kUmFileExtension);
 }
 
 }  // namespace torvane

@@ -32,6 +32,21 @@ TEST(RecordFileTest, TheReaderSeesWholeRecordsOnlyInAnyOrder) {
   EXPECT_THROW(reader.Read(3, record.data()), StoreError);
 }
 
+TEST(RecordFileTest, ARangeIsReadWholeAndNeverPastTheLastWholeRecord) {
+  test::TempDir dir;
+  test::WriteFile(dir / "f", kRecords);
+  RecordFileReader reader;
+  reader.Open(dir / "f", 6);
+  std::string block(12, '\0');
+  reader.ReadRange(1, 2, block.data());
+  EXPECT_EQ(block, "BBBB\r\nCCCC\r\n");
+  reader.ReadRange(3, 0, block.data());  // an empty range at the end is no error
+  // The partial fourth record, and ranges whose end would wrap around.
+  EXPECT_THROW(reader.ReadRange(2, 2, block.data()), StoreError);
+  EXPECT_THROW(reader.ReadRange(4, 0, block.data()), StoreError);
+  EXPECT_THROW(reader.ReadRange(1, static_cast<std::size_t>(-1), block.data()), StoreError);
+}
+
 TEST(RecordFileTest, TheReaderKeepsTheVersionItOpenedWhenTheFileIsReplaced) {
   test::TempDir dir;
   test::WriteFile(dir / "f", kRecords);
