@@ -16,9 +16,15 @@
 #include <QVBoxLayout>
 
 #include "acquisition/JVResultMessage.h"
+#include "acquisition/ui/GetDataForm.h"
 #include "app/IniGT.h"
 #include "app/ui/HelpFile.h"
+#include "app/ui/PrgrsForm.h"
 #include "app/ui/RaceHeaderPanel.h"
+#include "app/ui/RaceNavigator.h"
+#include "browse/WorkingSet.h"
+#include "browse/ui/InfoGridWidget.h"
+#include "browse/ui/ListGridWidget.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -26,6 +32,7 @@
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
+#include "print/PrintPreconditions.h"
 #include "store/StorePaths.h"
 
 namespace torvane {
@@ -89,6 +96,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
 
   CreateStoreDirectories(programDir_);
   iniGT1_ = std::make_unique<TIniGT>(programDir_, kSettingsName);
+  workingSet_ = std::make_unique<WorkingSet>();
 
   msgDlg2_ = new TMsgDlg(this);
   msgDlg2_->setObjectName(QStringLiteral("MsgDlg2"));
@@ -110,6 +118,12 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
 
   ReadWindowPlace();
   dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
+
+  prgrsForm_ = new TPrgrsForm(this);
+  navigator_ = new RaceNavigator({this, dateCombo_, datList_, raceHeader_, upDown1_, pageControl1_, stringGrid1_,
+                                  stringGrid4_, leftPanel_, [this] { return CloseDataListAfterChoice(); }},
+                                 *workingSet_, programDir_, *prgrsForm_, this);
+  navigator_->RebuildDateList();
 }
 
 TMainForm::~TMainForm() = default;
@@ -125,7 +139,7 @@ void TMainForm::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
   file->setObjectName(QStringLiteral("File1"));
   connect(addItem(file, "JVDataGet1", QStringLiteral("ＪＶデータ取得(&J)"), {}), &QAction::triggered, this,
-          &TMainForm::JVDataGetRequested);
+          &TMainForm::JVDataGet1Click);
   file->addSeparator();
   connect(addItem(file, "Print1", QStringLiteral("登録馬情報印刷(&P)"), {}), &QAction::triggered, this,
           &TMainForm::Print1Click);
@@ -168,7 +182,7 @@ QWidget* TMainForm::BuildTopBar() {
   QToolButton* jvData =
       TopBarButton(buttons, "JVDataButton", QStringLiteral("JVデータ取得"), {4, 2, 137, 25}, QStyle::SP_ArrowDown);
   jvData->setFont(DesignFont(kGothicFace, 12, true));
-  connect(jvData, &QToolButton::clicked, this, &TMainForm::JVDataGetRequested);
+  connect(jvData, &QToolButton::clicked, this, &TMainForm::JVDataGet1Click);
 
   QToolButton* helpButton =
       TopBarButton(buttons, "HelpButton", QStringLiteral("ﾍﾙﾌﾟ"), {142, 2, 93, 25}, QStyle::SP_MessageBoxQuestion);
@@ -235,19 +249,20 @@ QWidget* TMainForm::BuildMainArea() {
   clientColumn->setContentsMargins(0, 0, 0, 0);
   pageControl1_ = new QTabWidget;
   pageControl1_->setObjectName(QStringLiteral("PageControl1"));
-  const auto addPage = [this](const char* pageName, const QString& caption, const char* placeholderName) {
+  const auto addPage = [this](const char* pageName, const QString& caption, QWidget* grid) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(pageName));
     auto* pageColumn = new QVBoxLayout(page);
     pageColumn->setContentsMargins(0, 0, 0, 0);
-    auto* placeholder = new QWidget(page);
-    placeholder->setObjectName(QString::fromLatin1(placeholderName));
-    pageColumn->addWidget(placeholder);
+    pageColumn->addWidget(grid);
     pageControl1_->addTab(page, caption);
-    return page;
   };
-  informationPage_ = addPage("TabSheet1", QStringLiteral("登録馬情報"), "StringGrid4");
-  listPage_ = addPage("TabSheet2", QStringLiteral("登録馬ﾘｽﾄ"), "StringGrid1");
+  stringGrid4_ = new InfoGridWidget(*workingSet_, [this] { return navigator_->Browser().SelectedRace(); });
+  stringGrid4_->setObjectName(QStringLiteral("StringGrid4"));
+  stringGrid1_ = new ListGridWidget;
+  stringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
+  addPage("TabSheet1", QStringLiteral("登録馬情報"), stringGrid4_);
+  addPage("TabSheet2", QStringLiteral("登録馬ﾘｽﾄ"), stringGrid1_);
   pageControl1_->setCurrentIndex(0);
   pageControl1_->hide();
   clientColumn->addWidget(pageControl1_);
@@ -271,21 +286,6 @@ void TMainForm::ReadWindowPlace() {
 }
 
 TLabel3Dj* TMainForm::Label3D(int number) const { return raceHeader_->Label(number); }
-
-void TMainForm::InstallGrid(QWidget* page, const QString& placeholderName, QWidget* grid) {
-  QWidget* current = page->layout()->itemAt(0)->widget();
-  if (grid->objectName().isEmpty()) grid->setObjectName(placeholderName);
-  delete page->layout()->replaceWidget(current, grid);
-  delete current;
-}
-
-void TMainForm::InstallInformationGrid(QWidget* grid) {
-  InstallGrid(informationPage_, QStringLiteral("StringGrid4"), grid);
-}
-
-void TMainForm::InstallListGrid(QWidget* grid) { InstallGrid(listPage_, QStringLiteral("StringGrid1"), grid); }
-
-void TMainForm::ShowPageControl() { pageControl1_->show(); }
 
 bool TMainForm::CloseDataListAfterChoice() const { return dataListClose_->isChecked(); }
 
@@ -322,6 +322,11 @@ void TMainForm::TellSettingsNotWritten() {
                              QString::fromStdString(iniGT1_->FilePath().string()));
 }
 
+void TMainForm::JVDataGet1Click() {
+  TGetDataForm form(*jvLink1_, *iniGT1_, programDir_, [this] { navigator_->RebuildDateList(); }, this);
+  form.exec();
+}
+
 void TMainForm::Exit1Click() { close(); }
 
 void TMainForm::DataListCloseClick() {
@@ -345,18 +350,11 @@ void TMainForm::SpeedButton6Click() {
 void TMainForm::LeftPanelButtonClick() { leftPanel_->setVisible(leftPanel_->isHidden()); }
 
 bool TMainForm::PrintConditionsHold() {
-  if (datList_->count() == 0) {
-    msgDlg2_->SetDisplayMsg(QStringLiteral("読み込むﾃﾞｰﾀがありません。"));
-    msgDlg2_->Execute();
-    return false;
-  }
-  const QWidget* listGrid = listPage_->layout()->itemAt(0)->widget();
-  if (listGrid->property("RowCount").toInt() <= 2) {
-    msgDlg2_->SetDisplayMsg(QStringLiteral("レースを選択してください。"));
-    msgDlg2_->Execute();
-    return false;
-  }
-  return true;
+  const std::optional<std::string> refusal = PrintRefusal(datList_->count() == 0, stringGrid1_->RowCount());
+  if (!refusal) return true;
+  msgDlg2_->SetDisplayMsg(FromUtf8(*refusal));
+  msgDlg2_->Execute();
+  return false;
 }
 
 void TMainForm::Print1Click() {

@@ -5,8 +5,10 @@
 // It owns the program's only JV-Link control (JVLink1), initialised when the
 // window is first shown, and keeps its place and its option in torvane.ini.
 //
-// Commands carried out by other windows (acquisition, printing) are offered
-// as signals; the main window itself checks the print commands' conditions.
+// It owns the browsing side too: the working set, the two grids, the
+// loading progress popup and the date and race index (RaceNavigator), and it
+// opens the acquisition window. The print commands, once their conditions
+// hold, are offered as signals.
 
 #include <QMainWindow>
 #include <filesystem>
@@ -22,12 +24,17 @@ class QToolButton;
 
 namespace torvane {
 
+class InfoGridWidget;
 class JVLink;
+class ListGridWidget;
+class RaceNavigator;
 class TIniGT;
+class TPrgrsForm;
 class TLabel3Dj;
 class TMsgDlg;
 class TRaceHeaderPanel;
 class TUpDown;
+struct WorkingSet;
 
 // The version text shown by the version window; JVInit gets it behind the
 // software identifier.
@@ -57,21 +64,17 @@ class TMainForm : public QMainWindow {
   // The race header label Label3D<number>.
   TLabel3Dj* Label3D(int number) const;
 
-  // Puts a grid in place of the placeholder of its tab page ("StringGrid4" on
-  // "登録馬情報", "StringGrid1" on "登録馬ﾘｽﾄ"); the window takes ownership.
-  // The list grid's "RowCount" property (rows including the header row) is
-  // what the print commands look at.
-  void InstallInformationGrid(QWidget* grid);
-  void InstallListGrid(QWidget* grid);
-  // The page control stays hidden until the first race is shown.
-  void ShowPageControl();
+  // "StringGrid4" on the tab "登録馬情報", "StringGrid1" on "登録馬ﾘｽﾄ".
+  InfoGridWidget* StringGrid4() const { return stringGrid4_; }
+  ListGridWidget* StringGrid1() const { return stringGrid1_; }
+  TPrgrsForm* PrgrsForm() const { return prgrsForm_; }
+  RaceNavigator* Navigator() const { return navigator_; }
+  const WorkingSet& Working() const { return *workingSet_; }
 
   // The option "読込後、ﾃﾞｰﾀﾘｽﾄを消す": hide the left panel once a race is chosen.
   bool CloseDataListAfterChoice() const;
 
  signals:
-  // "ＪＶデータ取得(&J)" and its toolbar button.
-  void JVDataGetRequested();
   // The print commands, once their conditions hold.
   void PrintInformationRequested();
   void PrintListRequested();
@@ -92,6 +95,7 @@ class TMainForm : public QMainWindow {
   void FormCloseQuery();
   // A settings write that failed is told, not lost silently.
   void TellSettingsNotWritten();
+  void JVDataGet1Click();
   void Exit1Click();
   void DataListCloseClick();
   void HelpContentsClick();
@@ -100,7 +104,6 @@ class TMainForm : public QMainWindow {
   void Print1Click();
   void N8Click();
   bool PrintConditionsHold();
-  void InstallGrid(QWidget* page, const QString& placeholderName, QWidget* grid);
 
   std::filesystem::path programDir_;
   std::unique_ptr<JVLink> jvLink1_;
@@ -115,9 +118,12 @@ class TMainForm : public QMainWindow {
   QComboBox* dateCombo_ = nullptr;
   QListWidget* datList_ = nullptr;
   QTabWidget* pageControl1_ = nullptr;
-  QWidget* informationPage_ = nullptr;
-  QWidget* listPage_ = nullptr;
+  InfoGridWidget* stringGrid4_ = nullptr;
+  ListGridWidget* stringGrid1_ = nullptr;
   TMsgDlg* msgDlg2_ = nullptr;
+  std::unique_ptr<WorkingSet> workingSet_;  // some 50 MB: on the heap
+  TPrgrsForm* prgrsForm_ = nullptr;
+  RaceNavigator* navigator_ = nullptr;
 };
 
 }  // namespace torvane

@@ -9,6 +9,7 @@
 
 #include "app/ui/RaceHeaderPanel.h"
 #include "browse/DateList.h"
+#include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
@@ -118,8 +119,8 @@ void RaceNavigator::ShowChosenRace() {
   w_.listGrid->setCurrentIndex({});
   w_.listGrid->show();
   if (w_.infoGrid) {
+    w_.infoGrid->RaceShown();
     w_.infoGrid->show();
-    w_.infoGrid->update();
   }
   w_.arrows->SetPosition(browser_.ArrowPosition());
   if (w_.hideLeftPanelAfterChoice && w_.hideLeftPanelAfterChoice()) w_.leftPanel->hide();

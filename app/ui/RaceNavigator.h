@@ -21,6 +21,7 @@ class QTabWidget;
 
 namespace torvane {
 
+class InfoGridWidget;
 class ListGridWidget;
 class TRaceHeaderPanel;
 
@@ -32,7 +33,7 @@ struct RaceNavigatorWidgets {
   TUpDown* arrows = nullptr;
   QTabWidget* pageControl = nullptr;
   ListGridWidget* listGrid = nullptr;
-  QWidget* infoGrid = nullptr;  // may be null; hidden while a race is shown, repainted after a load
+  InfoGridWidget* infoGrid = nullptr;  // may be null
   QWidget* leftPanel = nullptr;
   // The option "読込後、ﾃﾞｰﾀﾘｽﾄを消す".
   std::function<bool()> hideLeftPanelAfterChoice;

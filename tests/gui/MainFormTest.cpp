@@ -17,12 +17,17 @@
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/UpDown.h"
+#include "browse/ui/InfoGridWidget.h"
+#include "browse/ui/ListGridWidget.h"
 #include "jvlink/JVLink.h"
+#include "tests/browse/TestStore.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
 
 using torvane::TMainForm;
+using torvane::test::HorseEntry;
 using torvane::test::ModalWatcher;
+using torvane::test::TkRecordOf;
 using torvane::test::TempDir;
 
 namespace {
@@ -63,13 +68,6 @@ struct Opened {
   }
 };
 
-// A stand-in for the list grid: all the print commands look at is its RowCount.
-class RowsOnly : public QWidget {
-  Q_OBJECT
-  Q_PROPERTY(int RowCount MEMBER rowCount)
- public:
-  int rowCount = 0;
-};
 
 template <typename T>
 T* Find(const QObject& parent, const char* name) {
@@ -346,72 +344,89 @@ class MainFormTest : public QObject {
 
   void PrintCommandsNeedRacesAndAChosenRace() {
     TempDir dir;
+    HorseEntry second;
+    second.runningNumber = "002";
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日",
+                                 {TkRecordOf("20040110", "06", 1, "001", {HorseEntry{}}),
+                                  TkRecordOf("20040110", "06", 2, "002", {HorseEntry{}, second})});
     auto form = Make(dir);
     QSignalSpy information(form.get(), &TMainForm::PrintInformationRequested);
     QSignalSpy list(form.get(), &TMainForm::PrintListRequested);
-    auto* grid = new RowsOnly;
-    form->InstallListGrid(grid);
-    std::vector<QString> expected;
-    {
-      ModalWatcher watcher;
-      for (const char* command : {"Print1", "N8"}) {
-        Find<QAction>(*form, command)->trigger();  // no race list
-        expected.push_back(QStringLiteral("読み込むﾃﾞｰﾀがありません。"));
-      }
-      form->DatList()->addItem(QStringLiteral("中山  05回 08日 9R"));
-      grid->rowCount = 2;  // one horse: too few rows to print
-      for (const char* command : {"Print1", "N8"}) {
-        Find<QAction>(*form, command)->trigger();
-        expected.push_back(QStringLiteral("レースを選択してください。"));
-      }
-      QCOMPARE(watcher.Messages().size(), expected.size());
-      for (std::size_t i = 0; i < expected.size(); ++i) {
-        QCOMPARE(watcher.Messages()[i].text, expected[i]);
-        QCOMPARE(watcher.Messages()[i].title, QStringLiteral("警告"));
-      }
+    const auto printBoth = [&] {
+      for (const char* command : {"Print1", "N8"}) Find<QAction>(*form, command)->trigger();
+    };
+    ModalWatcher watcher;
+    printBoth();  // no race list
+    form->DateCombo()->setCurrentIndex(0);
+    QTRY_COMPARE(form->DatList()->count(), 2);
+    printBoth();  // no race chosen
+    form->DatList()->setCurrentRow(0);
+    printBoth();  // a single horse: too few rows to print
+    const std::vector<QString> expected{QStringLiteral("読み込むﾃﾞｰﾀがありません。"),
+                                        QStringLiteral("読み込むﾃﾞｰﾀがありません。"),
+                                        QStringLiteral("レースを選択してください。"),
+                                        QStringLiteral("レースを選択してください。"),
+                                        QStringLiteral("レースを選択してください。"),
+                                        QStringLiteral("レースを選択してください。")};
+    QCOMPARE(watcher.Messages().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      QCOMPARE(watcher.Messages()[i].text, expected[i]);
+      QCOMPARE(watcher.Messages()[i].title, QStringLiteral("警告"));
     }
     QCOMPARE(information.count() + list.count(), 0);
-    grid->rowCount = 3;
-    ModalWatcher watcher;
-    Find<QAction>(*form, "Print1")->trigger();
-    Find<QAction>(*form, "N8")->trigger();
+    form->DatList()->setCurrentRow(1);
+    printBoth();
     QCOMPARE(information.count(), 1);
     QCOMPARE(list.count(), 1);
-    QCOMPARE(watcher.ModalCount(), 0);
+    QCOMPARE(watcher.Messages().size(), expected.size());
   }
 
-  void CommandsOfOtherWindowsAreSignalled() {
+  void AcquisitionOpensModallyAndRebuildsTheDateListOnClose() {
     TempDir dir;
     auto form = Make(dir);
-    QSignalSpy acquisition(form.get(), &TMainForm::JVDataGetRequested);
-    QSignalSpy printerSetup(form.get(), &TMainForm::PrinterSetupRequested);
+    QCOMPARE(form->DateCombo()->count(), 0);
+    // A date file that appears while the window is open shows once it closes.
+    std::vector<QString> titles;
+    ModalWatcher watcher([&](QWidget* modal) {
+      titles.push_back(modal->windowTitle());
+      torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "001")});
+      modal->close();
+    });
     Find<QAction>(*form, "JVDataGet1")->trigger();
     Find<QToolButton>(*form, "JVDataButton")->click();
+    QCOMPARE(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}));
+    QCOMPARE(form->DateCombo()->count(), 1);
+    QCOMPARE(form->DateCombo()->currentIndex(), -1);
+  }
+
+  void PrinterSetupIsSignalled() {
+    TempDir dir;
+    auto form = Make(dir);
+    QSignalSpy printerSetup(form.get(), &TMainForm::PrinterSetupRequested);
     Find<QAction>(*form, "N4")->trigger();
-    QCOMPARE(acquisition.count(), 2);
     QCOMPARE(printerSetup.count(), 1);
   }
 
-  void GridsGoOnTheirTabs() {
+  void GridsAreOnTheirTabsAndShowWithTheFirstRace() {
     TempDir dir;
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "001", {HorseEntry{}})});
     auto form = Make(dir);
     QTabWidget* pages = form->PageControl1();
     QCOMPARE(pages->count(), 2);
     QCOMPARE(pages->tabText(0), QStringLiteral("登録馬情報"));
     QCOMPARE(pages->tabText(1), QStringLiteral("登録馬ﾘｽﾄ"));
     QCOMPARE(pages->currentIndex(), 0);
-    QVERIFY(Find<QWidget>(*Find<QWidget>(*form, "TabSheet1"), "StringGrid4"));
-
-    auto* informationGrid = new QWidget;
-    auto* listGrid = new QWidget;
-    listGrid->setObjectName(QStringLiteral("StringGrid1"));
-    form->InstallInformationGrid(informationGrid);
-    form->InstallListGrid(listGrid);
-    QCOMPARE(Find<QWidget>(*form, "TabSheet1")->findChildren<QWidget*>(QStringLiteral("StringGrid4")).size(), 1);
-    QCOMPARE(form->findChild<QWidget*>(QStringLiteral("StringGrid4")), informationGrid);
-    QCOMPARE(Find<QWidget>(*form, "TabSheet2")->findChild<QWidget*>(QStringLiteral("StringGrid1")), listGrid);
-    form->ShowPageControl();
+    QCOMPARE(Find<QWidget>(*form, "TabSheet1")->findChild<QWidget*>(QStringLiteral("StringGrid4")),
+             static_cast<QWidget*>(form->StringGrid4()));
+    QCOMPARE(Find<QWidget>(*form, "TabSheet2")->findChild<QWidget*>(QStringLiteral("StringGrid1")),
+             static_cast<QWidget*>(form->StringGrid1()));
+    QVERIFY(pages->isHidden());
+    form->DateCombo()->setCurrentIndex(0);
+    QTRY_COMPARE(form->DatList()->count(), 1);
+    form->DatList()->setCurrentRow(0);
     QVERIFY(!pages->isHidden());
+    QCOMPARE(form->StringGrid4()->RowCount(), 2);
+    QCOMPARE(form->StringGrid1()->RowCount(), 2);
   }
 };
 

@@ -5,12 +5,14 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "app/ProgramDir.h"
 #include "app/ui/MainForm.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/MsgDlg.h"
 #include "jvlink/JVLinkFactory.h"
+#include "jvlink/ui/StandInSettingsDialog.h"
 
 namespace {
 
@@ -64,7 +66,9 @@ int main(int argc, char** argv) {
   }
 
   try {
-    torvane::TMainForm mainForm(programDir, torvane::CreateJVLink(torvane::kJVLinkProgID, programDir));
+    std::unique_ptr<torvane::JVLink> jvLink = torvane::CreateJVLink(torvane::kJVLinkProgID, programDir);
+    torvane::AttachStandInSettingsDialog(*jvLink, programDir);
+    torvane::TMainForm mainForm(programDir, std::move(jvLink));
     mainForm.show();
     return QApplication::exec();
   } catch (const std::exception& error) {
