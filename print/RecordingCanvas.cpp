@@ -6,11 +6,6 @@
 namespace torvane {
 namespace {
 
-// The default font of a new drawing surface.
-constexpr int kDefaultFontSize = 8;
-// One screen pixel.
-constexpr int kDefaultPenWidth = 10;
-
 std::string Join(std::initializer_list<std::string> parts) {
   std::string line;
   for (const std::string& part : parts) {
@@ -48,49 +43,41 @@ void RecordingCanvas::StartPage() {
   ++pageCount_;
   open_ = true;
   lines_.push_back("page\t" + std::to_string(pageCount_));
-  face_.clear();
-  size_ = kDefaultFontSize;
-  bold_ = false;
-  underline_ = false;
-  fontColour_ = kPrintBlack;
-  penWidth_ = kDefaultPenWidth;
-  brushSolid_ = true;
-  brushColour_ = kPrintWhite;
-  penX_ = 0;
-  penY_ = 0;
+  ResetState();
 }
 
 void RecordingCanvas::RequireOpenPage(const char* operation) const {
   if (!open_) throw std::logic_error(std::string(operation) + " outside a document: call BeginDoc first");
 }
 
-std::string RecordingCanvas::BrushText() const { return brushSolid_ ? ColourText(brushColour_) : "clear"; }
+std::string RecordingCanvas::BrushText() const { return state_.brushSolid ? ColourText(state_.brushColour) : "clear"; }
 
 void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
   RequireOpenPage("TextOut");
-  const std::string style = bold_ && underline_ ? "bu" : bold_ ? "b" : underline_ ? "u" : "-";
-  lines_.push_back(Join({"text", std::to_string(x), std::to_string(y), face_.empty() ? "default" : face_,
-                         std::to_string(size_), style, ColourText(fontColour_), BrushText(), std::string(text)}));
+  const std::string style = state_.bold && state_.underline ? "bu" : state_.bold ? "b" : state_.underline ? "u" : "-";
+  lines_.push_back(
+      Join({"text", std::to_string(x), std::to_string(y), state_.face.empty() ? "default" : state_.face,
+            std::to_string(state_.fontSize), style, ColourText(state_.fontColour), BrushText(), std::string(text)}));
 }
 
 void RecordingCanvas::MoveTo(int x, int y) {
   RequireOpenPage("MoveTo");
-  penX_ = x;
-  penY_ = y;
+  state_.penX = x;
+  state_.penY = y;
 }
 
 void RecordingCanvas::LineTo(int x, int y) {
   RequireOpenPage("LineTo");
-  lines_.push_back(Join({"line", std::to_string(penX_), std::to_string(penY_), std::to_string(x), std::to_string(y),
-                         std::to_string(penWidth_)}));
-  penX_ = x;
-  penY_ = y;
+  lines_.push_back(Join({"line", std::to_string(state_.penX), std::to_string(state_.penY), std::to_string(x),
+                         std::to_string(y), std::to_string(state_.penWidth)}));
+  state_.penX = x;
+  state_.penY = y;
 }
 
 void RecordingCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   RequireOpenPage("Rectangle");
   lines_.push_back(Join({"rect", std::to_string(x1), std::to_string(y1), std::to_string(x2), std::to_string(y2),
-                         std::to_string(penWidth_), BrushText()}));
+                         std::to_string(state_.penWidth), BrushText()}));
 }
 
 }  // namespace torvane

@@ -11,27 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "print/PrintCanvas.h"
+#include "print/PrintCanvasState.h"
 
 namespace torvane {
 
-class RecordingCanvas : public PrintCanvas {
+class RecordingCanvas : public StatefulPrintCanvas {
  public:
   void BeginDoc() override;
   void NewPage() override;
   void EndDoc() override;
-
-  void SetFontFace(std::string_view face) override { face_ = face; }
-  void SetFontSize(int points) override { size_ = points; }
-  void SetFontBold(bool bold) override { bold_ = bold; }
-  void SetFontUnderline(bool underline) override { underline_ = underline; }
-  void SetFontColour(PrintColour colour) override { fontColour_ = colour; }
-  void SetPenWidth(int tenthsOfScreenPixel) override { penWidth_ = tenthsOfScreenPixel; }
-  void SetBrushSolid(PrintColour colour) override {
-    brushSolid_ = true;
-    brushColour_ = colour;
-  }
-  void SetBrushClear() override { brushSolid_ = false; }
 
   void TextOut(int x, int y, std::string_view text) override;
   void MoveTo(int x, int y) override;
@@ -50,16 +38,6 @@ class RecordingCanvas : public PrintCanvas {
   std::vector<std::string> lines_;
   int pageCount_ = 0;
   bool open_ = false;
-  std::string face_;
-  int size_ = 0;
-  bool bold_ = false;
-  bool underline_ = false;
-  PrintColour fontColour_;
-  int penWidth_ = 0;
-  bool brushSolid_ = true;
-  PrintColour brushColour_;
-  int penX_ = 0;
-  int penY_ = 0;
 };
 
 // "#rrggbb".

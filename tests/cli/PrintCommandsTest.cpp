@@ -1,6 +1,8 @@
-// torvane-cli print-info and print-list --ops, run as a user runs them.
+// torvane-cli print-info and print-list --ops and --pdf, run as a user runs them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -72,9 +74,43 @@ TEST_F(PrintCommandsTest, RefusalsAndUsage) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "読み込むﾃﾞｰﾀがありません。\n");
 
-  result = Run({"print-info", "2004年01月05日", "1"});
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"print-info", "2004年01月05日", "1"},
+                                               {"print-info", "2004年01月05日", "1", "--pdf"},
+                                               {"print-info", "2004年01月05日", "1", "--ops", "x"}}) {
+    result = Run(args);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("usage: print-info DATE N (--ops | --pdf FILE)"), std::string::npos);
+  }
+  // A refused print writes no file.
+  result = Run({"print-list", "2004年01月05日", "0", "--pdf", (dir / "refused.pdf").string()});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir / "refused.pdf"));
+}
+
+// The pages as pdfinfo counts them, 0 when it cannot read the file.
+int PdfPages(const std::filesystem::path& file) {
+  std::string command = "pdfinfo '" + file.string() + "' 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return 0;
+  int pages = 0;
+  char line[512];
+  while (std::fgets(line, sizeof line, pipe)) std::sscanf(line, "Pages: %d", &pages);
+  pclose(pipe);
+  return pages;
+}
+
+TEST_F(PrintCommandsTest, PdfFilesOfBothPrints) {
+  auto result = Run({"print-info", "2004年01月05日", "1", "--pdf", (dir / "info.pdf").string()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(PdfPages(dir / "info.pdf"), 2);
+  result = Run({"print-list", "2004年01月05日", "1", "--pdf", (dir / "list.pdf").string()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(PdfPages(dir / "list.pdf"), 1);
+
+  result = Run({"print-list", "2004年01月05日", "1", "--pdf", (dir / "no such dir" / "list.pdf").string()});
   EXPECT_EQ(result.status, 2);
-  EXPECT_NE(result.err.find("usage: print-info DATE N --ops"), std::string::npos);
+  EXPECT_NE(result.err.find("PDFファイルに書き込めませんでした"), std::string::npos) << result.err;
 }
 
 }  // namespace

@@ -1,0 +1,159 @@
+// TAllPrintForm: its saved place and zoom, the zoom choice, paging through
+// the page selector, and the information print command around it.
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "app/IniGT.h"
+#include "controls/ui/DesignFonts.h"
+#include "controls/ui/UpDown.h"
+#include "print/ui/AllPrintForm.h"
+#include "print/ui/PrevX.h"
+#include "print/ui/PrintRequests.h"
+#include "tests/gui/support/ModalWatcher.h"
+#include "tests/print/DemoRace.h"
+#include "tests/support/TempDir.h"
+
+using torvane::TAllPrintForm;
+using torvane::TIniGT;
+using torvane::TPrinters;
+using torvane::test::ModalWatcher;
+using torvane::test::TempDir;
+
+namespace {
+
+QStringList NoCupsPrinters() { return {}; }
+
+}  // namespace
+
+class AllPrintFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { torvane::InstallFontSubstitutions(); }
+
+  void OpensAtDefaultsOrAtTheSavedPlaceAndZoom() {
+    TempDir dir;
+    TIniGT settings(dir.Path(), "torvane");
+    TPrinters printers(NoCupsPrinters);
+    {
+      TAllPrintForm form(settings, printers);
+      QCOMPARE(form.windowTitle(), QStringLiteral("全買い目印刷"));
+      QCOMPARE(form.pos(), QPoint(10, 10));
+      QCOMPARE(form.size(), QSize(630, 450));
+      QCOMPARE(form.RadioGroup1()->checkedId(), 1);
+      QCOMPARE(form.PrevX1()->ZoomScale(), 50);
+    }
+    QVERIFY(settings.WriteInteger("Printlocate", "top", 40) && settings.WriteInteger("Printlocate", "left", 30));
+    QVERIFY(settings.WriteInteger("Printlocate", "width", 700) && settings.WriteInteger("Printlocate", "height", 500));
+    QVERIFY(settings.WriteInteger("PrintZoom", "ratio", 3));
+    {
+      TAllPrintForm form(settings, printers);
+      QCOMPARE(form.pos(), QPoint(30, 40));
+      QCOMPARE(form.size(), QSize(700, 500));
+      QCOMPARE(form.RadioGroup1()->checkedId(), 3);
+      QCOMPARE(form.PrevX1()->ZoomScale(), 100);
+    }
+    // A ratio that is no choice leaves the layout zoom.
+    QVERIFY(settings.WriteInteger("PrintZoom", "ratio", 7));
+    TAllPrintForm form(settings, printers);
+    QCOMPARE(form.RadioGroup1()->checkedId(), -1);
+    QCOMPARE(form.PrevX1()->ZoomScale(), 50);
+  }
+
+  void ZoomChoiceAndClosingAreSaved() {
+    TempDir dir;
+    TIniGT settings(dir.Path(), "torvane");
+    TPrinters printers(NoCupsPrinters);
+    TAllPrintForm form(settings, printers);
+    form.show();
+    const int width50 = form.PrevX1()->width();
+    form.RadioGroup1()->button(0)->click();
+    QCOMPARE(form.PrevX1()->ZoomScale(), 25);
+    QCOMPARE(settings.ReadInteger("PrintZoom", "ratio", -1), 0);
+    QVERIFY(form.PrevX1()->width() < width50);
+    form.RadioGroup1()->button(2)->click();
+    QCOMPARE(form.PrevX1()->ZoomScale(), 75);
+    QCOMPARE(settings.ReadInteger("PrintZoom", "ratio", -1), 2);
+    // The scroll area follows the control's size.
+    QTRY_COMPARE(form.ScrollBox1()->widget()->width(), form.PrevX1()->width() + 2);
+
+    form.move(55, 66);
+    form.resize(640, 480);
+    form.BitBtn1()->click();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(settings.ReadInteger("Printlocate", "left", -1), form.x());
+    QCOMPARE(settings.ReadInteger("Printlocate", "top", -1), form.y());
+    QCOMPARE(settings.ReadInteger("Printlocate", "width", -1), 640);
+    QCOMPARE(settings.ReadInteger("Printlocate", "height", -1), 480);
+  }
+
+  void PageSelectorStepsThroughTheRecordedPagesAndPdfSaveWritesThem() {
+    TempDir dir;
+    TIniGT settings(dir.Path(), "torvane");
+    const std::filesystem::path pdf = dir / "saved.pdf";
+    TPrinters printers(NoCupsPrinters, [&](QWidget*) { return QString::fromStdString(pdf.string()); });
+    TAllPrintForm form(settings, printers);
+    torvane::TPrevX& prevX = *form.PrevX1();
+    prevX.BeginDoc();
+    prevX.NewPage();
+    prevX.NewPage();
+    prevX.EndDoc();
+    form.UpDown1()->SetRange(1, 3);
+    form.UpDown1()->SetPosition(1);
+    for (int expected : {2, 3, 3}) {
+      form.UpDown1()->NextButton()->click();
+      QCOMPARE(prevX.CurrentPage(), expected);
+    }
+    form.UpDown1()->PrevButton()->click();
+    QCOMPARE(prevX.CurrentPage(), 2);
+
+    form.PdfButton()->click();
+    QVERIFY(std::filesystem::file_size(pdf) > 0);
+  }
+
+  void InformationPrintOpensThePreviewOnPageOne() {
+    TempDir dir;
+    TIniGT settings(dir.Path(), "torvane");
+    const auto ws = torvane::test::DemoRaceOf(19);
+    int pages = 0, max = 0, page = 0;
+    QString title;
+    ModalWatcher watcher([&](QWidget* modal) {
+      auto* form = qobject_cast<TAllPrintForm*>(modal);
+      QVERIFY(form);
+      title = form->windowTitle();
+      pages = form->PrevX1()->PageCount();
+      max = form->UpDown1()->Max();
+      page = form->PrevX1()->CurrentPage();
+      form->close();
+    });
+    torvane::ShowInformationPrint(nullptr, *ws, 0, settings);
+    QCOMPARE(watcher.ModalCount(), 1);
+    QCOMPARE(title, QStringLiteral("特別登録馬リスト　印刷"));
+    QCOMPARE(pages, 2);
+    QCOMPARE(max, 2);
+    QCOMPARE(page, 1);
+    QCOMPARE(settings.ReadInteger("Printlocate", "width", -1), 630);  // closing saved the place
+  }
+
+  void InformationPrintWithoutPrinterIsTold() {
+    if (!torvane::CupsPrinterNames().isEmpty()) QSKIP("this machine has CUPS printers");
+    TPrinters& printers = torvane::SystemPrinters();
+    TempDir dir;
+    TIniGT settings(dir.Path(), "torvane");
+    printers.SetPdfPrinterEnabled(false);
+    ModalWatcher watcher;
+    torvane::ShowInformationPrint(nullptr, *torvane::test::DemoRaceOf(1), 0, settings);
+    printers.SetPdfPrinterEnabled(true);
+    QCOMPARE(watcher.ModalCount(), 1);  // the error, no preview
+    QCOMPARE(watcher.Messages().front().text, QStringLiteral("プリンタが登録されていません"));
+    QCOMPARE(settings.ReadInteger("Printlocate", "width", -1), -1);
+  }
+};
+
+QTEST_MAIN(AllPrintFormTest)
+#include "AllPrintFormTest.moc"
