@@ -41,6 +41,9 @@ TGetDataForm::TGetDataForm(JVLink& jvLink, TIniGT& settings, const std::filesyst
   progressLabel_->SetFontColor(Qt::blue);
   progressLabel_->SetTextStyle(TLabel3Dj::TTextStyle::tsRaised);
   listBox1_->setFont(DesignFont(kGothicFace, 12));
+  // A run adds a line per stored record, often tens of thousands: with lines
+  // of one height the list lays itself out without measuring each line.
+  listBox1_->setUniformItemSizes(true);
   // The date only is shown; the time of day is kept when another date is chosen.
   dateTimePicker1_->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
   dateTimePicker1_->setCalendarPopup(true);
@@ -114,7 +117,14 @@ void TGetDataForm::SetBusyCursor(bool busy) {
 
 void TGetDataForm::StartTimer() { timerJVStatus_.start(); }
 void TGetDataForm::StopTimer() { timerJVStatus_.stop(); }
-void TGetDataForm::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+// The run asks for this once per record; handling the window's events (and
+// repainting a growing list) that often would make the window the bottleneck
+// of the run. A few times per frame keeps it as live and the cancel as prompt.
+void TGetDataForm::ProcessPendingEvents() {
+  if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventIntervalMs) return;
+  QCoreApplication::processEvents();
+  sinceEvents_.start();
+}
 
 DateTime TGetDataForm::PickerDateTime() const {
   const QDateTime value = dateTimePicker1_->dateTime();

@@ -4,6 +4,7 @@
 // click and timer tick to the run (acquisition/AcquisitionRun.h).
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -72,6 +73,8 @@ class TGetDataForm : public QDialog, public AcquisitionView {
   QListWidget* listBox1_;
   QDateTimeEdit* dateTimePicker1_;
   QTimer timerJVStatus_;
+  static constexpr int kEventIntervalMs = 10;
+  QElapsedTimer sinceEvents_;
   StoreWriter writer_;
   std::unique_ptr<AcquisitionRun> run_;
 };
