@@ -33,6 +33,7 @@
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
 #include "print/PrintPreconditions.h"
+#include "print/ui/PrintRequests.h"
 #include "store/StorePaths.h"
 
 namespace torvane {
@@ -147,7 +148,7 @@ void TMainForm::BuildMenus() {
           &TMainForm::N8Click);
   file->addSeparator();
   connect(addItem(file, "N4", QStringLiteral("プリンタ設定(&S)"), {}), &QAction::triggered, this,
-          &TMainForm::PrinterSetupRequested);
+          &TMainForm::N4Click);
   file->addSeparator();
   connect(addItem(file, "Exit1", QStringLiteral("終了(&X)"), QStringLiteral("このｱﾌﾟﾘｹｰｼｮﾝを終了します")),
           &QAction::triggered, this, &TMainForm::Exit1Click);
@@ -358,11 +359,15 @@ bool TMainForm::PrintConditionsHold() {
 }
 
 void TMainForm::Print1Click() {
-  if (PrintConditionsHold()) emit PrintInformationRequested();
+  if (PrintConditionsHold()) ShowInformationPrint(this, *workingSet_, navigator_->Browser().SelectedRace(), *iniGT1_);
 }
 
 void TMainForm::N8Click() {
-  if (PrintConditionsHold()) emit PrintListRequested();
+  if (!PrintConditionsHold()) return;
+  const RaceBrowser& browser = navigator_->Browser();
+  PrintRegisteredList(this, browser.ListGrid(), browser.Labels().Label3D3, browser.Labels().Label3D2);
 }
+
+void TMainForm::N4Click() { ShowPrinterSetup(this); }
 
 }  // namespace torvane

@@ -7,8 +7,7 @@
 //
 // It owns the browsing side too: the working set, the two grids, the
 // loading progress popup and the date and race index (RaceNavigator), and it
-// opens the acquisition window. The print commands, once their conditions
-// hold, are offered as signals.
+// opens the acquisition window and, once their conditions hold, the prints.
 
 #include <QMainWindow>
 #include <filesystem>
@@ -74,13 +73,6 @@ class TMainForm : public QMainWindow {
   // The option "読込後、ﾃﾞｰﾀﾘｽﾄを消す": hide the left panel once a race is chosen.
   bool CloseDataListAfterChoice() const;
 
- signals:
-  // The print commands, once their conditions hold.
-  void PrintInformationRequested();
-  void PrintListRequested();
-  // "プリンタ設定(&S)".
-  void PrinterSetupRequested();
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -103,6 +95,7 @@ class TMainForm : public QMainWindow {
   void LeftPanelButtonClick();
   void Print1Click();
   void N8Click();
+  void N4Click();
   bool PrintConditionsHold();
 
   std::filesystem::path programDir_;

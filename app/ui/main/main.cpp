@@ -2,38 +2,13 @@
 // settings) is the executable's directory unless --dir names another one.
 #include <QApplication>
 #include <QStringList>
-#include <exception>
 #include <filesystem>
 #include <iostream>
-#include <memory>
 
 #include "app/ProgramDir.h"
 #include "app/ui/MainForm.h"
+#include "app/ui/ViewerStartup.h"
 #include "controls/ui/DesignFonts.h"
-#include "controls/ui/MsgDlg.h"
-#include "jvlink/JVLinkFactory.h"
-#include "jvlink/ui/StandInSettingsDialog.h"
-
-namespace {
-
-using torvane::TMsgDlg;
-
-void Tell(TMsgDlg::TMsgDlgType type, const QString& text) {
-  TMsgDlg dialog;
-  dialog.SetSound(true);
-  dialog.SetMsgDlgType(type);
-  dialog.SetDisplayMsg(text);
-  dialog.Execute();
-}
-
-// The program directory or its store directories cannot be made, or the
-// main window cannot be built.
-void TellStartFailure(const std::exception& error) {
-  Tell(TMsgDlg::TMsgDlgType::mtError,
-       QStringLiteral("Torvaneを起動できませんでした。\n") + QString::fromLocal8Bit(error.what()));
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -49,30 +24,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  try {
-    std::filesystem::create_directories(programDir);
-  } catch (const std::exception& error) {
-    TellStartFailure(error);
-    return 1;
-  }
-
-  try {
-    // Only to see that the component is there; the main window makes its own.
-    (void)torvane::CreateJVLink(torvane::kJVLinkProgID, programDir);
-  } catch (const std::exception&) {
-    Tell(TMsgDlg::TMsgDlgType::mtInformation,
-         QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
-    return 1;
-  }
-
-  try {
-    std::unique_ptr<torvane::JVLink> jvLink = torvane::CreateJVLink(torvane::kJVLinkProgID, programDir);
-    torvane::AttachStandInSettingsDialog(*jvLink, programDir);
-    torvane::TMainForm mainForm(programDir, std::move(jvLink));
-    mainForm.show();
-    return QApplication::exec();
-  } catch (const std::exception& error) {
-    TellStartFailure(error);
-    return 1;
-  }
+  const std::unique_ptr<torvane::TMainForm> mainForm = torvane::StartViewer(programDir);
+  if (!mainForm) return 1;
+  mainForm->show();
+  return QApplication::exec();
 }

@@ -1,0 +1,17 @@
+#pragma once
+// The viewer's start over a program directory, as `torvane` runs it: the
+// directory is made, JV-Link's presence is checked through the factory, and
+// the main window is built over the program's JV-Link control.
+
+#include <filesystem>
+#include <memory>
+
+namespace torvane {
+
+class TMainForm;
+
+// The main window, not yet shown; nothing after the user was told why the
+// viewer cannot start (a directory that cannot be made, no JV-Link).
+std::unique_ptr<TMainForm> StartViewer(const std::filesystem::path& programDir);
+
+}  // namespace torvane
