@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "browse/HorseProfileText.h"
 #include "browse/InfoGridCells.h"
 #include "browse/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
@@ -10,22 +11,6 @@
 
 namespace torvane::info_grid {
 namespace {
-
-// Sex, then the age when the blood number gives a birth year, then the coat colour.
-std::string SexAgeAndCoat(const TkRecord& tk, const TkEntry& entry, const UmRecord& um) {
-  std::string text = SexName(entry.SexCode());
-  const std::int64_t birthYear = ReadCodeNumber(entry.BirthYear());
-  if (birthYear > 0) text += std::to_string(ReadCodeNumber(tk.Year()) - birthYear);
-  return text + HairColorName(um.CoatColorCode());
-}
-
-std::string MarkBirthplaceAndBirthDate(const TkEntry& entry, const UmRecord& um) {
-  std::string text = HorseMarkName(entry.HorseMarkCode()) + NameText(um.BirthplaceName());
-  if (!TrimBlanks(Cp932ToUtf8(um.BirthYear())).empty())
-    text += " " + Cp932ToUtf8(um.BirthYear()) + "." + Cp932ToUtf8(um.BirthMonth()) + "." + Cp932ToUtf8(um.BirthDay()) +
-            "生";
-  return text;
-}
 
 // Tenths of a kilogram as "55.0kg"; " " when blank or 0.
 std::string BurdenWeightText(const TkEntry& entry) {
@@ -68,8 +53,8 @@ void DrawProfileCell(InfoGridCanvas& canvas, const TkRecord& tk, const TkEntry& 
   canvas.SetSize(8);
   canvas.Text(kX0, kY0, NameText(um.SireName()));
   canvas.SetFont(8, false, kBlack);
-  int y = kY0 + canvas.Text(right - 60, kY0, SexAgeAndCoat(tk, entry, um)).height;
-  y += canvas.Text(kX0, y + 2, MarkBirthplaceAndBirthDate(entry, um)).height;
+  int y = kY0 + canvas.Text(right - 60, kY0, SexAgeCoatText(tk, entry, um)).height;
+  y += canvas.Text(kX0, y + 2, MarkAreaBirthText(entry, um)).height;
   canvas.SetFont(11, true, kBlack);
   y += canvas.Text(kX0, y, NameText(entry.HorseName())).height;
   canvas.SetFont(8, false, kBlack);

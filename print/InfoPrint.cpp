@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "browse/HorseProfileText.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "print/InfoPrintText.h"
@@ -106,7 +107,7 @@ void DrawHorseBlock(PrintCanvas& canvas, const WorkingSet& ws, int race, int h, 
   canvas.TextOut(205, top + 53, NameText(entry.HorseName()));
   if (flagSet) {
     canvas.SetFontSize(7);
-    canvas.TextOut(530, top + 5, SexAgeCoatText(entry, um, Number(tk.Year())));
+    canvas.TextOut(530, top + 5, SexAgeCoatText(tk, entry, um));
     canvas.SetFontSize(6);
     canvas.TextOut(205, top + 5, NameText(um.SireName()));
     canvas.TextOut(205, top + 30, MarkAreaBirthText(entry, um));

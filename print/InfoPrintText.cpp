@@ -84,21 +84,6 @@ std::string InfoDateLine(const TkRecord& tk) {
          " " + std::to_string(Number(tk.MeetingNumber())) + "回 " + std::to_string(Number(tk.DayNumber())) + "日";
 }
 
-std::string SexAgeCoatText(const TkEntry& entry, const UmRecord& um, int raceYear) {
-  std::string text = SexName(entry.SexCode());
-  const int birthYear = Number(entry.BirthYear());
-  if (birthYear > 0) text += std::to_string(raceYear - birthYear);
-  return text + HairColorName(um.CoatColorCode());
-}
-
-std::string MarkAreaBirthText(const TkEntry& entry, const UmRecord& um) {
-  std::string text = HorseMarkName(entry.HorseMarkCode()) + NameText(um.BirthplaceName());
-  if (!TrimBlanks(Cp932ToUtf8(um.BirthYear())).empty())
-    text += " " + Cp932ToUtf8(um.BirthYear()) + "." + Cp932ToUtf8(um.BirthMonth()) + "." + Cp932ToUtf8(um.BirthDay()) +
-            "生";
-  return text;
-}
-
 std::string BurdenWeightText(const TkEntry& entry) {
   const int v = Number(entry.BurdenWeight());
   return v > 0 ? Format("%4.1f", v / 10.0) + "kg" : "";

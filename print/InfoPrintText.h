@@ -11,8 +11,7 @@ namespace torvane {
 // Header.
 std::string InfoDateLine(const TkRecord& tk);
 // Horse block.
-std::string SexAgeCoatText(const TkEntry& entry, const UmRecord& um, int raceYear);
-std::string MarkAreaBirthText(const TkEntry& entry, const UmRecord& um);
+// (The profile lines: browse/HorseProfileText.h.)
 std::string BurdenWeightText(const TkEntry& entry);  // empty for 0
 std::string EarnedPrizeText(const UmRecord& um, const TkRecord& tk);
 std::string TotalPrizeText(const UmRecord& um);
