@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic fontconfig
   xvfb xauth
   poppler-utils
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
