@@ -65,7 +65,10 @@ bool IsKeptSeDataKind(std::string_view kind) { return kind == "7" || kind == "A"
 }  // namespace
 
 struct StoreWriter::Impl {
+  explicit Impl(std::filesystem::path dir) : programDir(std::move(dir)), mark(programDir) {}
+
   std::filesystem::path programDir;
+  WriterMark mark;
   std::unordered_set<std::string> knownDirectories;
   RecentFiles recentFiles{kRecentFilesBudget};
   FileReplacer replacer;
@@ -82,9 +85,7 @@ struct StoreWriter::Impl {
   std::string StoreSorted(const std::filesystem::path& file, std::string_view record);
 };
 
-StoreWriter::StoreWriter(std::filesystem::path programDir) : impl_(new Impl) {
-  impl_->programDir = std::move(programDir);
-}
+StoreWriter::StoreWriter(std::filesystem::path programDir) : impl_(new Impl(std::move(programDir))) {}
 
 StoreWriter::~StoreWriter() { delete impl_; }
 

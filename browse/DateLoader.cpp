@@ -126,8 +126,9 @@ class DateLoad {
     }
     if (reader_.Count() == 0) {
       dest.Blank();
-      warnings_.push_back({path, "the horse master file " + path.string() + " is shorter than one record (" +
-                                     std::to_string(kUmRecordSize) + " bytes)"});
+      // A file with a part of a record was reported as damaged on opening.
+      if (reader_.TrailingBytes() == 0)
+        warnings_.push_back({path, "the horse master file " + path.string() + " is empty"});
       return;
     }
     try {

@@ -1,5 +1,6 @@
 #include "browse/OptionalStoreFile.h"
 
+#include <string>
 #include <system_error>
 
 namespace torvane {
@@ -11,6 +12,11 @@ bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, 
   // per file in the usual case, where the file is there.
   try {
     reader.Open(path, recordSize);
+    // Still used: its whole records are what a reader can make of it.
+    if (reader.TrailingBytes() != 0)
+      warnings.push_back({path, "the store file " + path.string() + " is damaged: its last " +
+                                    std::to_string(reader.TrailingBytes()) + " bytes are no whole record of " +
+                                    std::to_string(recordSize) + " bytes (cut short, or a line of another length)"});
     return true;
   } catch (const StoreError& error) {
     std::error_code statusError;

@@ -14,7 +14,8 @@ namespace torvane {
 
 // Opens path into reader. False when the path is empty (the record named no
 // file) or the file is missing; also false, with a warning added, when the
-// file exists but cannot be opened.
+// file exists but cannot be opened. A file that ends in a partial record
+// (cut short, or a line of another length) is opened with a warning.
 bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, std::size_t recordSize,
                    std::vector<LoadWarning>& warnings);
 

@@ -17,23 +17,37 @@ namespace {
 
 using posix::ErrorAt;
 
-// The process that made a spare file, from its name "<prefix><pid>-<serial>";
-// 0 for a name of another form.
-pid_t OwnerOfSpare(std::string_view name) {
-  if (!name.starts_with(kSpareFilePrefix)) return 0;
-  name.remove_prefix(kSpareFilePrefix.size());
+// The process that made a spare file or a writer mark, from its name
+// "<prefix><pid>" or "<prefix><pid>-<serial>"; 0 for a name of another form.
+pid_t OwnerOf(std::string_view name, std::string_view prefix) {
+  if (!name.starts_with(prefix)) return 0;
+  name.remove_prefix(prefix.size());
   pid_t pid = 0;
   const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
-  if (error != std::errc() || end == name.data() || end == name.data() + name.size() || *end != '-') return 0;
+  if (error != std::errc() || end == name.data() || (end != name.data() + name.size() && *end != '-')) return 0;
   return pid;
 }
 
+bool HasEnded(pid_t owner) { return owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH; }
+
+bool IsStaleSpare(const std::filesystem::path& path) {
+  return HasEnded(OwnerOf(path.filename().native(), kSpareFilePrefix));
+}
+
 // Spares left by processes that no longer run (a writer that was killed).
+// Cleaning up is best effort: a spare that stays is never read.
 void RemoveStaleSpares(const std::filesystem::path& directory) {
   std::error_code ignored;
-  for (const auto& entry : std::filesystem::directory_iterator(directory, ignored)) {
-    const pid_t owner = OwnerOfSpare(entry.path().filename().native());
-    if (owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH) std::filesystem::remove(entry.path(), ignored);
+  for (const auto& entry : std::filesystem::directory_iterator(directory, ignored))
+    if (IsStaleSpare(entry.path())) std::filesystem::remove(entry.path(), ignored);
+}
+
+void RemoveStaleSparesBelow(const std::filesystem::path& root) {
+  std::error_code error;
+  for (auto it = std::filesystem::recursive_directory_iterator(root, error);
+       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+    std::error_code ignored;
+    if (IsStaleSpare(it->path())) std::filesystem::remove(it->path(), ignored);
   }
 }
 
@@ -55,6 +69,24 @@ void WriteSpare(const std::filesystem::path& spare, std::string_view contents, c
 }
 
 }  // namespace
+
+WriterMark::WriterMark(std::filesystem::path programDir) {
+  std::error_code ignored;
+  bool writerWasKilled = false;
+  for (const auto& entry : std::filesystem::directory_iterator(programDir, ignored)) {
+    if (!HasEnded(OwnerOf(entry.path().filename().native(), kWriterMarkPrefix))) continue;
+    writerWasKilled = true;
+    std::filesystem::remove(entry.path(), ignored);
+  }
+  if (writerWasKilled) RemoveStaleSparesBelow(programDir);
+  // Without its mark (a directory that cannot be written) this writer's own
+  // writes fail and are reported; the mark matters only after a kill.
+  mark_ = programDir / (std::string(kWriterMarkPrefix) + std::to_string(::getpid()));
+  const int fd = ::open(mark_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd >= 0) ::close(fd);
+}
+
+WriterMark::~WriterMark() { ::unlink(mark_.c_str()); }
 
 FileReplacer::FileReplacer() {
   static std::atomic<unsigned> serial{0};

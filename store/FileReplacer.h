@@ -49,4 +49,21 @@ class FileReplacer {
 // takes one for a store file.
 inline constexpr std::string_view kSpareFilePrefix = ".torvane-spare-";
 
+// Marks a program directory as being written by this process for as long as
+// it lives. A writer that is killed leaves its mark, and its spare files in
+// every directory it wrote to; the next writer finds the mark and removes
+// them all, even in directories it never writes to itself.
+class WriterMark {
+ public:
+  explicit WriterMark(std::filesystem::path programDir);
+  ~WriterMark();
+  WriterMark(const WriterMark&) = delete;
+  WriterMark& operator=(const WriterMark&) = delete;
+
+ private:
+  std::filesystem::path mark_;
+};
+
+inline constexpr std::string_view kWriterMarkPrefix = ".torvane-writing-";
+
 }  // namespace torvane

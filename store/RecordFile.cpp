@@ -22,9 +22,12 @@ int OpenForReading(const std::filesystem::path& path) {
   return fd;
 }
 
+// The size of an open regular file. A directory opens for reading too, and
+// its size would pass for records.
 std::size_t SizeOf(int fd, const std::filesystem::path& path) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) throw ErrorAt("cannot read the size of", path, errno);
+  if (!S_ISREG(info.st_mode)) throw StoreError("cannot read " + path.string() + ": not a regular file");
   return static_cast<std::size_t>(info.st_size);
 }
 
@@ -71,12 +74,14 @@ void RecordFileReader::Open(const std::filesystem::path& path, std::size_t recor
   path_ = path.native();
   recordSize_ = recordSize;
   count_ = recordSize == 0 ? 0 : size / recordSize;
+  trailingBytes_ = size - count_ * recordSize;
 }
 
 void RecordFileReader::Close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   count_ = 0;
+  trailingBytes_ = 0;
 }
 
 void RecordFileReader::Read(std::size_t index, char* dest) const { ReadRange(index, 1, dest); }

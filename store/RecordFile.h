@@ -35,6 +35,9 @@ class RecordFileReader {
   void Close();
   // The number of whole records.
   std::size_t Count() const { return count_; }
+  // The bytes after the last whole record: 0 in a sound store file, else the
+  // file is truncated or holds a line of another length.
+  std::size_t TrailingBytes() const { return trailingBytes_; }
   // Copies record index (0-based, below Count()) into dest (recordSize bytes);
   // throws StoreError on a read failure.
   void Read(std::size_t index, char* dest) const;
@@ -46,6 +49,7 @@ class RecordFileReader {
   int fd_ = -1;
   std::size_t recordSize_ = 0;
   std::size_t count_ = 0;
+  std::size_t trailingBytes_ = 0;
   std::string path_;  // for messages; a text, since copying a path copies its parts too
 };
 

@@ -120,7 +120,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
   ReadWindowPlace();
   dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
 
-  prgrsForm_ = new TPrgrsForm(this);
+  prgrsForm_ = std::make_unique<TPrgrsForm>(this);
   navigator_ = new RaceNavigator({this, dateCombo_, datList_, raceHeader_, upDown1_, pageControl1_, stringGrid1_,
                                   stringGrid4_, leftPanel_, [this] { return CloseDataListAfterChoice(); }},
                                  *workingSet_, programDir_, *prgrsForm_, this);

@@ -66,7 +66,7 @@ class TMainForm : public QMainWindow {
   // "StringGrid4" on the tab "登録馬情報", "StringGrid1" on "登録馬ﾘｽﾄ".
   InfoGridWidget* StringGrid4() const { return stringGrid4_; }
   ListGridWidget* StringGrid1() const { return stringGrid1_; }
-  TPrgrsForm* PrgrsForm() const { return prgrsForm_; }
+  TPrgrsForm* PrgrsForm() const { return prgrsForm_.get(); }
   RaceNavigator* Navigator() const { return navigator_; }
   const WorkingSet& Working() const { return *workingSet_; }
 
@@ -115,7 +115,8 @@ class TMainForm : public QMainWindow {
   ListGridWidget* stringGrid1_ = nullptr;
   TMsgDlg* msgDlg2_ = nullptr;
   std::unique_ptr<WorkingSet> workingSet_;  // some 50 MB: on the heap
-  TPrgrsForm* prgrsForm_ = nullptr;
+  // A window of its own, not a child: deleted with this window by the pointer.
+  std::unique_ptr<TPrgrsForm> prgrsForm_;
   RaceNavigator* navigator_ = nullptr;
 };
 

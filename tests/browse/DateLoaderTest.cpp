@@ -68,7 +68,7 @@ TEST_F(DateLoaderTest, ReadsOnlyWholeRecordsAndAtMostSixteenRaces) {
   std::vector<std::string> records;
   for (int race = 1; race <= 17; ++race) records.push_back(test::TkRecordOf("20030406", "06", race, "000"));
   test::WriteDateFile(dir.Path(), "2003年04月06日", records);
-  Load("2003年04月06日");
+  EXPECT_TRUE(Load("2003年04月06日").warnings.empty());
   EXPECT_EQ(ws->LoadedRaceCount, 16);
   EXPECT_EQ(ws->RaceList.size(), 16u);
   EXPECT_EQ(ws->LoadedTk[15].RaceNumber(), "16");
@@ -77,8 +77,11 @@ TEST_F(DateLoaderTest, ReadsOnlyWholeRecordsAndAtMostSixteenRaces) {
   test::WriteFile(
       DateFilePath(dir.Path(), test::DateOf("2003年04月07日")),
       test::TkRecordOf("20030407", "06", 1, "000") + test::TkRecordOf("20030407", "06", 2, "000") + partial);
-  Load("2003年04月07日");
+  const LoadResult cut = Load("2003年04月07日");
   EXPECT_EQ(ws->LoadedRaceCount, 2);
+  ASSERT_EQ(cut.warnings.size(), 1u) << "the partial record is reported";
+  EXPECT_EQ(cut.warnings[0].path, DateFilePath(dir.Path(), test::DateOf("2003年04月07日")));
+  EXPECT_NE(cut.warnings[0].message.find("1000 bytes"), std::string::npos) << cut.warnings[0].message;
   EXPECT_TRUE(IsBlank(ws->LoadedTk[2].View()));
   EXPECT_TRUE(IsBlank(ws->LoadedTk[15].View())) << "a new load blanks every slot first";
 }

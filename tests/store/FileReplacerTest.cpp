@@ -85,6 +85,30 @@ TEST(FileReplacerTest, SparesOfEndedProcessesAreRemovedAndOthersKept) {
   EXPECT_EQ(std::count(names.begin(), names.end(), ".torvane-spare-x"), 1);
 }
 
+TEST(FileReplacerTest, AKilledWritersMarkHasItsSparesRemovedEverywhereAndAMarkLastsAsLongAsItsWriter) {
+  test::TempDir dir;
+  const pid_t killed = EndedProcess();
+  const std::string stale = std::string(kSpareFilePrefix) + std::to_string(killed) + "-0";
+  const std::string live = std::string(kSpareFilePrefix) + "1-0";
+  test::WriteFile(dir / "SEIR" / "2002" / stale, "left where no later writer writes");
+  test::WriteFile(dir / "UMA" / "2001" / stale, "");
+  test::WriteFile(dir / "UMA" / "2001" / live, "in use");
+  const std::string mark = std::string(kWriterMarkPrefix) + std::to_string(::getpid());
+  {
+    // Without a killed writer's mark nothing is swept.
+    const WriterMark first(dir.Path());
+    EXPECT_EQ(FilesIn(dir / "SEIR" / "2002"), std::vector<std::string>{stale});
+    EXPECT_TRUE(std::filesystem::exists(dir / mark));
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / mark));
+
+  test::WriteFile(dir / (std::string(kWriterMarkPrefix) + std::to_string(killed)), "");
+  const WriterMark next(dir.Path());
+  EXPECT_TRUE(FilesIn(dir / "SEIR" / "2002").empty());
+  EXPECT_EQ(FilesIn(dir / "UMA" / "2001"), std::vector<std::string>{live});
+  EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{mark, "SEIR", "UMA"}));
+}
+
 TEST(FileReplacerTest, AFailedReplacementLeavesTheOldFileWholeAndNamesIt) {
   test::TempDir dir;
   FileReplacer replacer;

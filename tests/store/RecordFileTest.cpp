@@ -24,6 +24,7 @@ TEST(RecordFileTest, TheReaderSeesWholeRecordsOnlyInAnyOrder) {
   RecordFileReader reader;
   reader.Open(dir / "f", 6);
   ASSERT_EQ(reader.Count(), 3u);
+  EXPECT_EQ(reader.TrailingBytes(), 2u);
   std::string record(6, '\0');
   for (std::size_t i = reader.Count(); i-- > 0;) {
     reader.Read(i, record.data());
@@ -69,6 +70,16 @@ TEST(RecordFileTest, OpeningAMissingFileNamesIt) {
   } catch (const StoreError& error) {
     EXPECT_NE(std::string(error.what()).find("missing.jvSEI"), std::string::npos) << error.what();
   }
+  // A directory opens as a file would, and its size would pass for records.
+  std::filesystem::create_directory(dir / "directory.jvSEI");
+  try {
+    reader.Open(dir / "directory.jvSEI", 2);
+    FAIL() << "a directory opened as records";
+  } catch (const StoreError& error) {
+    EXPECT_NE(std::string(error.what()).find("directory.jvSEI: not a regular file"), std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(reader.Count(), 0u);
   EXPECT_THROW(ReadAllRecords(dir / "missing.jvSEI", 555), StoreError);
 }
 
