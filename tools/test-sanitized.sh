@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+root=$PWD
 build=${TORVANE_ASAN_BUILD_DIR:-build-asan}
 flags="-O1 -g1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all"
 if [ ! -f "$build/build.ninja" ]; then
@@ -15,7 +16,14 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" -j "$(nproc)"
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
+asan_options=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
-ctest --output-on-failure -j "$(nproc)" --timeout 900 -E '^ImportCrashTest\.'
+ASAN_OPTIONS=$asan_options:strict_string_checks=1 \
+  ctest --output-on-failure -j "$(nproc)" --timeout 900 -E '^ImportCrashTest\.' -LE xvfb
+# The real-window test runs the X11 platform libraries, which read strings
+# past their end in strndup (libxkbcommon-x11) and leak in libdbus: for that
+# test only, strings are checked as the C library defines them and those
+# libraries' leaks are suppressed.
+ASAN_OPTIONS=$asan_options:strict_string_checks=0 LSAN_OPTIONS=suppressions=$root/tests/sanitizer/xvfb-lsan.supp \
+  ctest --output-on-failure --timeout 900 -L xvfb
