@@ -120,6 +120,22 @@ class MainFormTest : public QObject {
     QVERIFY(!form->LeftPanel()->isHidden());
   }
 
+  void ASettingsFileOfBinaryGarbageGivesTheDefaultsAndKeepsWorking() {
+    TempDir dir;
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+    torvane::test::WriteFile(dir / "torvane.ini", garbage);
+    auto form = Make(dir);
+    QCOMPARE(form->pos(), QPoint(10, 10));
+    QCOMPARE(form->size(), QSize(630, 450));
+    form->show();
+    form->resize(700, 500);
+    QVERIFY(form->close());
+    // What the window wrote reads back; nothing of the garbage was lost.
+    QCOMPARE(torvane::TIniGT(dir.Path(), "torvane").ReadInteger("locate", "width", 0), 700);
+    QVERIFY(torvane::test::ReadFile(dir / "torvane.ini").find(garbage) != std::string::npos);
+  }
+
   void StoredPlaceIsUsedEvenOffTheScreen() {
     TempDir dir;
     torvane::TIniGT ini(dir.Path(), "torvane");
