@@ -3,7 +3,7 @@
 #include "acquisition/DateTimeText.h"
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
 

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "app/ui/MainForm.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
@@ -20,7 +20,7 @@
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
 #include "jvlink/JVLink.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
 

@@ -1,6 +1,6 @@
-#include "app/PrivateProfile.h"
+#include "settings/PrivateProfile.h"
 
-#include "app/Cp932Bytes.h"
+#include "jvdata/Cp932Bytes.h"
 
 #include <cstddef>
 
