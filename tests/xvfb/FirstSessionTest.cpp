@@ -1,15 +1,19 @@
 // A new user's first session in real windows on an X server (Xvfb): the
 // viewer started as `torvane` starts it, on a program directory with the
-// demo delivery; JVデータ取得, データ取込み開始, close, choose a date, choose
-// the largest race, both tabs. Screenshots of each step are saved for a
-// person to look at.
+// demo delivery; JVデータ取得, データ取込み開始, the window closed while the
+// records are read, choose a date, choose the largest race, both tabs, the
+// information print on a printer chosen in the preview. Screenshots of each
+// step are saved for a person to look at.
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -22,7 +26,12 @@
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
 #include "controls/ui/DesignFonts.h"
+#include "print/ui/AllPrintForm.h"
+#include "print/ui/PrevX.h"
+#include "print/ui/PrinterSetupDialog.h"
+#include "store/StorePaths.h"
 #include "tests/gui/support/ModalWatcher.h"
+#include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
 #include "tools/DemoDelivery.h"
 
@@ -38,6 +47,24 @@ void Shot(QWidget& widget, const QString& name) {
   const QPixmap pixmap = widget.screen()->grabWindow(0, place.x(), place.y(), place.width(), place.height());
   QDir().mkpath(QStringLiteral(TORVANE_SCREENSHOT_DIR));
   QVERIFY(pixmap.save(QStringLiteral(TORVANE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")));
+}
+
+// Whether the screen shows anything but the background in the widget.
+bool ShowsInk(QWidget& widget) {
+  const QPoint origin = widget.mapToGlobal(QPoint(0, 0));
+  const QImage shown =
+      widget.screen()->grabWindow(0, origin.x(), origin.y(), widget.width(), widget.height()).toImage();
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      if (qGray(shown.pixel(x, y)) < 100) return true;
+  return false;
+}
+
+int DateFileCount(const std::filesystem::path& programDir) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(programDir / "Data"))
+    count += entry.path().extension() == ".jvTK";
+  return count;
 }
 
 }  // namespace
@@ -62,9 +89,12 @@ class FirstSessionTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     Shot(*form, QStringLiteral("1-first-start"));
 
+    // The acquisition: started, its list watched while the records are read,
+    // then closed before the read has ended.
     std::vector<QString> messages;
     bool started = false;
-    int listLines = 0;
+    int linesSeen = 0;
+    bool listShown = true, keptOpen = false;
     ModalWatcher watcher([&](QWidget* modal) {
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         messages.push_back(box->text());
@@ -77,21 +107,31 @@ class FirstSessionTest : public QObject {
       QTimer::singleShot(0, acquisition->ButtonStart(), &QPushButton::click);
       auto* poll = new QTimer(acquisition);
       connect(poll, &QTimer::timeout, acquisition, [&, acquisition, poll] {
-        if (acquisition->Run().IsRunning() || acquisition->ListBox1()->count() == 0 ||
-            QApplication::activeModalWidget() != acquisition)
-          return;
+        QListWidget* list = acquisition->ListBox1();
+        const bool reading = acquisition->Run().IsRunning() &&
+                             acquisition->ProgressBar1()->value() == acquisition->ProgressBar1()->maximum();
+        if (!reading || list->count() < 200) return;
+        // Every 100 ms the newest lines are in view.
+        QTest::qWait(150);
+        listShown = ShowsInk(*list->viewport()) &&
+                    list->verticalScrollBar()->value() >= list->verticalScrollBar()->maximum() - 200;
+        if (++linesSeen < 3) return;
         poll->stop();
-        listLines = acquisition->ListBox1()->count();
-        Shot(*acquisition, QStringLiteral("2-acquisition-done"));
+        Shot(*acquisition, QStringLiteral("2-acquisition-reading"));
         acquisition->close();
+        keptOpen = acquisition->isVisible() && acquisition->Run().IsRunning();
       });
-      poll->start(50);
+      poll->start(20);
     });
     form->findChild<QAction*>(QStringLiteral("JVDataGet1"))->trigger();
     QVERIFY(started);
     QVERIFY(!messages.empty());
     QVERIFY(messages.front().contains(QStringLiteral("以降のデータ取込を開始します。")));
-    QVERIFY(listLines > 100);
+    QCOMPARE(linesSeen, 3);
+    QVERIFY2(listShown, "the stored records' lines were not on the screen during the read");
+    QVERIFY2(keptOpen, "the window went while the records were still read");
+    // Closed once everything was stored: the date list has every date.
+    QCOMPARE(form->DateCombo()->count(), DateFileCount(dir.Path()));
 
     // The demo week's two meeting dates (and the dates of past races that
     // have no nominations) are in the date list now.
@@ -114,6 +154,45 @@ class FirstSessionTest : public QObject {
     Shot(*form, QStringLiteral("4-information-tab"));
     form->PageControl1()->setCurrentIndex(1);
     Shot(*form, QStringLiteral("5-list-tab"));
+
+    PrintOnAPrinterChosenInThePreview(*form);
+  }
+
+ private:
+  // The information print's preview, "ﾌﾟﾘﾝﾀ設定(S)" choosing a printer of
+  // another resolution than the PDF printer the pages were recorded for,
+  // "印刷(P)": the printed page matches the preview's.
+  void PrintOnAPrinterChosenInThePreview(TMainForm& form) {
+    QTemporaryDir dir;
+    const QString printed = dir.filePath(QStringLiteral("300dpi.pdf"));
+    test::AddFilePrinter(QStringLiteral("プリンタ 300dpi"), 300, printed);
+    QRectF preview, paper;
+    int previews = 0;
+    ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* setup = qobject_cast<TPrinterSetupDialog*>(modal)) {
+        setup->PrinterCombo()->setCurrentText(QStringLiteral("プリンタ 300dpi"));
+        Shot(*setup, QStringLiteral("7-printer-setup"));
+        setup->OkButton()->click();
+        return;
+      }
+      auto* form = qobject_cast<TAllPrintForm*>(modal);
+      if (!form) return;
+      if (++previews == 1) {
+        Shot(*form, QStringLiteral("6-print-preview"));
+        QTimer::singleShot(0, form->BitBtn3(), &QPushButton::click);
+        return;
+      }
+      form->BitBtn2()->click();
+      preview = test::PreviewPageInk(*form->PrevX1());
+      paper = test::PdfPageInk(printed);
+      Shot(*form, QStringLiteral("8-print-preview-300dpi"));
+      form->close();
+    });
+    form.findChild<QAction*>(QStringLiteral("Print1"))->trigger();
+    QCOMPARE(previews, 2);
+    QVERIFY2(qAbs(paper.right() - preview.right()) < 0.02 && qAbs(paper.bottom() - preview.bottom()) < 0.02,
+             qPrintable(QStringLiteral("printed to %1 x %2 of the page, the preview shows %3 x %4")
+                            .arg(paper.right()).arg(paper.bottom()).arg(preview.right()).arg(preview.bottom())));
   }
 };
 
