@@ -4,6 +4,7 @@
 // records are read, choose a date, choose the largest race, both tabs, the
 // information print on a printer chosen in the preview. Screenshots of each
 // step are saved for a person to look at.
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
@@ -17,7 +18,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <algorithm>
+#include <cstring>
+#include <map>
+#include <xcb/xcb.h>
 
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/MainForm.h"
@@ -58,6 +64,54 @@ bool ShowsInk(QWidget& widget) {
     for (int x = 0; x < shown.width(); ++x)
       if (qGray(shown.pixel(x, y)) < 100) return true;
   return false;
+}
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+  const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
+      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr), free);
+  return reply ? reply->atom : XCB_ATOM_NONE;
+}
+
+// The captions of the top-level windows of a process, as the X server has them.
+std::map<xcb_window_t, QString> WindowCaptionsOf(xcb_connection_t* connection, qint64 pid) {
+  const xcb_atom_t pidAtom = Atom(connection, "_NET_WM_PID");
+  const xcb_atom_t nameAtom = Atom(connection, "_NET_WM_NAME");
+  const xcb_atom_t utf8 = Atom(connection, "UTF8_STRING");
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  const std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> tree(
+      xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr), free);
+  std::map<xcb_window_t, QString> captions;
+  const xcb_window_t* children = xcb_query_tree_children(tree.get());
+  for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+    const auto property = [&](xcb_atom_t name, xcb_atom_t type) {
+      return std::unique_ptr<xcb_get_property_reply_t, decltype(&free)>(
+          xcb_get_property_reply(connection, xcb_get_property(connection, 0, children[i], name, type, 0, 1024),
+                                 nullptr),
+          free);
+    };
+    const auto owner = property(pidAtom, XCB_ATOM_CARDINAL);
+    if (!owner || xcb_get_property_value_length(owner.get()) != 4 ||
+        *static_cast<const std::uint32_t*>(xcb_get_property_value(owner.get())) != pid)
+      continue;
+    const auto name = property(nameAtom, utf8);
+    if (name && xcb_get_property_value_length(name.get()) > 0)
+      captions[children[i]] = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
+                                                xcb_get_property_value_length(name.get()));
+  }
+  return captions;
+}
+
+// What the window manager sends when the user clicks the close box.
+void AskToClose(xcb_connection_t* connection, xcb_window_t window) {
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = window;
+  event.type = Atom(connection, "WM_PROTOCOLS");
+  event.data.data32[0] = Atom(connection, "WM_DELETE_WINDOW");
+  event.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+  xcb_flush(connection);
 }
 
 int DateFileCount(const std::filesystem::path& programDir) {
@@ -158,6 +212,27 @@ class FirstSessionTest : public QObject {
     PrintOnAPrinterChosenInThePreview(*form);
   }
 
+  // The viewer itself, as `torvane` runs: its window has exactly its own
+  // caption, and closing it ends the process at once.
+  void TheViewerShowsItsCaptionAndEndsWhenClosed() {
+    test::TempDir dir;
+    QProcess viewer;
+    viewer.start(QStringLiteral(TORVANE_VIEWER_PATH), {QStringLiteral("--dir"), QString::fromStdString(dir.Path().string())});
+    QVERIFY(viewer.waitForStarted());
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, nullptr),
+                                                                                 xcb_disconnect);
+    std::map<xcb_window_t, QString> captions;
+    QTRY_VERIFY_WITH_TIMEOUT(!(captions = WindowCaptionsOf(connection.get(), viewer.processId())).empty(), 20000);
+    QCOMPARE(captions.begin()->second, QStringLiteral("Torvane for JRA-VAN Data Lab."));
+
+    QElapsedTimer sinceClose;
+    sinceClose.start();
+    AskToClose(connection.get(), captions.begin()->first);
+    QVERIFY(viewer.waitForFinished(10000));
+    QCOMPARE(viewer.exitCode(), 0);
+    QVERIFY2(sinceClose.elapsed() < 700, qPrintable(QStringLiteral("ended %1 ms after the close").arg(sinceClose.elapsed())));
+  }
+
  private:
   // The information print's preview, "ﾌﾟﾘﾝﾀ設定(S)" choosing a printer of
   // another resolution than the PDF printer the pages were recorded for,
@@ -168,6 +243,7 @@ class FirstSessionTest : public QObject {
     test::AddFilePrinter(QStringLiteral("プリンタ 300dpi"), 300, printed);
     QRectF preview, paper;
     int previews = 0;
+    bool zoomWhole = false;
     ModalWatcher watcher([&](QWidget* modal) {
       if (auto* setup = qobject_cast<TPrinterSetupDialog*>(modal)) {
         setup->PrinterCombo()->setCurrentText(QStringLiteral("プリンタ 300dpi"));
@@ -179,6 +255,9 @@ class FirstSessionTest : public QObject {
       if (!form) return;
       if (++previews == 1) {
         Shot(*form, QStringLiteral("6-print-preview"));
+        const QAbstractButton* hundred = form->RadioGroup1()->button(3);
+        zoomWhole = hundred->width() >= hundred->sizeHint().width() &&
+                    hundred->mapTo(form, QPoint(hundred->width(), 0)).x() <= form->width();
         QTimer::singleShot(0, form->BitBtn3(), &QPushButton::click);
         return;
       }
@@ -190,6 +269,7 @@ class FirstSessionTest : public QObject {
     });
     form.findChild<QAction*>(QStringLiteral("Print1"))->trigger();
     QCOMPARE(previews, 2);
+    QVERIFY2(zoomWhole, "the zoom choice is cut at the preview's default width");
     QVERIFY2(qAbs(paper.right() - preview.right()) < 0.02 && qAbs(paper.bottom() - preview.bottom()) < 0.02,
              qPrintable(QStringLiteral("printed to %1 x %2 of the page, the preview shows %3 x %4")
                             .arg(paper.right()).arg(paper.bottom()).arg(preview.right()).arg(preview.bottom())));
