@@ -14,6 +14,7 @@
 
 #include "app/IniGT.h"
 #include "app/ui/MainForm.h"
+#include "app/ui/RaceNavigator.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
