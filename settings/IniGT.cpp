@@ -1,11 +1,14 @@
 #include "settings/IniGT.h"
 
 #include "jvdata/Cp932Bytes.h"
+#include "settings/FileLock.h"
 #include "settings/FileReplace.h"
 #include "settings/PrivateProfile.h"
 
 #include <charconv>
 #include <cstddef>
+#include <span>
+#include <vector>
 #include <optional>
 #include <utility>
 
@@ -28,12 +31,29 @@ std::optional<std::string> ReadValue(const std::filesystem::path& file, std::str
   return std::string(value->substr(0, Cp932PrefixLength(*value, kVisibleValueBytes)));
 }
 
-bool WriteValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                std::string_view value) {
-  const std::optional<std::string> text = ReadFileIfPresent(file);
+// Every write reads the file afresh and replaces it under the lock, so that
+// a write never puts back a copy older than another writer's update: each
+// value written while the lock was held is in the file afterwards.
+bool WriteValues(const std::filesystem::path& file, std::string_view section,
+                 std::span<const std::pair<std::string_view, std::string>> values) {
+  if (file.empty()) return false;
+  std::filesystem::path lockPath = file;
+  lockPath += ".lock";
+  const std::optional<FileLock> lock = FileLock::Acquire(lockPath);
+  if (!lock) return false;
+  std::optional<std::string> text = ReadFileIfPresent(file);
   if (!text) return false;  // never replace a file whose contents are unknown
-  const std::optional<std::string> updated = SetProfileValue(*text, section, key, value);
-  return updated && ReplaceFileContents(file, *updated);
+  for (const auto& [key, value] : values) {
+    text = SetProfileValue(*text, section, key, value);
+    if (!text) return false;
+  }
+  return ReplaceFileContents(file, *text);
+}
+
+bool WriteValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                std::string value) {
+  const std::pair<std::string_view, std::string> values[] = {{key, std::move(value)}};
+  return WriteValues(file, section, values);
 }
 
 std::optional<int> ParseInteger(std::string_view text) {
@@ -118,7 +138,14 @@ std::string TIniGT::ReadString(std::string_view section, std::string_view key, s
 }
 
 bool TIniGT::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  return WriteValue(filePath_, section, key, value);
+  return WriteValue(filePath_, section, key, std::string(value));
+}
+
+bool TIniGT::WriteIntegers(std::string_view section,
+                           std::initializer_list<std::pair<std::string_view, int>> values) {
+  std::vector<std::pair<std::string_view, std::string>> texts;
+  for (const auto& [key, value] : values) texts.emplace_back(key, std::to_string(value));
+  return WriteValues(filePath_, section, texts);
 }
 
 }  // namespace torvane

@@ -6,8 +6,10 @@
 // Section names, key names and texts are CP932 bytes, as in the file.
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace torvane {
 
@@ -40,7 +42,9 @@ class TIniGT {
   const std::filesystem::path& FilePath() const { return filePath_; }
 
   // Reads give the default for a missing or unreadable file, section or key.
-  // Writes return whether the value is now in the file; they fail (leaving
+  // Writes return whether the value is now in the file, whoever else writes
+  // it meanwhile (each write reads the file afresh and replaces it under a
+  // lock held on the file FilePath() + ".lock"); they fail (leaving
   // the file as it was) when the file cannot be read or replaced, or when a
   // name is blank or a name or the value holds a line break.
 
@@ -61,6 +65,9 @@ class TIniGT {
   std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
   // Writes the text unchanged, unquoted.
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Writes the keys' values in decimal in one replacement of the file: all
+  // of them are in it afterwards, or (false) none.
+  bool WriteIntegers(std::string_view section, std::initializer_list<std::pair<std::string_view, int>> values);
 
  private:
   void ResolvePath();

@@ -319,9 +319,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormCloseQuery() {
-  const bool written = iniGT1_->WriteInteger("locate", "top", y()) && iniGT1_->WriteInteger("locate", "left", x()) &&
-                       iniGT1_->WriteInteger("locate", "width", width()) &&
-                       iniGT1_->WriteInteger("locate", "height", height());
+  const bool written = iniGT1_->WriteIntegers(
+      "locate", {{"top", y()}, {"left", x()}, {"width", width()}, {"height", height()}});
   if (!written) TellSettingsNotWritten();
 }
 

@@ -134,10 +134,8 @@ void TAllPrintForm::done(int result) {
 }
 
 void TAllPrintForm::FormCloseQuery() {
-  const bool written = settings_.WriteInteger("Printlocate", "top", y()) &&
-                       settings_.WriteInteger("Printlocate", "left", x()) &&
-                       settings_.WriteInteger("Printlocate", "width", width()) &&
-                       settings_.WriteInteger("Printlocate", "height", height());
+  const bool written = settings_.WriteIntegers(
+      "Printlocate", {{"top", y()}, {"left", x()}, {"width", width()}, {"height", height()}});
   if (!written) TellSettingsNotWritten();
 }
 

@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace torvane {
 namespace {
@@ -206,7 +209,41 @@ TEST_F(IniGTTest, AWriteReplacesTheWholeFileAtOnce) {
   EXPECT_EQ(StoredText(), "[locate]\ntop=2\n");
   EXPECT_EQ(fs::status(SettingsPath()).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(EntryCount(), 1);  // no temporary file left
+  EXPECT_EQ(EntryCount(), 2);  // torvane.ini and its lock file: no temporary file left
+}
+
+// Writers on other components (other windows, the command-line tool) each
+// read the file and replace it: without the lock across both steps, one
+// puts back a copy that lacks the key another had just written.
+TEST_F(IniGTTest, EveryWriteThatReturnedTrueIsInTheFileWhoeverElseWrites) {
+  constexpr int kWriters = 4;
+  constexpr int kKeysEach = 40;
+  std::vector<std::thread> writers;
+  std::atomic<int> refused{0};
+  for (int w = 0; w < kWriters; ++w) {
+    writers.emplace_back([&, w] {
+      TIniGT settings = Settings();
+      for (int k = 0; k < kKeysEach; ++k) {
+        const std::string key = "w" + std::to_string(w) + "k" + std::to_string(k);
+        const bool written = k % 2 == 0 ? settings.WriteInteger("JvDataGet", key, k)
+                                        : settings.WriteIntegers("locate", {{key, k}, {key + "b", k}});
+        if (!written) ++refused;
+      }
+    });
+  }
+  for (std::thread& writer : writers) writer.join();
+
+  EXPECT_EQ(refused, 0);
+  const TIniGT settings = Settings();
+  int lost = 0;
+  for (int w = 0; w < kWriters; ++w)
+    for (int k = 0; k < kKeysEach; ++k) {
+      const std::string key = "w" + std::to_string(w) + "k" + std::to_string(k);
+      const std::string section = k % 2 == 0 ? "JvDataGet" : "locate";
+      if (settings.ReadInteger(section, key, -1) != k) ++lost;
+      if (k % 2 == 1 && settings.ReadInteger(section, key + "b", -1) != k) ++lost;
+    }
+  EXPECT_EQ(lost, 0) << "of " << kWriters * kKeysEach << " writes";
 }
 
 TEST_F(IniGTTest, AWriteThroughALinkReplacesItsTarget) {
@@ -236,7 +273,7 @@ TEST_F(IniGTTest, AFailedWriteReportsItAndChangesNothing) {
   EXPECT_EQ(settings.ReadInteger("a", "k", 5), 5);
   EXPECT_FALSE(settings.WriteInteger("a", "k", 2));
   EXPECT_TRUE(fs::is_directory(dir_ / "taken.ini"));
-  EXPECT_EQ(EntryCount(), 2);  // torvane.ini and taken.ini: no temporary file left
+  EXPECT_EQ(EntryCount(), 4);  // torvane.ini, taken.ini and their lock files: no temporary file left
 }
 
 TEST_F(IniGTTest, GarbledAndHugeFilesReadSafelyAndKeepTheirBytes) {
