@@ -68,17 +68,21 @@ bool WriteAndRename(FileDescriptor& file, const std::filesystem::path& tempPath,
 }  // namespace
 
 std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& path) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking, so that a FIFO in the file's place cannot hold the program
+  // waiting for a writer; only a regular file is read.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.Get() < 0) {
     if (errno == ENOENT) return std::string();
     return std::nullopt;
   }
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
   std::string bytes;
   char buffer[65536];
   for (;;) {
     const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return std::nullopt;  // also a directory: EISDIR
+    if (got < 0) return std::nullopt;
     if (got == 0) return bytes;
     bytes.append(buffer, static_cast<std::size_t>(got));
   }

@@ -16,8 +16,11 @@ using posix::ErrorAt;
 using posix::FileDescriptor;
 using posix::StampOfInfo;
 
+// Non-blocking, since opening a FIFO for reading would otherwise wait for a
+// writer forever; SizeOf then refuses it, as anything but a regular file.
+// (For a regular file the flag changes nothing.)
 int OpenForReading(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) throw ErrorAt("cannot open", path, errno);
   return fd;
 }

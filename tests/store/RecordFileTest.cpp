@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/store/FileSizeLimit.h"
+#include "tests/support/Fifo.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {
@@ -81,6 +82,29 @@ TEST(RecordFileTest, OpeningAMissingFileNamesIt) {
   }
   EXPECT_EQ(reader.Count(), 0u);
   EXPECT_THROW(ReadAllRecords(dir / "missing.jvSEI", 555), StoreError);
+}
+
+// A FIFO would hold a reader in open until some writer came along.
+TEST(RecordFileTest, AFifoInPlaceOfAStoreFileIsRefusedAtOnce) {
+  test::TempDir dir;
+  const std::filesystem::path fifo = dir / "2026年12月12日.jvTK";
+  test::MakeFifo(fifo);
+  std::string opened, read;
+  EXPECT_TRUE(test::ReturnsWithoutWaiting(fifo, [&] {
+    RecordFileReader reader;
+    try {
+      reader.Open(fifo, 21657);
+    } catch (const StoreError& error) {
+      opened = error.what();
+    }
+    try {
+      ReadFileContents(fifo);
+    } catch (const StoreError& error) {
+      read = error.what();
+    }
+  }));
+  EXPECT_NE(opened.find("2026年12月12日.jvTK: not a regular file"), std::string::npos) << opened;
+  EXPECT_NE(read.find("not a regular file"), std::string::npos) << read;
 }
 
 TEST(RecordFileTest, ReadAllRecordsIgnoresATrailingPartialRecord) {
