@@ -10,6 +10,11 @@ bool CopyIntoPlace(const CacheCopy& copy) {
   partial += ".part";
   std::error_code error;
   std::filesystem::copy_file(copy.source, partial, std::filesystem::copy_options::overwrite_existing, error);
+  // The copy takes the delivery's time, by which a later run tells a
+  // corrected delivery of the same size from the one cached.
+  std::filesystem::file_time_type delivered;
+  if (!error) delivered = std::filesystem::last_write_time(copy.source, error);
+  if (!error) std::filesystem::last_write_time(partial, delivered, error);
   if (!error) std::filesystem::rename(partial, copy.target, error);
   if (!error) return true;
   std::filesystem::remove(partial, error);

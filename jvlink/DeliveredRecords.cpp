@@ -1,8 +1,7 @@
 #include "jvlink/DeliveredRecords.h"
 
-#include <fstream>
-#include <iterator>
 #include <string_view>
+#include <system_error>
 
 #include "jvdata/Cp932.h"
 
@@ -12,45 +11,78 @@ namespace {
 // What the conversion makes of bytes that are no CP932 character.
 constexpr char16_t kNotCp932 = u'\uFFFD';
 
+constexpr std::size_t kChunkBytes = 1 << 16;
+
 }  // namespace
 
-DeliveredRecords LoadDeliveredRecords(const std::filesystem::path& path) {
-  DeliveredRecords result;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    result.code = kFileNotFound;
-    return result;
+DeliveredFile::DeliveredFile(const std::filesystem::path& path) {
+  // Opening anything but a regular file could wait forever (a FIFO) or read
+  // no end of bytes (a device).
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    code_ = kFileNotFound;
+    return;
   }
-  const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) {
-    result.code = kFileNotFound;
-    return result;
+  in_.open(path, std::ios::binary);
+  if (!in_) {
+    code_ = kFileNotFound;
+    return;
   }
-  if (contents.empty()) {
-    result.code = kFileSizeAbnormal;
-    return result;
+  code_ = Check();
+  pending_.clear();
+  start_ = 0;
+  in_.clear();
+  if (code_ == 0 && !in_.seekg(0)) code_ = kFileNotFound;
+}
+
+std::int32_t DeliveredFile::Check() {
+  std::string record;
+  bool any = false;
+  for (;;) {
+    const std::int32_t step = NextBytes(record);
+    if (step == 0) return any ? 0 : kFileSizeAbnormal;
+    if (step < 0) return step;
+    if (Cp932ToUtf16(record).find(kNotCp932) != std::u16string::npos) return kFileContentsAbnormal;
+    any = true;
   }
-  const std::string_view rest{contents};
-  std::size_t start = 0;
-  while (start < rest.size()) {
-    const std::size_t end = rest.find("\r\n", start);
-    if (end == std::string_view::npos || end == start) {
-      result = {};
-      result.code = kFileContentsAbnormal;
-      return result;
+}
+
+std::int32_t DeliveredFile::NextBytes(std::string& record) {
+  std::size_t searchFrom = start_;
+  for (;;) {
+    const std::size_t end = pending_.find("\r\n", searchFrom);
+    if (end != std::string::npos) {
+      if (end == start_) return kFileContentsAbnormal;  // an empty record
+      record.assign(pending_, start_, end + 2 - start_);
+      start_ = end + 2;
+      return 1;
     }
-    const std::string_view record = rest.substr(start, end + 2 - start);
-    std::u16string wide = Cp932ToUtf16(record);
-    if (wide.find(kNotCp932) != std::u16string::npos) {
-      result = {};
-      result.code = kFileContentsAbnormal;
-      return result;
+    if (pending_.size() - start_ > kMaxDeliveredRecordBytes) return kFileContentsAbnormal;
+    pending_.erase(0, start_);
+    start_ = 0;
+    // A CR at the end of what was read may be followed by its LF in the next chunk.
+    searchFrom = pending_.empty() ? 0 : pending_.size() - 1;
+    const std::size_t kept = pending_.size();
+    pending_.resize(kept + kChunkBytes);
+    in_.read(pending_.data() + kept, kChunkBytes);
+    const auto got = static_cast<std::size_t>(in_.gcount());
+    pending_.resize(kept + got);
+    if (in_.bad()) return kFileNotFound;
+    if (got == 0) {
+      if (pending_.empty()) return 0;
+      return kFileContentsAbnormal;  // the last record lacks its CR LF
     }
-    result.records.push_back(std::move(wide));
-    result.sizes.push_back(static_cast<std::int32_t>(record.size()));
-    start = end + 2;
   }
-  return result;
+}
+
+std::int32_t DeliveredFile::Next(std::u16string& record) {
+  if (code_ != 0) return code_;
+  std::string bytes;
+  const std::int32_t step = NextBytes(bytes);
+  if (step <= 0) return step;
+  record = Cp932ToUtf16(bytes);
+  if (record.find(kNotCp932) != std::u16string::npos) return kFileContentsAbnormal;
+  return static_cast<std::int32_t>(bytes.size());
 }
 
 }  // namespace torvane

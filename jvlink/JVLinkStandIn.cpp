@@ -44,8 +44,12 @@ bool IsCached(const std::filesystem::path& cached, const std::filesystem::path& 
   std::error_code error;
   const auto cachedSize = std::filesystem::file_size(cached, error);
   if (error) return false;
+  const auto cachedTime = std::filesystem::last_write_time(cached, error);
+  if (error) return false;
   const auto deliveredSize = std::filesystem::file_size(delivered, error);
-  return !error && cachedSize == deliveredSize;
+  if (error) return false;
+  const auto deliveredTime = std::filesystem::last_write_time(delivered, error);
+  return !error && cachedSize == deliveredSize && cachedTime == deliveredTime;
 }
 
 }  // namespace
@@ -142,23 +146,25 @@ std::int32_t JVLinkStandIn::JVRead(std::u16string& buff, std::int32_t& size, std
   Run& run = *run_;
   if (run.fileIndex >= run.files.size()) return kJVReadEnd;
   const SelectedFile& file = run.files[run.fileIndex];
-  if (!run.loaded) {
+  fileName = file.name;
+  if (!run.reader) {
     if (const std::int32_t code = Availability(file); code != 0) return code;
-    run.records = LoadDeliveredRecords(file.cachePath);
-    run.recordIndex = 0;
-    run.loaded = true;
-    if (run.records.code != 0) return run.records.code;  // holds no records: passed over next time
+    run.reader.emplace(file.cachePath);
   }
-  if (run.recordIndex < run.records.records.size()) {
-    buff = std::move(run.records.records[run.recordIndex]);
-    size = run.records.sizes[run.recordIndex];
-    fileName = file.name;
-    ++run.recordIndex;
-    return size;
+  if (!run.readerFailed) {
+    const std::int32_t result = run.reader->Next(buff);
+    if (result > 0) {
+      size = result;
+      return result;
+    }
+    if (result < 0) {
+      run.readerFailed = true;
+      return result;
+    }
   }
   ++run.fileIndex;
-  run.loaded = false;
-  run.records = {};
+  run.reader.reset();
+  run.readerFailed = false;
   return run.fileIndex < run.files.size() ? kJVReadFileChanged : kJVReadEnd;
 }
 

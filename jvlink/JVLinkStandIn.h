@@ -14,8 +14,13 @@
 //   -502      that file will not come (its fetch failed or was cancelled)
 //   -402/-403 the file is empty / not a sequence of CR LF-ended CP932 records
 //   -503      the file has vanished from the cache
-// A file that gives -402, -403 or -503 is passed over: the next call goes on
-// as after its last record.
+// fileName names the file of every record and of every error. A file that
+// gives -402, -403 or -503 is passed over: the next call goes on as after
+// its last record. Files are read a record at a time, never held whole.
+//
+// A delivery counts as cached when the cached copy has its size and its
+// modification time (the copy takes it over), so a corrected delivery of
+// the same size is fetched again.
 //
 // Calls come from one thread at a time (the caller's); only the download
 // runs on a thread of its own, and JVCancel, JVClose and the destructor wait
@@ -69,10 +74,9 @@ class JVLinkStandIn final : public JVLink {
   struct Run {
     std::vector<SelectedFile> files;
     std::unique_ptr<CacheDownload> download;
-    std::size_t fileIndex = 0;  // the file being read
-    bool loaded = false;        // records holds that file
-    DeliveredRecords records;
-    std::size_t recordIndex = 0;
+    std::size_t fileIndex = 0;        // the file being read
+    std::optional<DeliveredFile> reader;  // that file, once opened
+    bool readerFailed = false;        // its error was given: the next call passes it over
   };
 
   std::int32_t OpenRun(const std::string& fromStamp, std::int32_t& readCount, std::int32_t& downloadCount,

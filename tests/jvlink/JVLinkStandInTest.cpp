@@ -218,6 +218,22 @@ TEST_F(StandInTest, DownloadClimbsToTheCountAndFillsTheCache) {
   EXPECT_EQ(again.downloadCount, 1) << "only the file missing from the cache is fetched again";
 }
 
+TEST_F(StandInTest, ACorrectedDeliveryOfTheSameSizeIsFetchedAgain) {
+  ASSERT_EQ(jvLink_.JVInit(std::u16string(kJVInitSid)), 0);
+  const auto path = WriteDelivery(Deliveries(), "UM", "20030405000000", {UmRecord("2000100001", "誤りホース")});
+  ASSERT_EQ(Open().code, 0);
+  ASSERT_EQ(WaitForStatus(1), 1);
+  EXPECT_EQ(jvLink_.JVClose(), 0);
+
+  const auto cachedTime = std::filesystem::last_write_time(path);
+  WriteDelivery(Deliveries(), "UM", "20030405000000", {UmRecord("2000100001", "正しホース")});
+  std::filesystem::last_write_time(path, cachedTime + std::chrono::seconds(1));  // however coarse the clock
+  const OpenResult again = Open();
+  ASSERT_EQ(again.downloadCount, 1);
+  ASSERT_EQ(WaitForStatus(1), 1);
+  EXPECT_EQ(Read().record, UmRecord("2000100001", "正しホース"));
+}
+
 TEST_F(StandInTest, ReadWhileFetchingThenCancel) {
   ASSERT_EQ(jvLink_.JVInit(std::u16string(kJVInitSid)), 0);
   SetPace(60000);
@@ -257,9 +273,16 @@ TEST_F(StandInTest, DamagedOrVanishedFilesArePassedOver) {
   std::filesystem::remove(Cache() / "E_20030405000005.jvd");
 
   std::vector<std::int32_t> codes;
-  for (const ReadResult& result : ReadAll()) codes.push_back(result.code > 0 ? 1 : result.code);
+  std::vector<std::string> names;
+  for (const ReadResult& result : ReadAll()) {
+    codes.push_back(result.code > 0 ? 1 : result.code);
+    if (result.code < -1) names.push_back(result.fileName);
+  }
   EXPECT_EQ(codes, (std::vector<std::int32_t>{-402, -1, -403, -1, -403, -1, -403, -1, -503, -1, 1, 0}))
       << "D holds an empty record after a good one: the whole file is refused";
+  EXPECT_EQ(names, (std::vector<std::string>{"A_20030405000001.jvd", "B_20030405000002.jvd", "C_20030405000003.jvd",
+                                             "D_20030405000004.jvd", "E_20030405000005.jvd"}))
+      << "every error names its file";
 }
 
 TEST_F(StandInTest, SettingsDialogHook) {
