@@ -31,6 +31,9 @@ constexpr std::string_view kOpenError = "JVOpenエラー:";
 constexpr std::string_view kStatusError = "JVStatusエラー:";
 constexpr std::string_view kReadError = "JVReadエラー:";
 constexpr std::string_view kCloseError = "JVCloseエラー:";
+// Names the delivery file a read error came from, so that the user can
+// remove or replace it: it stops every later run from the same start time.
+constexpr std::string_view kReadErrorFile = "\nファイル:";
 constexpr std::string_view kStoreError = "データ作成エラー:";
 constexpr std::string_view kLastTimeNotWritten = "取得開始日付を設定ファイルに書き込めませんでした: ";
 
@@ -197,6 +200,7 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadRecords() {
       SetOutcome(RunOutcome::Cancelled);
       return ReadEnd::Cancelled;
     }
+    fileName.clear();  // so that a name left from an earlier call is never shown
     const std::int32_t result = jvLink_.JVRead(record, size, fileName);
     if (result > 0) {
       ReadEnd end = ReadEnd::EndOfData;
@@ -213,7 +217,9 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadRecords() {
       SetOutcome(RunOutcome::Completed);
       return ReadEnd::EndOfData;
     } else if (result < kJVReadDownloading) {
-      Report(Joined(kReadError, JVResultMessage("JVRead", result)));
+      std::string text = Joined(kReadError, JVResultMessage("JVRead", result));
+      if (!fileName.empty()) text += std::string(kReadErrorFile) + Cp932ToUtf8(Utf16ToCp932(fileName));
+      Report(text);
       SetOutcome(RunOutcome::ReadFailed);
       return ReadEnd::ReadError;
     }
@@ -259,8 +265,10 @@ void AcquisitionRun::RememberLastFileTimestamp() {
     return;
   }
   view_.SetPickerDateTime(*value);
-  if (!settings_.WriteString(kSettingsSection, kLastTimeKey, text))
+  if (!settings_.WriteString(kSettingsSection, kLastTimeKey, text)) {
     view_.ShowInformation(std::string(kLastTimeNotWritten) + settings_.FilePath().string());
+    SetOutcome(RunOutcome::LastTimeNotWritten);
+  }
 }
 
 void AcquisitionRun::Report(const std::string& text) {

@@ -50,6 +50,7 @@ enum class RunOutcome {
   StoreFailed,   // a store file could not be written
   Cancelled,     // cancelled while fetching or reading
   CloseFailed,   // JVClose error after an otherwise complete run
+  LastTimeNotWritten,  // read everything, but the next run's start time could not be kept
 };
 
 class AcquisitionRun {

@@ -114,7 +114,7 @@ const CommandRegistration registration(
     "[--from yyyymmddhhnnss] [--source DIR]  one acquisition run through the JV-Link stand-in, from --from or the\n"
     "      settings' LastTime, serving --source instead of the stand-in's delivery folder; prints every status\n"
     "      line, stored-record line and dialog text on stdout as it happens; exit 0 when the run read to the end\n"
-    "      or found nothing new, 1 on a JV-Link or store error",
+    "      or found nothing new, 1 on a JV-Link or store error or when the settings' LastTime could not be written",
     Acquire);
 
 }  // namespace

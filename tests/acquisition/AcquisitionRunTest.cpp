@@ -212,7 +212,8 @@ TEST_F(AcquisitionRunTest, ReadErrorEndsTheLoopAndKeepsTheStartTime) {
   FetchEverything();  // the damaged file ends this run too
   run_.ButtonStartClick();
   EXPECT_EQ(view_.From("status:データ読込み中．．．(1/3)"),
-            (Events{"status:データ読込み中．．．(1/3)", "beep", "info:JVReadエラー:" + JVResultMessage("JVRead", -403),
+            (Events{"status:データ読込み中．．．(1/3)", "beep",
+                    "info:JVReadエラー:" + JVResultMessage("JVRead", -403) + "\nファイル:TK_20030406000000.jvd",
                     "cursor:default", "beep"}));
   EXPECT_FALSE(view_.Has(kUmLine));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::ReadFailed);

@@ -119,6 +119,14 @@ TEST_F(AcquireTest, JVLinkErrorsFailTheCommand) {
   EXPECT_FALSE(std::filesystem::exists(program_ / "Data" / "2003年04月06日.jvTK"));
 }
 
+TEST_F(AcquireTest, AStartTimeThatCannotBeWrittenFailsTheCommand) {
+  ASSERT_EQ(Acquire().status, 0);  // fills the stand-in's cache, so the next run writes the start time
+  std::filesystem::create_directory(program_ / "torvane.ini");  // refused even to root, unlike a read-only file
+  const test::CliResult result = Acquire();
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(Lines(result.out, "取得開始日付を設定ファイルに書き込めませんでした").size(), 1u) << result.out;
+}
+
 TEST_F(AcquireTest, BadArgumentsAreRefused) {
   for (const std::vector<std::string>& extra :
        {std::vector<std::string>{"--from", "20030229000000"}, {"--from"}, {"--source", "/nonexistent/dir"}, {"x"}}) {
