@@ -64,6 +64,8 @@ class DateLoad {
           warnings_.push_back({dateFile, error.what()});
           break;
         }
+        // A slot of blanks holds no race: it gets no race list entry and no horses.
+        if (!IsSoundRecord(tk.View(), "TK", dateFile, r, warnings_)) tk.Blank();
         progress_.SetStatus(RaceStatusText(tk));
         progress_.Advance();
         progress_.LetPendingEventsThrough();
@@ -133,6 +135,7 @@ class DateLoad {
     }
     try {
       reader_.Read(0, dest.bytes.data());
+      if (!IsSoundRecord(dest.View(), "UM", path, 0, warnings_)) dest.Blank();
     } catch (const StoreError& error) {
       dest.Blank();
       warnings_.push_back({path, error.what()});
@@ -154,6 +157,7 @@ class DateLoad {
           reader_.ReadRange(end, count, results_.data());
           for (std::size_t i = count; i-- > 0 && stored < kMaxPastRaces;) {
             const std::string_view result(results_.data() + i * kSeRecordSize, kSeRecordSize);
+            if (!IsSoundRecord(result, "SE", path, end + i, warnings_)) continue;
             const std::int64_t resultDate = ReadCodeNumber(RaceKeyOf(result).substr(0, 8));
             if (raceDate > resultDate && raceDate > 0 && resultDate > 0) dest[stored++].Assign(result);
           }

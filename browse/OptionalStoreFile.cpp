@@ -1,5 +1,6 @@
 #include "browse/OptionalStoreFile.h"
 
+#include <algorithm>
 #include <string>
 #include <system_error>
 
@@ -25,6 +26,20 @@ bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, 
     warnings.push_back({path, error.what()});
     return false;
   }
+}
+
+bool IsSoundRecord(std::string_view record, std::string_view recordType, const std::filesystem::path& path,
+                   std::size_t index, std::vector<LoadWarning>& warnings) {
+  if (record.starts_with(recordType) && record.ends_with("\r\n")) return true;
+  const std::string message = "the store file " + path.string() + " is damaged: record " + std::to_string(index + 1) +
+                              " is no " + std::string(recordType) + " record";
+  // One warning a file: a file of random bytes would give one per record.
+  const bool warned = std::any_of(warnings.begin(), warnings.end(), [&](const LoadWarning& warning) {
+    return warning.path == path && warning.message.find(" is no " + std::string(recordType) + " record") !=
+                                        std::string::npos;
+  });
+  if (!warned) warnings.push_back({path, message});
+  return false;
 }
 
 }  // namespace torvane

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 #include "browse/LoadResult.h"
@@ -18,5 +19,13 @@ namespace torvane {
 // (cut short, or a line of another length) is opened with a warning.
 bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, std::size_t recordSize,
                    std::vector<LoadWarning>& warnings);
+
+// Whether record (number index, 0-based, of the file at path) is a record of
+// recordType ending in CR LF, as every record of a store file is. When it is
+// not (a record of another type, or bytes that are no record at all), a
+// warning is added unless the file already has one of this kind, and the
+// caller leaves the element blank.
+bool IsSoundRecord(std::string_view record, std::string_view recordType, const std::filesystem::path& path,
+                   std::size_t index, std::vector<LoadWarning>& warnings);
 
 }  // namespace torvane

@@ -68,6 +68,7 @@ void RaceDetailLookup::ResolveFile(const std::filesystem::path& programDir, Iter
   try {
     for (std::size_t i = 0; i < reader.Count() && unanswered > 0; ++i) {
       reader.Read(i, record.bytes.data());
+      if (!IsSoundRecord(record.View(), "RA", path, i, warnings)) continue;
       const auto [groupFirst, groupLast] = std::equal_range(first, last, record.RaceNumber(), ByRaceNumber{});
       if (groupFirst == groupLast || groupFirst->answered) continue;
       for (auto it = groupFirst; it != groupLast; ++it) {

@@ -2,7 +2,8 @@
 // acquisition run would, printing the list line of each stored record.
 //
 // Exit status: 0 when every record was stored or skipped; 1 when the writer
-// refused a record (each is named on stderr, the others are stored); 2 when a
+// refused a record (each is named on stderr, the others are stored) or a file
+// held no record of the four kept types at all (named on stderr); 2 when a
 // file could not be read (the other files are still imported) or the store
 // could not be written (the import stops there).
 #include <algorithm>
@@ -45,14 +46,21 @@ int Import(CommandContext& context) {
       continue;
     }
     const std::vector<std::string_view> records = SplitRecords(contents);
+    bool anyKept = false;
     for (std::size_t i = 0; i < records.size(); ++i) {
       const StoreResult result = writer.Store(records[i]);
+      anyKept = anyKept || result.outcome != StoreOutcome::Skipped;
       if (result.outcome == StoreOutcome::Stored) {
         context.out << result.listLine << '\n';
       } else if (result.outcome == StoreOutcome::Refused) {
         context.err << "torvane-cli import: " << path << ": record " << i + 1 << ": " << result.reason << '\n';
         status = std::max(status, 1);
       }
+    }
+    // Most likely the wrong file: say so rather than end without a word.
+    if (!anyKept) {
+      context.err << "torvane-cli import: " << path << ": the file holds no TK, RA, SE or UM record to store\n";
+      status = std::max(status, 1);
     }
   }
   return status;

@@ -94,6 +94,34 @@ TEST_F(BadStoreTest, ATruncatedDateFileIsNamedAndItsWholeRacesAreListed) {
   EXPECT_NE(result.err.find(dateFile.string()), std::string::npos) << result.err;
 }
 
+// Records of the wrong type, or bytes that are no record, would pass for
+// races and horses of blanks and nonsense.
+TEST_F(BadStoreTest, RecordsOfTheWrongTypeOrRandomBytesAreNamedAndLeftBlank) {
+  std::mt19937 random(7);
+  const auto randomBytes = [&](std::size_t size) {
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random());
+    return bytes;
+  };
+  const auto dateFile = DateFilePath(program_, DateText("2003", "04", "05"));
+  std::string contents = ReadFile(dateFile);
+  const std::size_t races = contents.size() / kTkRecordSize;
+  ASSERT_GE(races, 2u);
+  contents.replace(kTkRecordSize, kTkRecordSize, randomBytes(kTkRecordSize));
+  WriteFile(dateFile, contents);
+  const std::string um = ReadFile(UmOf(0));
+  WriteFile(UmOf(0), "SE" + um.substr(2));
+  WriteFile(SeOf(1), randomBytes(3 * kSeRecordSize));
+
+  const auto listed = Run({"races", kDate});
+  EXPECT_EQ(listed.status, 0) << listed.err;
+  EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), static_cast<long>(races - 1)) << listed.out;
+  const auto shown = Run({"info", kDate, "0"});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  for (const auto& file : {dateFile, UmOf(0), SeOf(1)})
+    EXPECT_NE(shown.err.find(file.string() + " is damaged: record"), std::string::npos) << file << ":\n" << shown.err;
+}
+
 TEST_F(BadStoreTest, ADeletedDateFileIsReportedAsNotReady) {
   std::filesystem::remove(DateFilePath(program_, DateText("2003", "04", "05")));
   const auto result = Run({"races", kDate});

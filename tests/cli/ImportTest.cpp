@@ -103,6 +103,17 @@ TEST_F(ImportTest, AFileThatCannotBeReadIsAnErrorButTheOtherFilesAreImported) {
   EXPECT_EQ(result.out, "作成済み:2000104567.jvUMA\n");
 }
 
+TEST_F(ImportTest, AFileWithoutAnyRecordToStoreIsNamed) {
+  const std::string empty = Delivery("empty.txt", "");
+  const std::string text = Delivery("notes.txt", "shopping list\r\nmilk\r\n");
+  const std::string good = Delivery("good.txt", Um("2000104567"));
+  const auto result = Import({empty, text, good});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "作成済み:2000104567.jvUMA\n");
+  EXPECT_EQ(result.err, "torvane-cli import: " + empty + ": the file holds no TK, RA, SE or UM record to store\n" +
+                            "torvane-cli import: " + text + ": the file holds no TK, RA, SE or UM record to store\n");
+}
+
 TEST_F(ImportTest, AnImportWithoutFilesIsAnError) {
   const auto result = Import({});
   EXPECT_EQ(result.status, 2);
