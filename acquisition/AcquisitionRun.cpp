@@ -6,6 +6,7 @@
 #include "app/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -210,7 +211,7 @@ void AcquisitionRun::RouteRecord(const std::u16string& record, ReadEnd& end) {
   try {
     result = writer_.Store(Utf16ToCp932(record));
   } catch (const StoreError& error) {
-    Report(Joined(kStoreError, error.what()));
+    Report(Joined(kStoreError, JapaneseErrorText(error)));
     SetOutcome(RunOutcome::StoreFailed);
     end = ReadEnd::StoreFailure;
     return;

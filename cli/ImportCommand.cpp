@@ -12,6 +12,7 @@
 #include "cli/CommandRegistry.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {
@@ -40,7 +41,7 @@ int Import(CommandContext& context) {
     try {
       contents = ReadFileContents(path);
     } catch (const StoreError& error) {
-      context.err << "torvane-cli import: " << error.what() << '\n';
+      context.err << "torvane-cli import: " << JapaneseErrorText(error) << '\n';
       status = 2;
       continue;
     }

@@ -21,26 +21,14 @@
 #include "browse/WorkingSet.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
-#include "controls/ui/DesignFonts.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/xvfb/support/Screenshot.h"
 #include "tools/DemoDelivery.h"
 
 using namespace torvane;
 using torvane::test::ModalWatcher;
-
-namespace {
-
-// Saves what the screen shows of the widget (dialogs over it included).
-void Shot(QWidget& widget, const QString& name) {
-  QApplication::processEvents();
-  const QRect place = widget.frameGeometry();
-  const QPixmap pixmap = widget.screen()->grabWindow(0, place.x(), place.y(), place.width(), place.height());
-  QDir().mkpath(QStringLiteral(TORVANE_SCREENSHOT_DIR));
-  QVERIFY(pixmap.save(QStringLiteral(TORVANE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")));
-}
-
-}  // namespace
+using torvane::test::Shot;
 
 class FirstSessionTest : public QObject {
   Q_OBJECT
@@ -48,7 +36,7 @@ class FirstSessionTest : public QObject {
  private slots:
   void initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    InstallFontSubstitutions();
+    PrepareApplication(*qApp);
   }
 
   void WalkTheFirstSession() {
