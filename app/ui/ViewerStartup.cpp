@@ -31,7 +31,6 @@ void TellStartFailure(const std::exception& error) {
 }  // namespace
 
 void PrepareApplication(QApplication& application) {
-  QApplication::setApplicationDisplayName(QStringLiteral("Torvane"));
   // The menu entry's name, by which desktops match the windows to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("torvane"));
   QApplication::setWindowIcon(TorvaneIcon());

@@ -12,7 +12,7 @@ namespace torvane {
 
 class TMainForm;
 
-// The application as the viewer runs it: its name and icon, the design
+// The application as the viewer runs it: its desktop name and icon, the design
 // fonts, and Qt's own texts in Japanese. Called once, before any window.
 void PrepareApplication(QApplication& application);
 
