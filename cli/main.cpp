@@ -3,7 +3,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "app/ProgramDir.h"
+#include "settings/ProgramDir.h"
 #include "cli/CommandRegistry.h"
 #include "store/SystemErrorText.h"
 
