@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "acquisition/ui/GetDataForm.h"
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "app/ui/ViewerStartup.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "print/ui/AllPrintForm.h"
