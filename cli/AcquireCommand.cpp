@@ -11,6 +11,7 @@
 #include "app/IniGT.h"
 #include "app/ProgramDir.h"
 #include "cli/CommandRegistry.h"
+#include "cli/TestKillHook.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "store/StorePaths.h"
 
@@ -95,6 +96,7 @@ int Acquire(CommandContext& context) {
 
   TIniGT settings(context.programDir, kSettingsFileName);
   StoreWriter writer(context.programDir);
+  InstallTestKillHook(writer);
   ConsoleAcquisitionView view(context.out);
   AcquisitionRun run(jvLink, view, settings, writer);
   run.FormCreate();
