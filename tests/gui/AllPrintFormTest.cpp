@@ -21,6 +21,7 @@
 using torvane::TAllPrintForm;
 using torvane::TIniGT;
 using torvane::TPrinters;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TempDir;
 
@@ -80,7 +81,7 @@ class AllPrintFormTest : public QObject {
     QCOMPARE(form.PrevX1()->ZoomScale(), 75);
     QCOMPARE(settings.ReadInteger("PrintZoom", "ratio", -1), 2);
     // The scroll area follows the control's size.
-    QTRY_COMPARE(form.ScrollBox1()->widget()->width(), form.PrevX1()->width() + 2);
+    QTRY_COMPARE_WITH_TIMEOUT(form.ScrollBox1()->widget()->width(), form.PrevX1()->width() + 2, kWindowWaitMs);
 
     form.move(55, 66);
     form.resize(640, 480);
@@ -132,7 +133,7 @@ class AllPrintFormTest : public QObject {
       form->close();
     });
     torvane::ShowInformationPrint(nullptr, *ws, 0, settings);
-    QCOMPARE(watcher.ModalCount(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.ModalCount(), 1, kWindowWaitMs);
     QCOMPARE(title, QStringLiteral("特別登録馬リスト　印刷"));
     QCOMPARE(pages, 2);
     QCOMPARE(max, 2);
@@ -149,7 +150,7 @@ class AllPrintFormTest : public QObject {
     ModalWatcher watcher;
     torvane::ShowInformationPrint(nullptr, *torvane::test::DemoRaceOf(1), 0, settings);
     printers.SetPdfPrinterEnabled(true);
-    QCOMPARE(watcher.ModalCount(), 1);  // the error, no preview
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.ModalCount(), 1, kWindowWaitMs);  // the error, no preview
     QCOMPARE(watcher.Messages().front().text, QStringLiteral("プリンタが登録されていません"));
     QCOMPARE(settings.ReadInteger("Printlocate", "width", -1), -1);
   }

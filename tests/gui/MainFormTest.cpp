@@ -26,6 +26,7 @@
 
 using torvane::TMainForm;
 using torvane::test::HorseEntry;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TkRecordOf;
 using torvane::test::TempDir;
@@ -201,7 +202,7 @@ class MainFormTest : public QObject {
     ModalWatcher watcher;
     Find<QAction>(*form, "DataListClose1")->trigger();
     form->close();
-    QCOMPARE(watcher.Messages().size(), 2u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 2u, kWindowWaitMs);
     QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("設定ファイルに書き込めませんでした。")));
     QVERIFY(watcher.Messages()[1].text.contains(QStringLiteral("torvane.ini")));
   }
@@ -247,7 +248,7 @@ class MainFormTest : public QObject {
     for (const auto& [name, hint] : hints) {
       QToolButton* button = Find<QToolButton>(*form, name);
       QTest::mouseMove(button, button->rect().center());
-      QTRY_COMPARE(form->statusBar()->currentMessage(), hint);
+      QTRY_COMPARE_WITH_TIMEOUT(form->statusBar()->currentMessage(), hint, kWindowWaitMs);
     }
   }
 
@@ -286,7 +287,7 @@ class MainFormTest : public QObject {
     auto form = Make(dir);
     QVERIFY(sids_.empty());
     form->show();
-    QTRY_COMPARE(sids_.size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(sids_.size(), 1u, kWindowWaitMs);
     QCOMPARE(sids_[0], std::u16string(u"SA480217/SD715396/QPWXRN/Ver.1.04"));
     form->hide();
     form->show();
@@ -299,7 +300,7 @@ class MainFormTest : public QObject {
     auto form = Make(dir, -101);
     ModalWatcher watcher;
     form->show();
-    QTRY_COMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text,
              QStringLiteral("JVInitエラーが発生しました。：sid が設定されていません。(-101)"));
     QCOMPARE(watcher.Messages()[0].icon, QMessageBox::NoIcon);
@@ -329,7 +330,7 @@ class MainFormTest : public QObject {
     Find<QToolButton>(*form, "SpeedButton6")->click();
     QCOMPARE(versionShown, QStringLiteral("Ver.1.04"));
     QCOMPARE(aboutVisits, 2);
-    QCOMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text, QStringLiteral("ホームページの表示に失敗しました。"));
     QCOMPARE(opened_.urls.size(), 1u);
 
@@ -354,7 +355,7 @@ class MainFormTest : public QObject {
     opened_.succeed = false;
     ModalWatcher watcher;
     Find<QAction>(*form, "HelpContents1")->trigger();
-    QCOMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("ヘルプファイルを表示できませんでした。")));
   }
 
@@ -382,21 +383,21 @@ class MainFormTest : public QObject {
     });
     printBoth();  // no race list
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_COMPARE(form->DatList()->count(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 2, kWindowWaitMs);
     printBoth();  // no race chosen
     form->DatList()->setCurrentRow(0);
     printBoth();  // a single horse: too few rows to print
     const QString noData = QStringLiteral("警告:読み込むﾃﾞｰﾀがありません。");
     const QString noRace = QStringLiteral("警告:レースを選択してください。");
-    QCOMPARE(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}));
+    QTRY_COMPARE_WITH_TIMEOUT(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}), kWindowWaitMs);
     QVERIFY(windows.empty());
 
     // Two horses: the preview window, then the list print asking where to
     // put its file (a machine without printers has the PDF printer only).
     form->DatList()->setCurrentRow(1);
     printBoth();
-    QCOMPARE(refusals.size(), 6u);
-    QCOMPARE(windows.size(), 2u);
+    QTRY_COMPARE_WITH_TIMEOUT(refusals.size(), 6u, kWindowWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(windows.size(), 2u, kWindowWaitMs);
     QCOMPARE(windows[0], QStringLiteral("特別登録馬リスト　印刷"));
   }
 
@@ -413,7 +414,7 @@ class MainFormTest : public QObject {
     });
     Find<QAction>(*form, "JVDataGet1")->trigger();
     Find<QToolButton>(*form, "JVDataButton")->click();
-    QCOMPARE(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}));
+    QTRY_COMPARE_WITH_TIMEOUT(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}), kWindowWaitMs);
     QCOMPARE(form->DateCombo()->count(), 1);
     QCOMPARE(form->DateCombo()->currentIndex(), -1);
   }
@@ -427,7 +428,7 @@ class MainFormTest : public QObject {
       modal->close();
     });
     Find<QAction>(*form, "N4")->trigger();
-    QCOMPARE(windows, std::vector<QString>{QStringLiteral("プリンタの設定")});
+    QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("プリンタの設定")}, kWindowWaitMs);
   }
 
   void GridsAreOnTheirTabsAndShowWithTheFirstRace() {
@@ -445,7 +446,7 @@ class MainFormTest : public QObject {
              static_cast<QWidget*>(form->StringGrid1()));
     QVERIFY(pages->isHidden());
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_COMPARE(form->DatList()->count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 1, kWindowWaitMs);
     form->DatList()->setCurrentRow(0);
     QVERIFY(!pages->isHidden());
     QCOMPARE(form->StringGrid4()->RowCount(), 2);

@@ -27,6 +27,7 @@
 #include "tools/DemoDelivery.h"
 
 using namespace torvane;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 
 namespace {
@@ -88,16 +89,16 @@ class FirstSessionTest : public QObject {
       poll->start(50);
     });
     form->findChild<QAction*>(QStringLiteral("JVDataGet1"))->trigger();
-    QVERIFY(started);
-    QVERIFY(!messages.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(started, kWindowWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.empty(), kWindowWaitMs);
     QVERIFY(messages.front().contains(QStringLiteral("以降のデータ取込を開始します。")));
-    QVERIFY(listLines > 100);
+    QTRY_VERIFY_WITH_TIMEOUT(listLines > 100, kWindowWaitMs);
 
     // The demo week's two meeting dates (and the dates of past races that
     // have no nominations) are in the date list now.
     QVERIFY(form->DateCombo()->count() >= 2);
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_VERIFY(form->DatList()->count() > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(form->DatList()->count() > 0, kWindowWaitMs);
     Shot(*form, QStringLiteral("3-date-chosen"));
 
     // The race with the most nominated horses.
