@@ -118,6 +118,7 @@ void AcquisitionRun::ButtonStartClick() {
   view_.SetBarRange(ProgressBar::Download, 0, 100);
   view_.SetBarPosition(ProgressBar::Download, 100);
   if (ReadAndClose() == ReadEnd::EndOfData) RememberLastFileTimestamp();
+  CloseWindowIfAsked();
 }
 
 void AcquisitionRun::TimerJVStatusTimer() {
@@ -138,6 +139,7 @@ void AcquisitionRun::TimerJVStatusTimer() {
   if (fetched < downloadCount_) return;
   // The start time stays: this run had to fetch its files.
   ReadAndClose();
+  CloseWindowIfAsked();
 }
 
 AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
@@ -148,8 +150,18 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
   return end;
 }
 
+void AcquisitionRun::CloseWindowIfAsked() {
+  if (!closeRequested_) return;
+  closeRequested_ = false;
+  view_.CloseWindow();
+}
+
 void AcquisitionRun::ButtonCancelClick() {
+  const bool wasRunning = IsRunning();
   if (!view_.ConfirmYesNo(std::string(kCancelQuestion))) return;
+  // The download may have finished, and the records been read, while the
+  // question was open: everything is stored and the completion text stays.
+  if (wasRunning && !IsRunning()) return;
   view_.StopTimer();
   jvLink_.JVCancel();
   cancelRequested_ = true;
@@ -163,6 +175,10 @@ void AcquisitionRun::ButtonCancelClick() {
 }
 
 bool AcquisitionRun::FormCloseQuery() {
+  if (phase_ == Phase::Reading) {
+    closeRequested_ = true;
+    return false;
+  }
   if (dateListRebuild_) dateListRebuild_();
   return true;
 }

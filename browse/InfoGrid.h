@@ -13,15 +13,16 @@
 namespace torvane {
 
 // What the drawing reads: the working set, the race slot on show
-// (`SelectedRace`) and whether the race list is empty.
+// (`SelectedRace`) and whether no race is on show (the race list is empty, or
+// none of the loaded date's races has been chosen yet).
 struct InfoGridSource {
   const WorkingSet& workingSet;
   int selectedRace = 0;
-  bool raceListEmpty = true;
+  bool nothingShown = true;
 };
 
 // The drawing of cell (column, row) of the given size. Nothing at all while
-// the race list is empty. Throws std::out_of_range for a column outside
+// no race is on show. Throws std::out_of_range for a column outside
 // 0..9, a row outside 0..300 or a race slot outside 0..15.
 CellDrawing StringGrid4DrawCell(const InfoGridSource& source, int column, int row, CellSize size,
                                 const TextMeasure& measure);

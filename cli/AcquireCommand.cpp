@@ -46,6 +46,7 @@ class ConsoleAcquisitionView final : public AcquisitionView {
   void StartTimer() override { timerOn_ = true; }
   void StopTimer() override { timerOn_ = false; }
   void ProcessPendingEvents() override {}
+  void CloseWindow() override {}
   DateTime PickerDateTime() const override { return picker_; }
   void SetPickerDateTime(const DateTime& value) override { picker_ = value; }
 

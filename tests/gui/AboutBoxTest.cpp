@@ -57,10 +57,15 @@ class AboutBoxTest : public QObject {
     QCOMPARE(watcher.Messages()[0].icon, QMessageBox::NoIcon);
   }
 
-  void OkClosesTheWindow() {
+  void OkLooksLikeTheOtherOkButtonsAndClosesTheWindow() {
     TAboutBox box(nullptr, [](const QUrl&) { return true; });
     box.show();
-    box.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    auto* ok = box.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    QCOMPARE(QRect(ok->mapTo(&box, QPoint(0, 0)), ok->size()), QRect(234, 224, 75, 25));
+    QMessageBox message;
+    const QAbstractButton* messageOk = message.addButton(QMessageBox::Ok);
+    QCOMPARE(ok->icon().isNull(), messageOk->icon().isNull());
+    ok->click();
     QVERIFY(!box.isVisible());
     QCOMPARE(box.result(), int(QDialog::Accepted));
   }

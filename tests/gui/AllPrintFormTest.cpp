@@ -2,6 +2,8 @@
 // the page selector, and the information print command around it.
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDir>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
@@ -48,6 +50,11 @@ class AllPrintFormTest : public QObject {
       QCOMPARE(form.size(), QSize(630, 450));
       QCOMPARE(form.RadioGroup1()->checkedId(), 1);
       QCOMPARE(form.PrevX1()->ZoomScale(), 50);
+      // At its default width every zoom choice shows whole.
+      form.show();
+      const QAbstractButton* hundred = form.RadioGroup1()->button(3);
+      QVERIFY(hundred->width() >= hundred->sizeHint().width());
+      QVERIFY(hundred->mapTo(&form, QPoint(hundred->width(), 0)).x() <= form.width());
     }
     QVERIFY(settings.WriteInteger("Printlocate", "top", 40) && settings.WriteInteger("Printlocate", "left", 30));
     QVERIFY(settings.WriteInteger("Printlocate", "width", 700) && settings.WriteInteger("Printlocate", "height", 500));
@@ -97,7 +104,7 @@ class AllPrintFormTest : public QObject {
     TempDir dir;
     TIniGT settings(dir.Path(), "torvane");
     const std::filesystem::path pdf = dir / "saved.pdf";
-    TPrinters printers(NoCupsPrinters, [&](QWidget*) { return QString::fromStdString(pdf.string()); });
+    TPrinters printers(NoCupsPrinters, [&](QWidget*, const QString&) { return QString::fromStdString(pdf.string()); });
     TAllPrintForm form(settings, printers);
     torvane::TPrevX& prevX = *form.PrevX1();
     prevX.BeginDoc();
@@ -115,6 +122,27 @@ class AllPrintFormTest : public QObject {
 
     form.PdfButton()->click();
     QVERIFY(std::filesystem::file_size(pdf) > 0);
+  }
+
+  void PdfSaveOffersTheRaceInTheLastFolderAndAddsTheExtension() {
+    TempDir dir;
+    TIniGT settings(dir.Path(), "torvane");
+    std::vector<QString> offered;
+    TPrinters printers(NoCupsPrinters, [&](QWidget*, const QString& proposed) {
+      offered.push_back(proposed);
+      return QString::fromStdString((dir / "typed").string());  // a name typed without ".pdf"
+    });
+    TAllPrintForm form(settings, printers);
+    form.PrevX1()->SetPdfOffer({QStringLiteral("2026年12月12日中山8R.pdf"), &settings});
+    form.PrevX1()->BeginDoc();
+    form.PrevX1()->EndDoc();
+    form.PdfButton()->click();
+    form.PdfButton()->click();
+    QVERIFY(std::filesystem::file_size(dir / "typed.pdf") > 0);
+    QCOMPARE(offered.size(), 2u);
+    QCOMPARE(offered[0], QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                             .filePath(QStringLiteral("2026年12月12日中山8R.pdf")));
+    QCOMPARE(offered[1], QString::fromStdString((dir / "2026年12月12日中山8R.pdf").string()));
   }
 
   void InformationPrintOpensThePreviewOnPageOne() {
@@ -142,7 +170,6 @@ class AllPrintFormTest : public QObject {
   }
 
   void InformationPrintWithoutPrinterIsTold() {
-    if (!torvane::CupsPrinterNames().isEmpty()) QSKIP("this machine has CUPS printers");
     TPrinters& printers = torvane::SystemPrinters();
     TempDir dir;
     TIniGT settings(dir.Path(), "torvane");

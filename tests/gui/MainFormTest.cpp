@@ -2,6 +2,7 @@
 // buttons, JVInit on the first showing, the version window, the help file,
 // the print commands' conditions and the grid hosts.
 #include <QComboBox>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 
 #include "app/IniGT.h"
 #include "app/ui/MainForm.h"
+#include "app/ui/RaceNavigator.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -20,8 +22,10 @@
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
 #include "jvlink/JVLink.h"
+#include "print/ui/Printers.h"
 #include "tests/browse/TestStore.h"
 #include "tests/gui/support/ModalWatcher.h"
+#include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
 
 using torvane::TMainForm;
@@ -137,16 +141,28 @@ class MainFormTest : public QObject {
     QVERIFY(torvane::test::ReadFile(dir / "torvane.ini").find(garbage) != std::string::npos);
   }
 
-  void StoredPlaceIsUsedEvenOffTheScreen() {
-    TempDir dir;
-    torvane::TIniGT ini(dir.Path(), "torvane");
-    QVERIFY(ini.WriteInteger("locate", "top", -2000) && ini.WriteInteger("locate", "left", 5000) &&
-            ini.WriteInteger("locate", "width", 700) && ini.WriteInteger("locate", "height", 520) &&
-            ini.WriteBool("datalist", "close", true));
-    auto form = Make(dir);
-    QCOMPARE(form->pos(), QPoint(5000, -2000));
-    QCOMPARE(form->size(), QSize(700, 520));
-    QVERIFY(form->CloseDataListAfterChoice());
+  void AStoredPlaceOffEveryScreenGivesWayToTheDefaults() {
+    struct Case {
+      QRect stored;
+      QRect shown;
+    };
+    const Case cases[] = {
+        {{5000, -2000, 700, 520}, {10, 10, 630, 450}},  // off the screen
+        {{10, 10, 700, 99999}, {10, 10, 630, 450}},     // taller than the screen: pushed up off it
+        {{-300, 100, 700, 400}, {-300, 100, 700, 400}},  // partly off, the title bar still in reach
+    };
+    for (const Case& c : cases) {
+      TempDir dir;
+      torvane::TIniGT ini(dir.Path(), "torvane");
+      QVERIFY(ini.WriteInteger("locate", "top", c.stored.top()) &&
+              ini.WriteInteger("locate", "left", c.stored.left()) &&
+              ini.WriteInteger("locate", "width", c.stored.width()) &&
+              ini.WriteInteger("locate", "height", c.stored.height()));
+      auto form = Make(dir);
+      QCOMPARE(QRect(form->pos(), form->size()), c.shown);
+      QVERIFY(form->close());
+      QCOMPARE(ini.ReadInteger("locate", "height", 0), c.shown.height());
+    }
   }
 
   void ClosingByEveryMeansSavesTheRectangle() {
@@ -356,7 +372,10 @@ class MainFormTest : public QObject {
     ModalWatcher watcher;
     Find<QAction>(*form, "HelpContents1")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
-    QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("ヘルプファイルを表示できませんでした。")));
+    // The file is there: the message names the missing browser and the file.
+    QCOMPARE(watcher.Messages()[0].text,
+             QStringLiteral("ヘルプファイルを開くブラウザ（URLを開くプログラム）を起動できませんでした。\n") +
+                 QString::fromStdString((dir / "torvane.html").string()));
   }
 
   void PrintCommandsNeedRacesAndAChosenRace() {
@@ -370,6 +389,8 @@ class MainFormTest : public QObject {
     const auto printBoth = [&] {
       for (const char* command : {"Print1", "N8"}) Find<QAction>(*form, command)->trigger();
     };
+    // Whatever printers the machine has, a test prints on the PDF printer only.
+    QCOMPARE(torvane::SystemPrinters().Installed(), QStringList{torvane::TPrinters::kPdfPrinterName});
     std::vector<QString> refusals;
     std::vector<QString> windows;
     ModalWatcher watcher([&](QWidget* modal) {
@@ -392,13 +413,15 @@ class MainFormTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}), kWindowWaitMs);
     QVERIFY(windows.empty());
 
-    // Two horses: the preview window, then the list print asking where to
-    // put its file (a machine without printers has the PDF printer only).
+    // Two horses: the preview window, then the list print on the PDF
+    // printer, offering a file named after the race.
     form->DatList()->setCurrentRow(1);
     printBoth();
     QTRY_COMPARE_WITH_TIMEOUT(refusals.size(), 6u, kWindowWaitMs);
-    QTRY_COMPARE_WITH_TIMEOUT(windows.size(), 2u, kWindowWaitMs);
-    QCOMPARE(windows[0], QStringLiteral("特別登録馬リスト　印刷"));
+    QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("特別登録馬リスト　印刷")}, kWindowWaitMs);
+    const torvane::test::PdfFileRequest& request = torvane::test::PdfFileRequests().back();
+    QVERIFY2(request.proposed.endsWith(QStringLiteral("/2004年01月10日中山2R.pdf")), qPrintable(request.proposed));
+    QVERIFY(QFileInfo(request.given).size() > 0);
   }
 
   void AcquisitionOpensModallyAndRebuildsTheDateListOnClose() {
@@ -423,12 +446,17 @@ class MainFormTest : public QObject {
     TempDir dir;
     auto form = Make(dir);
     std::vector<QString> windows;
+    int width = 0, captionWidth = 0;
     ModalWatcher watcher([&](QWidget* modal) {
       windows.push_back(modal->windowTitle());
+      width = modal->width();
+      captionWidth = modal->fontMetrics().horizontalAdvance(modal->windowTitle());
       modal->close();
     });
     Find<QAction>(*form, "N4")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("プリンタの設定")}, kWindowWaitMs);
+    // Room for the whole caption in the title bar, its buttons beside it.
+    QVERIFY2(width > 2 * captionWidth + 100, qPrintable(QString::number(width)));
   }
 
   void GridsAreOnTheirTabsAndShowWithTheFirstRace() {
@@ -451,6 +479,14 @@ class MainFormTest : public QObject {
     QVERIFY(!pages->isHidden());
     QCOMPARE(form->StringGrid4()->RowCount(), 2);
     QCOMPARE(form->StringGrid1()->RowCount(), 2);
+    QCOMPARE(form->Label3D(2)->Caption(), QStringLiteral(" 1"));
+
+    // As after an acquisition: the date list rebuilt, no race on show anywhere.
+    form->Navigator()->RebuildDateList();
+    QCOMPARE(form->Label3D(2)->Caption(), QStringLiteral(" "));
+    QCOMPARE(form->StringGrid1()->CellText(1, 1), QString());
+    const QImage grid = form->StringGrid4()->viewport()->grab().toImage();
+    QVERIFY(grid.pixel(form->StringGrid4()->CellRect(2, 1).center()) != qRgb(255, 255, 255));
   }
 };
 
