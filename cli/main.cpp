@@ -3,7 +3,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "app/ProgramDir.h"
+#include "settings/ProgramDir.h"
 #include "cli/CommandRegistry.h"
 
 namespace torvane::cli {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 
 namespace torvane {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <system_error>
 
-#include "app/ProgramDir.h"
+#include "settings/ProgramDir.h"
 
 namespace torvane {
 

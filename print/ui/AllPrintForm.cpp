@@ -11,7 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"

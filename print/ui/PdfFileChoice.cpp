@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "print/PdfFileName.h"
 #include "print/ui/Printers.h"

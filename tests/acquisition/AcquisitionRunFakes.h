@@ -15,7 +15,7 @@
 #include "acquisition/AcquisitionRun.h"
 #include "acquisition/DateTimeText.h"
 #include "acquisition/StoreWriter.h"
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "store/StorePaths.h"
 #include "tests/support/TempDir.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "codes/KeibaFunc.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

@@ -4,7 +4,7 @@
 #include "browse/RaceHeader.h"
 #include "browse/RaceList.h"
 #include "jvdata/RecordBuilder.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

@@ -1,7 +1,7 @@
 // torvane-cli dates, races, header and list, run as a user runs them.
 #include <gtest/gtest.h>
 
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 #include "tests/support/CliRunner.h"
 
 namespace torvane {

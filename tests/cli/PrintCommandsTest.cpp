@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 #include "tests/support/CliRunner.h"
 
 namespace torvane {

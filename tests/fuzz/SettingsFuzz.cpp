@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/IniGT.h"
-#include "app/PrivateProfile.h"
+#include "settings/IniGT.h"
+#include "settings/PrivateProfile.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzScratchDir.h"
 

@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/UpDown.h"
 #include "print/ui/AllPrintForm.h"

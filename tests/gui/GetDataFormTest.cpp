@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "acquisition/ui/GetDataForm.h"
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
 #include "jvlink/JVLinkStandIn.h"

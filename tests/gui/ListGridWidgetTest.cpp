@@ -9,7 +9,7 @@
 #include "browse/ui/ListGridCellPainter.h"
 #include "browse/ui/ListGridWidget.h"
 #include "controls/ui/DesignFonts.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 using torvane::ListGridTexts;
 using torvane::ListGridWidget;

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 #include "app/ui/MainForm.h"
-#include "app/ui/RaceNavigator.h"
+#include "browse/ui/RaceNavigator.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -23,7 +23,7 @@
 #include "browse/ui/ListGridWidget.h"
 #include "jvlink/JVLink.h"
 #include "print/ui/Printers.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"

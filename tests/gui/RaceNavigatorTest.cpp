@@ -10,12 +10,12 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/ui/RaceHeaderPanel.h"
-#include "app/ui/RaceNavigator.h"
+#include "browse/ui/RaceHeaderPanel.h"
+#include "browse/ui/RaceNavigator.h"
 #include "browse/ui/ListGridWidget.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 #include "tests/gui/support/ModalWatcher.h"
 
 using namespace torvane;

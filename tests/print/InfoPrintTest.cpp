@@ -10,7 +10,7 @@
 #include "jvdata/RecordBuilder.h"
 #include "print/InfoPrint.h"
 #include "print/RecordingCanvas.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

@@ -9,7 +9,7 @@
 #include "print/ListPrint.h"
 #include "print/PrintPreconditions.h"
 #include "print/RecordingCanvas.h"
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/browse/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

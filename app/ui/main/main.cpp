@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/ProgramDir.h"
+#include "settings/ProgramDir.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/ViewerStartup.h"
 #include "controls/ui/DesignFonts.h"

@@ -1,6 +1,6 @@
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 
-#include "app/ProgramDir.h"
+#include "settings/ProgramDir.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/FileReplace.h"
+#include "settings/FileReplace.h"
 
 #include <atomic>
 #include <cerrno>

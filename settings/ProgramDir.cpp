@@ -1,4 +1,4 @@
-#include "app/ProgramDir.h"
+#include "settings/ProgramDir.h"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "app/ui/RaceHeaderPanel.h"
+#include "browse/ui/RaceHeaderPanel.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,8 +1,8 @@
-#include "app/IniGT.h"
+#include "settings/IniGT.h"
 
-#include "app/Cp932Bytes.h"
-#include "app/FileReplace.h"
-#include "app/PrivateProfile.h"
+#include "jvdata/Cp932.h"
+#include "settings/FileReplace.h"
+#include "settings/PrivateProfile.h"
 
 #include <charconv>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "app/ui/RaceNavigator.h"
+#include "browse/ui/RaceNavigator.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "app/ui/RaceHeaderPanel.h"
+#include "browse/ui/RaceHeaderPanel.h"
 #include "browse/DateList.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
