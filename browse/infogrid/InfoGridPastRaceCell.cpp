@@ -2,8 +2,8 @@
 // race's RA detail.
 #include <cstdint>
 
-#include "browse/InfoGridCells.h"
-#include "browse/InfoGridFormat.h"
+#include "browse/infogrid/InfoGridCells.h"
+#include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 

@@ -1,4 +1,4 @@
-#include "browse/InfoGridFormat.h"
+#include "browse/infogrid/InfoGridFormat.h"
 
 #include <charconv>
 
