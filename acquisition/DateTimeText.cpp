@@ -1,6 +1,5 @@
 #include "acquisition/DateTimeText.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "codes/KeibaFunc.h"
@@ -36,12 +35,7 @@ std::optional<std::vector<int>> Numbers(std::string_view text, char separator, s
 
 }  // namespace
 
-std::string SettingsDateTimeText(const DateTime& value) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", value.year, value.month, value.day, value.hour,
-                value.minute, value.second);
-  return text;
-}
+std::string SettingsDateTimeText(const DateTime& value) { return DateTimeText(value, {"/", "/", " ", ":", ":", ""}); }
 
 std::optional<DateTime> ParseDateTimeText(std::string_view text) {
   text = TrimBlanks(text);
@@ -61,10 +55,7 @@ std::optional<DateTime> ParseDateTimeText(std::string_view text) {
 }
 
 std::string JapaneseDateTimeText(const DateTime& value) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%04d年%02d月%02d日%02d時%02d分%02d秒", value.year, value.month, value.day,
-                value.hour, value.minute, value.second);
-  return text;
+  return DateTimeText(value, {"年", "月", "日", "時", "分", "秒"});
 }
 
 std::string DateTimeConversionError(std::string_view text) {
