@@ -3,9 +3,11 @@
 #include "acquisition/DateTimeText.h"
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
+#include "codes/KeibaFunc.h"
 #include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -42,13 +44,6 @@ std::string Progress(std::string_view prefix, std::int32_t done, std::int32_t to
 }
 
 std::string Joined(std::string_view a, const std::string& b) { return std::string(a) + b; }
-
-// Blanks and control characters off both ends.
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-  return text;
-}
 
 // Characters position..position+length-1 (1-based), as far as the text has them.
 std::string_view Part(std::string_view text, std::size_t position, std::size_t length) {
@@ -232,7 +227,7 @@ void AcquisitionRun::RouteRecord(const std::u16string& record, ReadEnd& end) {
   try {
     result = writer_.Store(Utf16ToCp932(record));
   } catch (const StoreError& error) {
-    Report(Joined(kStoreError, error.what()));
+    Report(Joined(kStoreError, JapaneseErrorText(error)));
     SetOutcome(RunOutcome::StoreFailed);
     end = ReadEnd::StoreFailure;
     return;
@@ -254,7 +249,7 @@ void AcquisitionRun::CloseJVLink() {
 
 void AcquisitionRun::RememberLastFileTimestamp() {
   const std::string stamp = Utf16ToCp932(lastFileTimestamp_);
-  const std::string_view trimmed = Trimmed(stamp);
+  const std::string_view trimmed = TrimBlanks(stamp);
   if (trimmed.empty() || stamp == kNoTimestamp) return;
   const std::string text = std::string(Part(stamp, 1, 4)) + "/" + std::string(Part(stamp, 5, 2)) + "/" +
                            std::string(Part(stamp, 7, 2)) + " " + std::string(Part(stamp, 9, 2)) + ":" +

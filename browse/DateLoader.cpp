@@ -10,6 +10,7 @@
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -61,7 +62,7 @@ class DateLoad {
         try {
           reader.Read(r, tk.bytes.data());
         } catch (const StoreError& error) {
-          warnings_.push_back({dateFile, error.what()});
+          warnings_.push_back({dateFile, JapaneseErrorText(error)});
           break;
         }
         // A slot of blanks holds no race: it gets no race list entry and no horses.
@@ -138,7 +139,7 @@ class DateLoad {
       if (!IsSoundRecord(dest.View(), "UM", path, 0, warnings_)) dest.Blank();
     } catch (const StoreError& error) {
       dest.Blank();
-      warnings_.push_back({path, error.what()});
+      warnings_.push_back({path, JapaneseErrorText(error)});
     }
   }
 
@@ -163,7 +164,7 @@ class DateLoad {
           }
         }
       } catch (const StoreError& error) {
-        warnings_.push_back({path, error.what()});
+        warnings_.push_back({path, JapaneseErrorText(error)});
       }
     }
     for (int k = stored; k < kMaxPastRaces; ++k) dest[k].Blank();

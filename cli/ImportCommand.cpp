@@ -11,8 +11,10 @@
 
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
+#include "cli/TestKillHook.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {
@@ -35,13 +37,14 @@ int Import(CommandContext& context) {
   // The viewer creates these at start-up; the command stands in for it.
   CreateStoreDirectories(context.programDir);
   StoreWriter writer(context.programDir);
+  InstallTestKillHook(writer);
   int status = 0;
   for (const std::string& path : context.args) {
     std::string contents;
     try {
       contents = ReadFileContents(path);
     } catch (const StoreError& error) {
-      context.err << "torvane-cli import: " << error.what() << '\n';
+      context.err << "torvane-cli import: " << JapaneseErrorText(error) << '\n';
       status = 2;
       continue;
     }

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "browse/InfoGrid.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "cli/BrowseSession.h"
 
 namespace torvane::cli {

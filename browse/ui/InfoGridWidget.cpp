@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "browse/InfoGrid.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "browse/ui/InfoGridCellPainter.h"
 
 namespace torvane {

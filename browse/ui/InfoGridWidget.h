@@ -10,8 +10,8 @@
 #include <functional>
 #include <optional>
 
-#include "browse/InfoGrid.h"
 #include "browse/WorkingSet.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "browse/ui/InfoGridFonts.h"
 
 namespace torvane {

@@ -196,7 +196,9 @@ TEST_F(AcquisitionRunTest, ClosingWhileReadingWaitsForTheRunThenRebuildsTheDateL
   run_.SetDateListRebuild([&] { view_.events.push_back("rebuild"); });
   view_.onClose = [&] { EXPECT_TRUE(run_.FormCloseQuery()); };
   view_.onPump = [&](int pump) {
-    if (pump == 2) EXPECT_FALSE(run_.FormCloseQuery()) << "the window must stay while records are read";
+    if (pump == 2) {
+      EXPECT_FALSE(run_.FormCloseQuery()) << "the window must stay while records are read";
+    }
   };
   run_.ButtonStartClick();
   EXPECT_EQ(view_.From("status:データ作成が完了しました。"),

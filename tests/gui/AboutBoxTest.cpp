@@ -10,6 +10,7 @@
 
 using torvane::TAboutBox;
 using torvane::TLabel3Dj;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 
 class AboutBoxTest : public QObject {
@@ -51,7 +52,7 @@ class AboutBoxTest : public QObject {
     ModalWatcher watcher;
     box.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     QCOMPARE(attempts, 1);
-    QCOMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text, QStringLiteral("ホームページの表示に失敗しました。"));
     QCOMPARE(watcher.Messages()[0].icon, QMessageBox::NoIcon);
   }

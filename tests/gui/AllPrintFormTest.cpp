@@ -23,6 +23,7 @@
 using torvane::TAllPrintForm;
 using torvane::TIniGT;
 using torvane::TPrinters;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TempDir;
 
@@ -87,7 +88,7 @@ class AllPrintFormTest : public QObject {
     QCOMPARE(form.PrevX1()->ZoomScale(), 75);
     QCOMPARE(settings.ReadInteger("PrintZoom", "ratio", -1), 2);
     // The scroll area follows the control's size.
-    QTRY_COMPARE(form.ScrollBox1()->widget()->width(), form.PrevX1()->width() + 2);
+    QTRY_COMPARE_WITH_TIMEOUT(form.ScrollBox1()->widget()->width(), form.PrevX1()->width() + 2, kWindowWaitMs);
 
     form.move(55, 66);
     form.resize(640, 480);
@@ -160,7 +161,7 @@ class AllPrintFormTest : public QObject {
       form->close();
     });
     torvane::ShowInformationPrint(nullptr, *ws, 0, settings);
-    QCOMPARE(watcher.ModalCount(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.ModalCount(), 1, kWindowWaitMs);
     QCOMPARE(title, QStringLiteral("特別登録馬リスト　印刷"));
     QCOMPARE(pages, 2);
     QCOMPARE(max, 2);
@@ -176,7 +177,7 @@ class AllPrintFormTest : public QObject {
     ModalWatcher watcher;
     torvane::ShowInformationPrint(nullptr, *torvane::test::DemoRaceOf(1), 0, settings);
     printers.SetPdfPrinterEnabled(true);
-    QCOMPARE(watcher.ModalCount(), 1);  // the error, no preview
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.ModalCount(), 1, kWindowWaitMs);  // the error, no preview
     QCOMPARE(watcher.Messages().front().text, QStringLiteral("プリンタが登録されていません"));
     QCOMPARE(settings.ReadInteger("Printlocate", "width", -1), -1);
   }

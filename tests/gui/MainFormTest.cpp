@@ -30,6 +30,7 @@
 
 using torvane::TMainForm;
 using torvane::test::HorseEntry;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TkRecordOf;
 using torvane::test::TempDir;
@@ -217,7 +218,7 @@ class MainFormTest : public QObject {
     ModalWatcher watcher;
     Find<QAction>(*form, "DataListClose1")->trigger();
     form->close();
-    QCOMPARE(watcher.Messages().size(), 2u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 2u, kWindowWaitMs);
     QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("設定ファイルに書き込めませんでした。")));
     QVERIFY(watcher.Messages()[1].text.contains(QStringLiteral("torvane.ini")));
   }
@@ -263,7 +264,7 @@ class MainFormTest : public QObject {
     for (const auto& [name, hint] : hints) {
       QToolButton* button = Find<QToolButton>(*form, name);
       QTest::mouseMove(button, button->rect().center());
-      QTRY_COMPARE(form->statusBar()->currentMessage(), hint);
+      QTRY_COMPARE_WITH_TIMEOUT(form->statusBar()->currentMessage(), hint, kWindowWaitMs);
     }
   }
 
@@ -302,7 +303,7 @@ class MainFormTest : public QObject {
     auto form = Make(dir);
     QVERIFY(sids_.empty());
     form->show();
-    QTRY_COMPARE(sids_.size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(sids_.size(), 1u, kWindowWaitMs);
     QCOMPARE(sids_[0], std::u16string(u"SA480217/SD715396/QPWXRN/Ver.1.04"));
     form->hide();
     form->show();
@@ -315,7 +316,7 @@ class MainFormTest : public QObject {
     auto form = Make(dir, -101);
     ModalWatcher watcher;
     form->show();
-    QTRY_COMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text,
              QStringLiteral("JVInitエラーが発生しました。：sid が設定されていません。(-101)"));
     QCOMPARE(watcher.Messages()[0].icon, QMessageBox::NoIcon);
@@ -345,7 +346,7 @@ class MainFormTest : public QObject {
     Find<QToolButton>(*form, "SpeedButton6")->click();
     QCOMPARE(versionShown, QStringLiteral("Ver.1.04"));
     QCOMPARE(aboutVisits, 2);
-    QCOMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text, QStringLiteral("ホームページの表示に失敗しました。"));
     QCOMPARE(opened_.urls.size(), 1u);
 
@@ -370,7 +371,7 @@ class MainFormTest : public QObject {
     opened_.succeed = false;
     ModalWatcher watcher;
     Find<QAction>(*form, "HelpContents1")->trigger();
-    QCOMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     // The file is there: the message names the missing browser and the file.
     QCOMPARE(watcher.Messages()[0].text,
              QStringLiteral("ヘルプファイルを開くブラウザ（URLを開くプログラム）を起動できませんでした。\n") +
@@ -403,21 +404,21 @@ class MainFormTest : public QObject {
     });
     printBoth();  // no race list
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_COMPARE(form->DatList()->count(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 2, kWindowWaitMs);
     printBoth();  // no race chosen
     form->DatList()->setCurrentRow(0);
     printBoth();  // a single horse: too few rows to print
     const QString noData = QStringLiteral("警告:読み込むﾃﾞｰﾀがありません。");
     const QString noRace = QStringLiteral("警告:レースを選択してください。");
-    QCOMPARE(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}));
+    QTRY_COMPARE_WITH_TIMEOUT(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}), kWindowWaitMs);
     QVERIFY(windows.empty());
 
     // Two horses: the preview window, then the list print on the PDF
     // printer, offering a file named after the race.
     form->DatList()->setCurrentRow(1);
     printBoth();
-    QCOMPARE(refusals.size(), 6u);
-    QCOMPARE(windows, std::vector<QString>{QStringLiteral("特別登録馬リスト　印刷")});
+    QTRY_COMPARE_WITH_TIMEOUT(refusals.size(), 6u, kWindowWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("特別登録馬リスト　印刷")}, kWindowWaitMs);
     const torvane::test::PdfFileRequest& request = torvane::test::PdfFileRequests().back();
     QVERIFY2(request.proposed.endsWith(QStringLiteral("/2004年01月10日中山2R.pdf")), qPrintable(request.proposed));
     QVERIFY(QFileInfo(request.given).size() > 0);
@@ -436,7 +437,7 @@ class MainFormTest : public QObject {
     });
     Find<QAction>(*form, "JVDataGet1")->trigger();
     Find<QToolButton>(*form, "JVDataButton")->click();
-    QCOMPARE(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}));
+    QTRY_COMPARE_WITH_TIMEOUT(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}), kWindowWaitMs);
     QCOMPARE(form->DateCombo()->count(), 1);
     QCOMPARE(form->DateCombo()->currentIndex(), -1);
   }
@@ -453,7 +454,7 @@ class MainFormTest : public QObject {
       modal->close();
     });
     Find<QAction>(*form, "N4")->trigger();
-    QCOMPARE(windows, std::vector<QString>{QStringLiteral("プリンタの設定")});
+    QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("プリンタの設定")}, kWindowWaitMs);
     // Room for the whole caption in the title bar, its buttons beside it.
     QVERIFY2(width > 2 * captionWidth + 100, qPrintable(QString::number(width)));
   }
@@ -473,7 +474,7 @@ class MainFormTest : public QObject {
              static_cast<QWidget*>(form->StringGrid1()));
     QVERIFY(pages->isHidden());
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_COMPARE(form->DatList()->count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 1, kWindowWaitMs);
     form->DatList()->setCurrentRow(0);
     QVERIFY(!pages->isHidden());
     QCOMPARE(form->StringGrid4()->RowCount(), 2);

@@ -20,6 +20,7 @@
 
 using namespace torvane;
 using torvane::test::HorseEntry;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TkRecordOf;
 
@@ -139,7 +140,7 @@ class RaceNavigatorTest : public QObject {
     std::filesystem::remove(DateFilePath(f.dir.Path(), test::DateOf("2004年01月05日")));
     ModalWatcher watcher;
     f.ChooseDate(1);
-    QCOMPARE(watcher.Messages().size(), std::size_t{1});
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), std::size_t{1}, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text, QStringLiteral("データ作成が未完了のようです。"));
     QCOMPARE(watcher.Messages()[0].icon, QMessageBox::Information);
     QCOMPARE(f.datList->count(), 3);

@@ -31,7 +31,6 @@
 #include "browse/WorkingSet.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
-#include "controls/ui/DesignFonts.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrinterSetupDialog.h"
@@ -39,21 +38,15 @@
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
+#include "tests/xvfb/support/Screenshot.h"
 #include "tools/DemoDelivery.h"
 
 using namespace torvane;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
+using torvane::test::Shot;
 
 namespace {
-
-// Saves what the screen shows of the widget (dialogs over it included).
-void Shot(QWidget& widget, const QString& name) {
-  QApplication::processEvents();
-  const QRect place = widget.frameGeometry();
-  const QPixmap pixmap = widget.screen()->grabWindow(0, place.x(), place.y(), place.width(), place.height());
-  QDir().mkpath(QStringLiteral(TORVANE_SCREENSHOT_DIR));
-  QVERIFY(pixmap.save(QStringLiteral(TORVANE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")));
-}
 
 // Whether the screen shows anything but the background in the widget.
 bool ShowsInk(QWidget& widget) {
@@ -69,7 +62,7 @@ bool ShowsInk(QWidget& widget) {
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
       xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr), free);
-  return reply ? reply->atom : XCB_ATOM_NONE;
+  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 // The captions of the top-level windows of a process, as the X server has them.
@@ -129,7 +122,7 @@ class FirstSessionTest : public QObject {
  private slots:
   void initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    InstallFontSubstitutions();
+    PrepareApplication(*qApp);
   }
 
   void WalkTheFirstSession() {
@@ -178,10 +171,10 @@ class FirstSessionTest : public QObject {
       poll->start(20);
     });
     form->findChild<QAction*>(QStringLiteral("JVDataGet1"))->trigger();
-    QVERIFY(started);
-    QVERIFY(!messages.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(started, kWindowWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.empty(), kWindowWaitMs);
     QVERIFY(messages.front().contains(QStringLiteral("以降のデータ取込を開始します。")));
-    QCOMPARE(linesSeen, 3);
+    QTRY_COMPARE_WITH_TIMEOUT(linesSeen, 3, kWindowWaitMs);
     QVERIFY2(listShown, "the stored records' lines were not on the screen during the read");
     QVERIFY2(keptOpen, "the window went while the records were still read");
     // Closed once everything was stored: the date list has every date.
@@ -191,7 +184,7 @@ class FirstSessionTest : public QObject {
     // have no nominations) are in the date list now.
     QVERIFY(form->DateCombo()->count() >= 2);
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_VERIFY(form->DatList()->count() > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(form->DatList()->count() > 0, kWindowWaitMs);
     Shot(*form, QStringLiteral("3-date-chosen"));
 
     // The race with the most nominated horses.

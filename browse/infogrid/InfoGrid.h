@@ -4,11 +4,11 @@
 // drawing. The grid has no texts of its own in the data rows; row R >= 1
 // shows entry R - 1 of the race on show, column C >= 5 its past race C - 5.
 
-#include "browse/InfoGridCanvas.h"
-#include "browse/InfoGridDrawing.h"
-#include "browse/InfoGridGeometry.h"
-#include "browse/InfoGridTextMeasure.h"
 #include "browse/WorkingSet.h"
+#include "browse/infogrid/InfoGridCanvas.h"
+#include "browse/infogrid/InfoGridDrawing.h"
+#include "browse/infogrid/InfoGridGeometry.h"
+#include "browse/infogrid/InfoGridTextMeasure.h"
 
 namespace torvane {
 

@@ -1,9 +1,9 @@
-#include "browse/InfoGrid.h"
+#include "browse/infogrid/InfoGrid.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "browse/InfoGridCells.h"
+#include "browse/infogrid/InfoGridCells.h"
 
 namespace torvane {
 
