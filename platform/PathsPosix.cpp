@@ -1,8 +1,8 @@
-#include "settings/ProgramDir.h"
-
 #include <system_error>
 
-namespace torvane {
+#include "platform/Paths.h"
+
+namespace torvane::platform {
 
 std::filesystem::path ExecutableDir() {
   std::error_code error;
@@ -11,4 +11,4 @@ std::filesystem::path ExecutableDir() {
   return exe.parent_path();
 }
 
-}  // namespace torvane
+}  // namespace torvane::platform
