@@ -11,7 +11,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // Decoding tables built once from the system's CP932 converter (the
@@ -27,12 +26,12 @@ struct DecodeTables {
     auto decode = [](std::string_view bytes) { return platform::DecodeCp932Character(bytes).value_or(kReplacement); };
     for (int b = 0; b < 256; ++b) {
       const char c = static_cast<char>(b);
-      single[b] = IsLeadByte(static_cast<unsigned char>(b)) ? kReplacement : decode({&c, 1});
+      single[b] = IsCp932LeadByte(static_cast<unsigned char>(b)) ? kReplacement : decode({&c, 1});
       if (single[b] != kReplacement && !encode.contains(single[b])) encode[single[b]] = static_cast<std::uint16_t>(b);
     }
     pair.fill(kReplacement);
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
-      if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+      if (!IsCp932LeadByte(static_cast<unsigned char>(lead))) continue;
       for (int trail = 0x40; trail <= 0xFC; ++trail) {
         if (!IsTrailByte(static_cast<unsigned char>(trail))) continue;
         const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
@@ -65,7 +64,7 @@ void DecodeCp932(std::string_view in, Sink&& sink) {
   const auto& t = Tables();
   for (std::size_t i = 0; i < in.size(); ++i) {
     const auto b = static_cast<unsigned char>(in[i]);
-    if (!IsLeadByte(b)) {
+    if (!IsCp932LeadByte(b)) {
       sink(t.single[b]);
     } else if (i + 1 < in.size() && IsTrailByte(static_cast<unsigned char>(in[i + 1]))) {
       sink(t.pair[(b << 8) | static_cast<unsigned char>(in[i + 1])]);

@@ -17,6 +17,10 @@ ProcessId CurrentProcessId();
 // for a process that runs, or that the system will not tell about).
 bool ProcessHasEnded(ProcessId id);
 
+// Ends this process at once, as a kill would: no destructors, no flushing,
+// no exit handlers. For tests that interrupt a writer at a chosen moment.
+[[noreturn]] void KillThisProcess();
+
 // An exclusive lock held on a lock file for as long as the object lives. The
 // system releases it when the process ends, however it ends.
 class ExclusiveFileLock {

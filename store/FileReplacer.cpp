@@ -90,10 +90,13 @@ const std::filesystem::path& FileReplacer::SpareIn(const std::filesystem::path& 
 
 FileStamp FileReplacer::Replace(const std::filesystem::path& path, std::string_view contents) {
   const std::filesystem::path& spare = SpareIn(path.parent_path());
+  Step(ReplaceStep::BeforeWrite);
   const FileStamp written = platform::OverwriteFile(spare, contents, path);
+  Step(ReplaceStep::Written);
   // Without an exchange (a new file, or a system that cannot trade places)
   // the spare becomes the file, and a new spare is made next time.
   platform::ExchangeOrMove(spare, path);
+  Step(ReplaceStep::Replaced);
   return written;
 }
 

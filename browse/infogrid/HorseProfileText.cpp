@@ -1,4 +1,4 @@
-#include "browse/HorseProfileText.h"
+#include "browse/infogrid/HorseProfileText.h"
 
 #include <cstdint>
 

@@ -2,21 +2,13 @@
 // race's RA detail.
 #include <cstdint>
 
-#include "browse/InfoGridCells.h"
-#include "browse/InfoGridFormat.h"
+#include "browse/infogrid/InfoGridCells.h"
+#include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 
 namespace torvane::info_grid {
 namespace {
-
-enum class Surface { Turf, Dirt, Jump };
-
-Surface SurfaceOf(std::int64_t trackCode) {
-  if (trackCode <= 22) return Surface::Turf;
-  if (trackCode <= 29) return Surface::Dirt;
-  return Surface::Jump;
-}
 
 bool IsAbsent(const RaRecord& ra) {
   const std::string_view year = TrimBlanks(ra.Year());
@@ -44,22 +36,22 @@ std::string FieldAndDistance(const SeRecord& se, const RaRecord& ra) {
   return text + FormatIntField(ra.Distance());
 }
 
-Colour TrackColour(Surface surface) {
+Colour TrackColour(TrackSurface surface) {
   switch (surface) {
-    case Surface::Turf:
+    case TrackSurface::Turf:
       return kGreen;
-    case Surface::Dirt:
+    case TrackSurface::Dirt:
       return kMaroon;
-    case Surface::Jump:
+    case TrackSurface::Jump:
       return kBlack;
   }
   return kBlack;
 }
 
-std::string WeatherAndGoing(const RaRecord& ra, Surface surface) {
+std::string WeatherAndGoing(const RaRecord& ra, TrackSurface surface) {
   std::string going = " ";
-  if (surface == Surface::Turf) going = GoingName(ra.TurfGoingCode(), 0);
-  if (surface == Surface::Dirt) going = GoingName(ra.DirtGoingCode(), 0);
+  if (surface == TrackSurface::Turf) going = GoingName(ra.TurfGoingCode(), 0);
+  if (surface == TrackSurface::Dirt) going = GoingName(ra.DirtGoingCode(), 0);
   return WeatherName(ra.WeatherCode()) + " " + going;
 }
 
@@ -113,7 +105,7 @@ void DrawPastRaceCell(InfoGridCanvas& canvas, const SeRecord& se, const RaRecord
 
   // 2: field size, horse number and distance; track; weather and going.
   const std::int64_t trackCode = ReadCodeNumber(ra.TrackCode());
-  const Surface surface = SurfaceOf(trackCode);
+  const TrackSurface surface = SurfaceOfTrack(trackCode);
   int x = kX0 + canvas.Text(kX0, y, FieldAndDistance(se, ra)).width;
   canvas.SetColour(TrackColour(surface));
   x += canvas.Text(x, y, TrackName(ra.TrackCode())).width;
