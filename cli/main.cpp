@@ -6,6 +6,7 @@
 #include "cli/CommandRegistry.h"
 #include "platform/Console.h"
 #include "settings/ProgramDir.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
   using namespace torvane::cli;
   torvane::platform::UseBinaryStandardStreams();
   const std::vector<std::string> words = torvane::platform::Utf8Arguments(argc, argv);
-  std::filesystem::path programDir = torvane::ExecutableDir();
+  std::filesystem::path programDir = torvane::DefaultProgramDir();
   std::size_t next = 0;
   if (next < words.size() && words[next] == "--dir") {
     if (next + 1 >= words.size()) return Usage(std::cerr);
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
       return status;
     } catch (const std::exception& error) {
       std::cout.flush();
-      std::cerr << "torvane-cli " << name << ": " << error.what() << '\n';
+      std::cerr << "torvane-cli " << name << ": " << torvane::JapaneseErrorText(error) << '\n';
       return 2;
     }
   }

@@ -4,19 +4,33 @@
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
-#include <string_view>
+#include <system_error>
 
 namespace torvane::platform {
 
+// What was being done to a file when the operating system refused it.
+enum class FileAction { Open, Read, ReadSize, Examine, Write, Replace, CreateDirectory, Lock };
+
 // A file or directory that exists but cannot be read or written; the message
-// names the path and the system's reason.
+// names the path and the reason. When the operating system refused an action,
+// the error also keeps the action, the path and the system's code, so that
+// the viewer can word it in Japanese (store/SystemErrorText.h).
 class FileError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
-};
+  // "<action> <path>: <the system's reason>".
+  FileError(FileAction action, const std::filesystem::path& path, std::error_code code);
 
-// FileError "<what> <path>: <reason>".
-FileError FileErrorAt(std::string_view what, const std::filesystem::path& path, std::string_view reason);
+  FileAction Action() const { return action_; }
+  const std::filesystem::path& Path() const { return path_; }
+  // Empty for a file whose contents are at fault.
+  std::error_code Code() const { return code_; }
+
+ private:
+  FileAction action_ = FileAction::Read;
+  std::filesystem::path path_;
+  std::error_code code_;
+};
 
 // One version of a file as the file system tells versions apart: replacing
 // the file (a rename over it) or rewriting it gives a new stamp.

@@ -6,7 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
+#include <system_error>
 #include <utility>
 
 #include "platform/Files.h"
@@ -15,8 +15,8 @@
 namespace torvane::platform {
 namespace {
 
-FileError ErrorAt(std::string_view what, const std::filesystem::path& path, int error) {
-  return FileErrorAt(what, path, std::strerror(error));
+FileError ErrorAt(FileAction action, const std::filesystem::path& path, int error) {
+  return FileError(action, path, std::error_code(error, std::generic_category()));
 }
 
 FileStamp StampOfInfo(const struct stat& info) {
@@ -49,7 +49,7 @@ class FileDescriptor {
 
 int OpenForReading(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw ErrorAt("cannot open", path, errno);
+  if (fd < 0) throw ErrorAt(FileAction::Open, path, errno);
   return fd;
 }
 
@@ -57,8 +57,8 @@ int OpenForReading(const std::filesystem::path& path) {
 // its size would pass for records.
 std::uint64_t RegularFileSize(int fd, const std::filesystem::path& path) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0) throw ErrorAt("cannot read the size of", path, errno);
-  if (!S_ISREG(info.st_mode)) throw FileErrorAt("cannot read", path, "not a regular file");
+  if (::fstat(fd, &info) != 0) throw ErrorAt(FileAction::ReadSize, path, errno);
+  if (!S_ISREG(info.st_mode)) throw FileError("cannot read " + Utf8OfPath(path) + ": not a regular file");
   return static_cast<std::uint64_t>(info.st_size);
 }
 
@@ -100,7 +100,7 @@ std::string ReadFileContents(const std::filesystem::path& path) {
     const ssize_t n = ::read(fd.Get(), contents.data() + got, contents.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw ErrorAt("cannot read", path, errno);
+      throw ErrorAt(FileAction::Read, path, errno);
     }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
@@ -130,7 +130,7 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     if (errno == ENOENT) return std::nullopt;
-    throw ErrorAt("cannot examine", path, errno);
+    throw ErrorAt(FileAction::Examine, path, errno);
   }
   if (!S_ISREG(info.st_mode)) throw FileError(Utf8OfPath(path) + " is not a regular file");
   return StampOfInfo(info);
@@ -159,7 +159,7 @@ bool ReadOnlyFile::ReadAt(std::uint64_t offset, char* dest, std::size_t size) co
     const ssize_t n = ::pread(static_cast<int>(handle_), dest, size, static_cast<off_t>(offset));
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw FileError("cannot read " + path_ + ": " + std::strerror(errno));
+      throw FileError(FileAction::Read, PathFromUtf8(path_), std::error_code(errno, std::generic_category()));
     }
     if (n == 0) return false;
     dest += n;
@@ -173,10 +173,10 @@ FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_v
                                 Durability durability) {
   std::filesystem::path temporary;
   FileDescriptor fd(CreateTemporaryBeside(path, temporary));
-  if (fd.Get() < 0) throw ErrorAt("cannot write", path, errno);
+  if (fd.Get() < 0) throw ErrorAt(FileAction::Write, path, errno);
   const auto fail = [&](int error) {
     ::unlink(temporary.c_str());
-    return ErrorAt("cannot write", path, error);
+    return ErrorAt(FileAction::Write, path, error);
   };
   struct stat old {};
   if (::stat(path.c_str(), &old) == 0 && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) throw fail(errno);
@@ -194,17 +194,17 @@ FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_v
 FileStamp OverwriteFile(const std::filesystem::path& path, std::string_view contents,
                         const std::filesystem::path& reportedPath) {
   FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-  if (fd.Get() < 0) throw ErrorAt("cannot write", reportedPath, errno);
+  if (fd.Get() < 0) throw ErrorAt(FileAction::Write, reportedPath, errno);
   // The file is never cut to nothing first: on ext4 that would force the
   // data out on close, the very cost that reusing a file avoids.
   struct stat info {};
   if (!WriteAllAt(fd.Get(), contents, 0) || ::fstat(fd.Get(), &info) != 0)
-    throw ErrorAt("cannot write", reportedPath, errno);
+    throw ErrorAt(FileAction::Write, reportedPath, errno);
   if (static_cast<std::size_t>(info.st_size) > contents.size()) {
     if (::ftruncate(fd.Get(), static_cast<off_t>(contents.size())) != 0 || ::fstat(fd.Get(), &info) != 0)
-      throw ErrorAt("cannot write", reportedPath, errno);
+      throw ErrorAt(FileAction::Write, reportedPath, errno);
   }
-  if (!fd.Close()) throw ErrorAt("cannot write", reportedPath, errno);
+  if (!fd.Close()) throw ErrorAt(FileAction::Write, reportedPath, errno);
   return StampOfInfo(info);
 }
 
@@ -212,8 +212,8 @@ bool ExchangeOrMove(const std::filesystem::path& from, const std::filesystem::pa
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) == 0) return true;
   // Nothing to trade places with yet, or a file system that cannot exchange.
   if (errno != ENOENT && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-    throw ErrorAt("cannot replace", to, errno);
-  if (::rename(from.c_str(), to.c_str()) != 0) throw ErrorAt("cannot replace", to, errno);
+    throw ErrorAt(FileAction::Replace, to, errno);
+  if (::rename(from.c_str(), to.c_str()) != 0) throw ErrorAt(FileAction::Replace, to, errno);
   return false;
 }
 

@@ -13,10 +13,36 @@ std::string Utf8OfPath(const std::filesystem::path& path) {
   return std::string(reinterpret_cast<const char*>(text.data()), text.size());
 }
 
-FileError FileErrorAt(std::string_view what, const std::filesystem::path& path, std::string_view reason) {
-  std::string message(what);
-  message.append(" ").append(Utf8OfPath(path)).append(": ").append(reason);
-  return FileError(message);
+namespace {
+
+const char* EnglishAction(FileAction action) {
+  switch (action) {
+    case FileAction::Open:
+      return "cannot open";
+    case FileAction::Read:
+      return "cannot read";
+    case FileAction::ReadSize:
+      return "cannot read the size of";
+    case FileAction::Examine:
+      return "cannot examine";
+    case FileAction::Write:
+      return "cannot write";
+    case FileAction::Replace:
+      return "cannot replace";
+    case FileAction::CreateDirectory:
+      return "cannot create the directory";
+    case FileAction::Lock:
+      return "cannot lock";
+  }
+  return "cannot use";
 }
+
+}  // namespace
+
+FileError::FileError(FileAction action, const std::filesystem::path& path, std::error_code code)
+    : std::runtime_error(std::string(EnglishAction(action)) + " " + Utf8OfPath(path) + ": " + code.message()),
+      action_(action),
+      path_(path),
+      code_(code) {}
 
 }  // namespace torvane::platform

@@ -16,4 +16,7 @@ std::string Utf8OfPath(const std::filesystem::path& path);
 // the current directory when the system cannot tell.
 std::filesystem::path ExecutableDir();
 
+// Whether this process may create files in the directory.
+bool IsWritableDirectory(const std::filesystem::path& directory);
+
 }  // namespace torvane::platform

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <system_error>
 
 #include "platform/Paths.h"
@@ -9,6 +11,10 @@ std::filesystem::path ExecutableDir() {
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return std::filesystem::current_path();
   return exe.parent_path();
+}
+
+bool IsWritableDirectory(const std::filesystem::path& directory) {
+  return ::access(directory.c_str(), W_OK) == 0;
 }
 
 }  // namespace torvane::platform

@@ -5,11 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <limits>
 
 #include "platform/FileError.h"
-#include "platform/Paths.h"
 #include "platform/Process.h"
 
 namespace torvane::platform {
@@ -29,7 +27,7 @@ void KillThisProcess() {
 bool ExclusiveFileLock::TryLock(const std::filesystem::path& lockFile) {
   if (IsHeld()) return true;
   const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) throw FileErrorAt("cannot open the lock file", lockFile, std::strerror(errno));
+  if (fd < 0) throw FileError(FileAction::Open, lockFile, std::error_code(errno, std::generic_category()));
   // flock locks belong to the open file, so a second lock taken through
   // another open of the same file fails even inside this process.
   while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -37,7 +35,7 @@ bool ExclusiveFileLock::TryLock(const std::filesystem::path& lockFile) {
     const int error = errno;
     ::close(fd);
     if (error == EWOULDBLOCK) return false;
-    throw FileErrorAt("cannot lock", lockFile, std::strerror(error));
+    throw FileError(FileAction::Lock, lockFile, std::error_code(error, std::generic_category()));
   }
   handle_ = fd;
   return true;

@@ -13,8 +13,10 @@
 namespace torvane {
 
 // A store file that exists but cannot be read or written; the message names
-// the path and the reason.
+// the path and the reason, and keeps the action and the system's code
+// (platform/FileError.h).
 using StoreError = platform::FileError;
+using platform::FileAction;
 using platform::FileStamp;
 
 // The whole contents of a file; the stamp of a file; atomic replacement
