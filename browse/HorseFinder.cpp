@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "browse/DateList.h"
+#include "browse/GridCopy.h"
 #include "browse/HorseProfileText.h"
 #include "browse/KanaFold.h"
 #include "browse/OptionalStoreFile.h"
+#include "browse/PastRaceText.h"
 #include "browse/RaceDetailLookup.h"
 #include "browse/WorkingSet.h"
 #include "codes/KeibaFunc.h"
@@ -120,6 +122,14 @@ std::vector<CareerRace> CareerOf(const std::filesystem::path& programDir, std::s
   SilentProgress progress;
   details.Resolve(programDir, progress, warnings);
   return career;
+}
+
+std::string CareerClipboardText(std::string_view heading, const std::vector<CareerRace>& career) {
+  GridCells cells;
+  for (const CareerRace& race : career) cells.push_back(PastRaceFields(PastRaceTextsOf(race.result, race.detail)));
+  if (cells.empty()) return std::string(heading) + "\r\n";
+  return GridRangeText(cells, kPastRaceFieldCount, {0, 0, kPastRaceFieldCount - 1, static_cast<int>(cells.size()) - 1},
+                       heading);
 }
 
 }  // namespace torvane

@@ -61,3 +61,12 @@ std::vector<CareerRace> CareerOf(const std::filesystem::path& programDir, std::s
                                  std::vector<LoadWarning>& warnings);
 
 }  // namespace torvane
+
+namespace torvane {
+
+// The career as the horse window copies it to the clipboard: the heading,
+// then one TAB-separated line of the past-race texts per race, newest
+// first, every line ending in CR LF.
+std::string CareerClipboardText(std::string_view heading, const std::vector<CareerRace>& career);
+
+}  // namespace torvane
