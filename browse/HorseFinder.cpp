@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 
 #include "browse/DateList.h"
 #include "browse/GridCopy.h"
@@ -21,20 +22,23 @@ namespace {
 using EntryVisitor = std::function<void(const std::string& dateText, int slot, const TkRecord& tk, int entry)>;
 
 // Visits every entry of every race a date load would show: the first 16 TK
-// records of each date file, oldest date first.
+// records of each date file, oldest date first. Only the race's head and its
+// registered entries are read, a small part of each record.
 void ForEachNomination(const std::filesystem::path& programDir, std::vector<LoadWarning>& warnings,
                        const EntryVisitor& visit) {
   std::vector<std::string> dates = BuildDateList(programDir);
   std::reverse(dates.begin(), dates.end());
   auto tk = std::make_unique<TkRecord>();
   RecordFileReader reader;
+  constexpr std::size_t kHead = kTkEntryTableStart - 1;  // the bytes before the entry table
   for (const std::string& date : dates) {
     const std::filesystem::path path = DateFilePath(programDir, date);
     if (!OpenIfPresent(reader, path, kTkRecordSize, warnings)) continue;
     try {
       for (std::size_t r = 0; r < reader.Count() && r < kMaxRaces; ++r) {
-        reader.Read(r, tk->bytes.data());
+        reader.ReadPart(r, 0, kHead, tk->bytes.data());
         const int count = RegisteredCount(*tk);
+        reader.ReadPart(r, kHead, static_cast<std::size_t>(count) * kTkEntrySize, tk->bytes.data() + kHead);
         for (int h = 0; h < count; ++h) visit(date, static_cast<int>(r), *tk, h);
       }
     } catch (const StoreError& error) {
@@ -57,6 +61,11 @@ Nomination NominationOf(const std::string& dateText, int slot, const TkRecord& t
   n.burdenWeight = BurdenWeightCellText(entry);
   return n;
 }
+
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
 
 bool IsBlankText(const std::u32string& text) {
   return std::all_of(text.begin(), text.end(), [](char32_t c) { return c == U' ' || c == U'　'; });
@@ -81,9 +90,17 @@ std::vector<HorseMatch> SearchHorses(const std::filesystem::path& programDir, st
   if (IsBlankText(wanted)) return matches;
   // The walk goes oldest first, so a later nomination replaces an earlier one.
   std::vector<std::pair<std::string, std::size_t>> byBloodNumber;  // sorted by blood number
+  std::unordered_map<std::string, bool, NameHash, std::equal_to<>> nameMatches;  // raw name field: matches
   ForEachNomination(programDir, warnings, [&](const std::string& date, int slot, const TkRecord& tk, int h) {
     const TkEntry entry = tk.Entry(h);
-    if (FoldKana(NameText(entry.HorseName())).find(wanted) == std::u32string::npos) return;
+    // A horse is nominated many times under the same name: each name is folded once.
+    auto known = nameMatches.find(entry.HorseName());
+    if (known == nameMatches.end())
+      known = nameMatches
+                  .emplace(std::string(entry.HorseName()),
+                           FoldKana(NameText(entry.HorseName())).find(wanted) != std::u32string::npos)
+                  .first;
+    if (!known->second) return;
     const std::string blood(entry.BloodNumber());
     auto at = std::lower_bound(byBloodNumber.begin(), byBloodNumber.end(), blood,
                                [](const auto& known, const std::string& b) { return known.first < b; });

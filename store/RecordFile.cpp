@@ -95,6 +95,14 @@ void RecordFileReader::ReadRange(std::size_t first, std::size_t count, char* des
                      std::to_string(first + count));
 }
 
+void RecordFileReader::ReadPart(std::size_t index, std::size_t offset, std::size_t length, char* dest) const {
+  if (index >= count_ || offset > recordSize_ || length > recordSize_ - offset)
+    throw StoreError("bytes " + std::to_string(offset) + " to " + std::to_string(offset + length) + " of record " +
+                     std::to_string(index) + " are outside the records of " + path_);
+  if (!ReadAt(fd_, dest, length, static_cast<off_t>(index * recordSize_ + offset), path_))
+    throw StoreError("cannot read " + path_ + ": the file ends within record " + std::to_string(index));
+}
+
 std::string ReadFileContents(const std::filesystem::path& path) {
   FileDescriptor fd(OpenForReading(path));
   std::string contents(SizeOf(fd.Get(), path), '\0');
