@@ -60,19 +60,22 @@ int Search(CommandContext& context) {
   return 0;
 }
 
-const CommandRegistration nominations("nominations",
-                                      "BLOODNO   DATE COURSE RACE NAME WEIGHT (TAB; every stored nomination, oldest "
-                                      "first; RACE as \"%2dR\")",
-                                      Nominations);
-const CommandRegistration career("career",
-                                 "BLOODNO   DATECOURSE CLASS FIELDDISTANCE TRACK WEATHERGOING JOCKEY TIME CORNERS 3F "
-                                 "BODYPRIZE POSITION OPPONENTMARGIN (TAB; the past-race texts of the information "
-                                 "grid, every race of the horse, newest first)",
-                                 Career);
-const CommandRegistration search("search",
-                                 "TEXT   BLOODNO NAME NEWESTDATE (TAB; horses whose name holds TEXT, katakana of "
-                                 "either width and hiragana alike; newest nomination first)",
-                                 Search);
+const CommandRegistration nominations(
+    "nominations",
+    "BLOODNO  every stored nomination of the horse, oldest first, one line each: DATE COURSE RACE RACENAME\n"
+    "      WEIGHT, TAB-separated; DATE as in the date list, RACE as \"%2dR\", RACENAME trimmed, WEIGHT as 55.0kg",
+    Nominations);
+const CommandRegistration career(
+    "career",
+    "BLOODNO  every race of the horse's results, newest first, one line each with the texts of a past-race\n"
+    "      cell of the information grid, TAB-separated: DATECOURSE CLASS FIELDDISTANCE TRACK WEATHERGOING\n"
+    "      JOCKEYWEIGHTPOPULARITY TIME CORNERS LAST3F BODYWEIGHTPRIZE POSITION OPPONENTMARGIN",
+    Career);
+const CommandRegistration search(
+    "search",
+    "TEXT  the nominated horses whose name holds TEXT (katakana of either width and hiragana alike), newest\n"
+    "      nomination first, one line each: BLOODNO NAME NEWESTDATE, TAB-separated",
+    Search);
 
 }  // namespace
 }  // namespace torvane::cli

@@ -43,8 +43,11 @@ int Ranking(CommandContext& context) {
 }
 
 const CommandRegistration registration(
-    "ranking", "DATE N [--gate G]   RANK NO NAME SEXAGE WEIGHT EARNED TOTAL STANDING (TAB; prizes in 1000 yen; "
-               "STANDING \"\" inside, 抽選 tie at the line, 外 outside; G: the race's stored gate, else 18)",
+    "ranking",
+    "DATE N [--gate G]  the nominees of race list entry N in earned-prize order, one line each:\n"
+    "      RANK NO NAME SEXAGE WEIGHT EARNED TOTAL STANDING, TAB-separated; equal prizes share a RANK; prizes in\n"
+    "      thousands of yen; STANDING is empty inside the gate, 抽選 for the tie at the line, 外 outside;\n"
+    "      G (1-99) defaults to the gate stored for the race, else 18",
     Ranking);
 
 }  // namespace
