@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
-(cd "${TORVANE_BUILD_DIR:-build}" && ctest --output-on-failure -j "$(nproc)" --timeout 600)
+(cd "${TORVANE_BUILD_DIR:-build}" && ctest --output-on-failure -j "$(nproc)")
 if [ "${TORVANE_TEST_QUICK:-0}" != 1 ]; then
   tools/test-sanitized.sh
   tools/fuzz.sh all 5

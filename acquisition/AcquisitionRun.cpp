@@ -3,6 +3,7 @@
 #include "acquisition/DateTimeText.h"
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
+#include "codes/KeibaFunc.h"
 #include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
@@ -39,13 +40,6 @@ std::string Progress(std::string_view prefix, std::int32_t done, std::int32_t to
 }
 
 std::string Joined(std::string_view a, const std::string& b) { return std::string(a) + b; }
-
-// Blanks and control characters off both ends.
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-  return text;
-}
 
 // Characters position..position+length-1 (1-based), as far as the text has them.
 std::string_view Part(std::string_view text, std::size_t position, std::size_t length) {
@@ -118,6 +112,7 @@ void AcquisitionRun::ButtonStartClick() {
   view_.SetBarRange(ProgressBar::Download, 0, 100);
   view_.SetBarPosition(ProgressBar::Download, 100);
   if (ReadAndClose() == ReadEnd::EndOfData) RememberLastFileTimestamp();
+  CloseWindowIfAsked();
 }
 
 void AcquisitionRun::TimerJVStatusTimer() {
@@ -138,6 +133,7 @@ void AcquisitionRun::TimerJVStatusTimer() {
   if (fetched < downloadCount_) return;
   // The start time stays: this run had to fetch its files.
   ReadAndClose();
+  CloseWindowIfAsked();
 }
 
 AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
@@ -148,8 +144,18 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
   return end;
 }
 
+void AcquisitionRun::CloseWindowIfAsked() {
+  if (!closeRequested_) return;
+  closeRequested_ = false;
+  view_.CloseWindow();
+}
+
 void AcquisitionRun::ButtonCancelClick() {
+  const bool wasRunning = IsRunning();
   if (!view_.ConfirmYesNo(std::string(kCancelQuestion))) return;
+  // The download may have finished, and the records been read, while the
+  // question was open: everything is stored and the completion text stays.
+  if (wasRunning && !IsRunning()) return;
   view_.StopTimer();
   jvLink_.JVCancel();
   cancelRequested_ = true;
@@ -163,6 +169,10 @@ void AcquisitionRun::ButtonCancelClick() {
 }
 
 bool AcquisitionRun::FormCloseQuery() {
+  if (phase_ == Phase::Reading) {
+    closeRequested_ = true;
+    return false;
+  }
   if (dateListRebuild_) dateListRebuild_();
   return true;
 }
@@ -232,7 +242,7 @@ void AcquisitionRun::CloseJVLink() {
 
 void AcquisitionRun::RememberLastFileTimestamp() {
   const std::string stamp = Utf16ToCp932(lastFileTimestamp_);
-  const std::string_view trimmed = Trimmed(stamp);
+  const std::string_view trimmed = TrimBlanks(stamp);
   if (trimmed.empty() || stamp == kNoTimestamp) return;
   const std::string text = std::string(Part(stamp, 1, 4)) + "/" + std::string(Part(stamp, 5, 2)) + "/" +
                            std::string(Part(stamp, 7, 2)) + " " + std::string(Part(stamp, 9, 2)) + ":" +

@@ -19,6 +19,8 @@
 //   loop lets clicks through) starts nothing: the user is told, with a beep,
 //   kRunInProgressText. After a cancel while fetching the run is over and a
 //   start goes ahead (JV-Link, still open, refuses it with -202 and is closed).
+// - A cancel question answered Yes after the run has ended meanwhile (the
+//   download finished behind it) cancels nothing: no JVCancel, no message.
 
 #include <cstdint>
 #include <functional>
@@ -64,7 +66,9 @@ class AcquisitionRun {
   void ButtonStartClick();
   void TimerJVStatusTimer();
   void ButtonCancelClick();
-  // Always lets the window close.
+  // Lets the window close, except while records are read: then the window
+  // closes once the read loop, the closing step and the start-time update
+  // are over, and the date list is rebuilt from everything stored.
   bool FormCloseQuery();
 
   // Whether a run is fetching or reading.
@@ -79,6 +83,7 @@ class AcquisitionRun {
   void RouteRecord(const std::u16string& record, ReadEnd& end);
   void CloseJVLink();
   ReadEnd ReadAndClose();
+  void CloseWindowIfAsked();
   void RememberLastFileTimestamp();
   void Report(const std::string& text);
   void SetOutcome(RunOutcome outcome) { outcome_ = outcome; }
@@ -91,6 +96,7 @@ class AcquisitionRun {
   std::function<void()> dateListRebuild_;
 
   bool cancelRequested_ = false;
+  bool closeRequested_ = false;
   std::int32_t readCount_ = 0;
   std::int32_t downloadCount_ = 0;
   std::u16string lastFileTimestamp_;

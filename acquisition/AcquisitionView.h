@@ -37,6 +37,8 @@ class AcquisitionView {
   virtual void StopTimer() = 0;
   // Lets the window handle every pending event (repaints, clicks) before returning.
   virtual void ProcessPendingEvents() = 0;
+  // Closes the window as the user's close would (FormCloseQuery runs again).
+  virtual void CloseWindow() = 0;
   // The date picker DateTimePicker1: the start time of the next run.
   virtual DateTime PickerDateTime() const = 0;
   virtual void SetPickerDateTime(const DateTime& value) = 0;

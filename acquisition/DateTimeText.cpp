@@ -1,7 +1,8 @@
 #include "acquisition/DateTimeText.h"
 
-#include <cstdio>
 #include <vector>
+
+#include "codes/KeibaFunc.h"
 
 namespace torvane {
 namespace {
@@ -32,29 +33,18 @@ std::optional<std::vector<int>> Numbers(std::string_view text, char separator, s
   return values;
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
-std::string SettingsDateTimeText(const DateTime& value) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", value.year, value.month, value.day, value.hour,
-                value.minute, value.second);
-  return text;
-}
+std::string SettingsDateTimeText(const DateTime& value) { return DateTimeText(value, {"/", "/", " ", ":", ":", ""}); }
 
 std::optional<DateTime> ParseDateTimeText(std::string_view text) {
-  text = Trimmed(text);
+  text = TrimBlanks(text);
   const std::size_t blank = text.find(' ');
   const auto date = Numbers(text.substr(0, blank), '/', {4, 2, 2});
   if (!date || date->size() != 3) return std::nullopt;
   DateTime value{(*date)[0], (*date)[1], (*date)[2], 0, 0, 0};
   if (blank != std::string_view::npos) {
-    const auto time = Numbers(Trimmed(text.substr(blank)), ':', {2, 2, 2});
+    const auto time = Numbers(TrimBlanks(text.substr(blank)), ':', {2, 2, 2});
     if (!time || time->size() < 2) return std::nullopt;
     value.hour = (*time)[0];
     value.minute = (*time)[1];
@@ -65,10 +55,7 @@ std::optional<DateTime> ParseDateTimeText(std::string_view text) {
 }
 
 std::string JapaneseDateTimeText(const DateTime& value) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%04d年%02d月%02d日%02d時%02d分%02d秒", value.year, value.month, value.day,
-                value.hour, value.minute, value.second);
-  return text;
+  return DateTimeText(value, {"年", "月", "日", "時", "分", "秒"});
 }
 
 std::string DateTimeConversionError(std::string_view text) {

@@ -73,6 +73,7 @@ struct StoreWriter::Impl {
   RecentFiles recentFiles{kRecentFilesBudget};
   FileReplacer replacer;
   std::uint64_t bytesWritten = 0;
+  std::uint64_t records = 0;
 
   StoreResult StoreTk(std::string_view record);
   StoreResult StoreRa(std::string_view record);
@@ -91,7 +92,12 @@ StoreWriter::~StoreWriter() { delete impl_; }
 
 std::uint64_t StoreWriter::BytesWritten() const { return impl_->bytesWritten; }
 
+void StoreWriter::SetStepHook(StepHook hook) {
+  impl_->replacer.SetStepHook([impl = impl_, hook = std::move(hook)](ReplaceStep step) { hook(impl->records, step); });
+}
+
 StoreResult StoreWriter::Store(std::string_view record) {
+  ++impl_->records;
   const std::string_view type = record.substr(0, 2);
   const std::size_t size = RecordSizeOf(type);
   if (size == 0) return Skipped();

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/FileReplacer.h"
+
 namespace torvane {
 
 enum class StoreOutcome {
@@ -37,6 +39,12 @@ class StoreWriter {
 
   // The bytes written into store files so far.
   std::uint64_t BytesWritten() const;
+
+  // Called at each step of every later file replacement with the number of
+  // records given to Store so far, the one being stored included. For tests
+  // that stop the writer at a chosen point.
+  using StepHook = std::function<void(std::uint64_t records, ReplaceStep step)>;
+  void SetStepHook(StepHook hook);
 
  private:
   struct Impl;

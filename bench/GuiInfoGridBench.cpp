@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
   InstallFontSubstitutions();
 
   const auto ws = FullRace();
-  InfoGridWidget grid(*ws, [] { return 0; });
+  InfoGridWidget grid(*ws, [] { return std::optional<int>(0); });
   grid.resize(1280, 800);
   grid.show();
   grid.RaceShown();

@@ -7,10 +7,10 @@
 
 #include "browse/DateList.h"
 #include "browse/GridCopy.h"
-#include "browse/HorseProfileText.h"
+#include "browse/infogrid/HorseProfileText.h"
 #include "browse/KanaFold.h"
 #include "browse/OptionalStoreFile.h"
-#include "browse/PastRaceText.h"
+#include "browse/infogrid/PastRaceText.h"
 #include "browse/RaceDetailLookup.h"
 #include "browse/WorkingSet.h"
 #include "codes/KeibaFunc.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "browse/HorseProfileText.h"
-#include "browse/InfoGridFormat.h"
+#include "browse/infogrid/HorseProfileText.h"
+#include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
 
 namespace torvane {

@@ -13,8 +13,20 @@ RaceBrowser::RaceBrowser(WorkingSet& workingSet, std::filesystem::path programDi
 LoadResult RaceBrowser::ChooseDate(std::string_view dateText, LoadProgress& progress) {
   dateLine_ = Cp932ToUtf8(dateText);
   LoadResult result = LoadDate(ws_, programDir_, dateText, progress);
-  if (result.status == LoadStatus::Loaded) selectedListIndex_.reset();
+  if (result.status == LoadStatus::Loaded) ShowNoRace();
   return result;
+}
+
+void RaceBrowser::ForgetDate() {
+  dateLine_.clear();
+  ws_.RaceList.clear();
+  ShowNoRace();
+}
+
+void RaceBrowser::ShowNoRace() {
+  selectedListIndex_.reset();
+  labels_ = RaceHeaderLabels{};
+  listGrid_ = ListGridTexts{};
 }
 
 void RaceBrowser::ChooseRace(int listIndex) {
@@ -36,9 +48,8 @@ std::optional<int> RaceBrowser::Step(int delta) {
 }
 
 std::string RaceBrowser::ClipboardText() const {
-  const bool selected = selectedListIndex_ && *selectedListIndex_ < static_cast<int>(ws_.RaceList.size());
-  const std::string_view raceLine = selected ? std::string_view(ws_.RaceList[*selectedListIndex_].text) : "";
-  return listGrid_.CopyText(dateLine_, raceLine);
+  if (!RaceOnShow()) return dateLine_.empty() ? std::string() : dateLine_ + "\r\n";
+  return listGrid_.CopyText(dateLine_, ws_.RaceList.at(static_cast<std::size_t>(*selectedListIndex_)).text);
 }
 
 }  // namespace torvane

@@ -11,6 +11,7 @@
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
 #include "cli/CommandRegistry.h"
+#include "cli/TestKillHook.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "store/StorePaths.h"
 
@@ -45,6 +46,7 @@ class ConsoleAcquisitionView final : public AcquisitionView {
   void StartTimer() override { timerOn_ = true; }
   void StopTimer() override { timerOn_ = false; }
   void ProcessPendingEvents() override {}
+  void CloseWindow() override {}
   DateTime PickerDateTime() const override { return picker_; }
   void SetPickerDateTime(const DateTime& value) override { picker_ = value; }
 
@@ -95,6 +97,7 @@ int Acquire(CommandContext& context) {
 
   TIniGT settings(context.programDir, kSettingsFileName);
   StoreWriter writer(context.programDir);
+  InstallTestKillHook(writer);
   ConsoleAcquisitionView view(context.out);
   AcquisitionRun run(jvLink, view, settings, writer);
   run.FormCreate();

@@ -5,8 +5,8 @@
 #include <ostream>
 
 #include "browse/HorseFinder.h"
-#include "browse/InfoGridFormat.h"
-#include "browse/PastRaceText.h"
+#include "browse/infogrid/InfoGridFormat.h"
+#include "browse/infogrid/PastRaceText.h"
 #include "cli/CommandRegistry.h"
 #include "jvdata/Cp932.h"
 #include "store/StorePaths.h"

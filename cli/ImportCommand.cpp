@@ -10,6 +10,7 @@
 
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
+#include "cli/TestKillHook.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
 
@@ -34,6 +35,7 @@ int Import(CommandContext& context) {
   // The viewer creates these at start-up; the command stands in for it.
   CreateStoreDirectories(context.programDir);
   StoreWriter writer(context.programDir);
+  InstallTestKillHook(writer);
   int status = 0;
   for (const std::string& path : context.args) {
     std::string contents;

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "browse/InfoGrid.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "cli/BrowseSession.h"
 
 namespace torvane::cli {
@@ -27,7 +27,7 @@ int Info(CommandContext& context) {
   session.ShowRace(context.args[1]);
 
   const WorkingSet& ws = session.Working();
-  const InfoGridSource source{ws, session.Browser().SelectedRace(), ws.RaceList.empty()};
+  const InfoGridSource source{ws, session.Browser().SelectedRace(), !session.Browser().RaceOnShow()};
   const int rowCount = RegisteredCount(ws.LoadedTk[source.selectedRace]) + 1;
   const FixedPitchTextMeasure measure;
   for (int row = 0; row < rowCount; ++row) {

@@ -161,6 +161,12 @@ std::string ConditionName(std::string_view code) {
   }
 }
 
+TrackSurface SurfaceOfTrack(std::int64_t trackCode) {
+  if (trackCode <= 22) return TrackSurface::Turf;
+  if (trackCode <= 29) return TrackSurface::Dirt;
+  return TrackSurface::Jump;
+}
+
 std::string TrackName(std::string_view code) {
   const std::int64_t value = ReadCodeNumber(code);
   if (value == 10) return "芝直";

@@ -37,6 +37,10 @@ std::string CircledNumberText(std::string_view digits);
 std::string ConditionName(std::string_view code);
 // Track: the 2-character code read as a number.
 std::string TrackName(std::string_view code);
+// The surface a track code (read as a number) is run on: up to 22 turf,
+// 23 to 29 dirt, everything above jump; it picks the going code of a race.
+enum class TrackSurface { Turf, Dirt, Jump };
+TrackSurface SurfaceOfTrack(std::int64_t trackCode);
 // Weather: exact match of the 1-character code.
 std::string WeatherName(std::string_view code);
 // Going: exact match of the 1-character code; form 0, 1 or 2. Any other form
@@ -47,7 +51,9 @@ std::string SexName(std::string_view code);
 
 // A UTF-8 text without its full-width spaces (U+3000); half-width blanks stay.
 std::string RemoveWideSpaces(std::string_view utf8);
-// A UTF-8 text without leading and trailing half-width blanks and control characters.
+// A text without leading and trailing half-width blanks and control characters
+// (full-width spaces stay): the program's one trimming rule. Safe on CP932
+// bytes too, whose second bytes are never blanks or controls.
 std::string_view TrimBlanks(std::string_view utf8);
 // A name field for display: converted, trimmed, full-width spaces removed.
 std::string NameText(std::string_view cp932Field);

@@ -12,7 +12,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // Decoding tables built once from glibc's "CP932" converter (the Microsoft
@@ -39,12 +38,12 @@ struct DecodeTables {
     };
     for (int b = 0; b < 256; ++b) {
       const char c = static_cast<char>(b);
-      single[b] = IsLeadByte(static_cast<unsigned char>(b)) ? kReplacement : decode(&c, 1);
+      single[b] = IsCp932LeadByte(static_cast<unsigned char>(b)) ? kReplacement : decode(&c, 1);
       if (single[b] != kReplacement && !encode.contains(single[b])) encode[single[b]] = static_cast<std::uint16_t>(b);
     }
     pair.fill(kReplacement);
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
-      if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+      if (!IsCp932LeadByte(static_cast<unsigned char>(lead))) continue;
       for (int trail = 0x40; trail <= 0xFC; ++trail) {
         if (!IsTrailByte(static_cast<unsigned char>(trail))) continue;
         const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
@@ -85,7 +84,7 @@ void DecodeCp932(std::string_view in, Sink&& sink) {
   const auto& t = Tables();
   for (std::size_t i = 0; i < in.size(); ++i) {
     const auto b = static_cast<unsigned char>(in[i]);
-    if (!IsLeadByte(b)) {
+    if (!IsCp932LeadByte(b)) {
       sink(t.single[b]);
     } else if (i + 1 < in.size() && IsTrailByte(static_cast<unsigned char>(in[i + 1]))) {
       sink(t.pair[(b << 8) | static_cast<unsigned char>(in[i + 1])]);

@@ -25,14 +25,7 @@ RecordBuilder& RecordBuilder::Raw(int position, std::string_view cp932) {
 
 RecordBuilder& RecordBuilder::Text(int position, int length, std::string_view utf8) {
   std::string cp932 = Utf8ToCp932(utf8);
-  std::string field;
-  for (std::size_t i = 0; i < cp932.size();) {
-    const auto b = static_cast<unsigned char>(cp932[i]);
-    const std::size_t n = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) ? 2 : 1;
-    if (field.size() + n > static_cast<std::size_t>(length)) break;
-    field.append(cp932, i, n);
-    i += n;
-  }
+  std::string field(Cp932Prefix(cp932, static_cast<std::size_t>(length)));
   field.resize(static_cast<std::size_t>(length), ' ');
   return Raw(position, field);
 }

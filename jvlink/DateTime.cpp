@@ -1,8 +1,9 @@
 #include "jvlink/DateTime.h"
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
+
+#include "codes/Formatted.h"
 
 namespace torvane {
 
@@ -15,12 +16,17 @@ bool IsValidDateTime(const DateTime& value) {
          value.second <= 59;
 }
 
-std::string ToDigits14(const DateTime& value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", value.year, value.month, value.day, value.hour,
-                value.minute, value.second);
+std::string DateTimeText(const DateTime& value, const std::array<std::string_view, 6>& after) {
+  const std::array<int, 6> fields{value.year, value.month, value.day, value.hour, value.minute, value.second};
+  std::string text;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    text += Formatted("%0*d", i == 0 ? 4 : 2, fields[i]);
+    text += after[i];
+  }
   return text;
 }
+
+std::string ToDigits14(const DateTime& value) { return DateTimeText(value, {"", "", "", "", "", ""}); }
 
 std::optional<DateTime> FromDigits14(std::string_view digits) {
   if (digits.size() != 14) return std::nullopt;

@@ -2,6 +2,7 @@
 // A local calendar date and time to the second, and its 14-digit form
 // "yyyymmddhhnnss" in which JV-Link takes and reports times.
 
+#include <array>
 #include <compare>
 #include <optional>
 #include <string>
@@ -22,6 +23,11 @@ struct DateTime {
 
 // A real calendar date (years 1 to 9999) with hour 0-23, minute and second 0-59.
 bool IsValidDateTime(const DateTime& value);
+
+// Every written form of a date and time: the six fields from the year down,
+// zero-padded (the year to 4 digits, the others to 2), each followed by its
+// text in `after` ("年", "/", ":", ... or nothing).
+std::string DateTimeText(const DateTime& value, const std::array<std::string_view, 6>& after);
 
 // "yyyymmddhhnnss"; the value must be valid.
 std::string ToDigits14(const DateTime& value);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "browse/HorseProfileText.h"
+#include "browse/infogrid/HorseProfileText.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "print/InfoPrintText.h"

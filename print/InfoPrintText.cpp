@@ -1,9 +1,9 @@
 #include "print/InfoPrintText.h"
 
-#include <cstdio>
 #include <stdexcept>
 
-#include "browse/HorseProfileText.h"
+#include "browse/infogrid/HorseProfileText.h"
+#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 
@@ -13,13 +13,6 @@ namespace {
 int Number(std::string_view field) { return static_cast<int>(ReadCodeNumber(field)); }
 std::int64_t Number64(std::string_view field) { return ReadCodeNumber(field); }
 
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, args...);
-  return text;
-}
-
 // "#,##0": thousands separators.
 std::string Grouped(std::int64_t value) {
   std::string digits = std::to_string(value < 0 ? -value : value);
@@ -27,28 +20,31 @@ std::string Grouped(std::int64_t value) {
   return value < 0 ? "-" + digits : digits;
 }
 
-bool IsCp932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
-
 std::string Condition(const RaRecord& ra) {
   if (!NameText(ra.ShortRaceName()).empty()) return GradeName(ra.GradeCode(), 1) + Cp932ToUtf8(ra.ShortRaceName());
   return ConditionName(ra.ConditionCode());
 }
 
 std::string Going(const RaRecord& ra) {
-  const int track = Number(ra.TrackCode());
-  if (track <= 22) return GoingName(ra.TurfGoingCode(), 0);
-  if (track <= 29) return GoingName(ra.DirtGoingCode(), 0);
+  switch (SurfaceOfTrack(ReadCodeNumber(ra.TrackCode()))) {
+    case TrackSurface::Turf:
+      return GoingName(ra.TurfGoingCode(), 0);
+    case TrackSurface::Dirt:
+      return GoingName(ra.DirtGoingCode(), 0);
+    case TrackSurface::Jump:
+      break;
+  }
   return "  ";
 }
 
 std::string Weight(const SeRecord& se) {
   const int v = Number(se.WeightCarried());
-  return v > 0 ? Format("%d.%d", v / 10, v % 10) + "Kg " : " ";
+  return v > 0 ? Formatted("%d.%d", v / 10, v % 10) + "Kg " : " ";
 }
 
 std::string Popularity(const SeRecord& se) {
   const int v = Number(se.Popularity());
-  return v > 0 ? Format("%2d", v) + "人" : "";
+  return v > 0 ? Formatted("%2d", v) + "人" : "";
 }
 
 std::string RaceTime(const SeRecord& se) { return se.RaceTime() == "0000" ? "----" : Cp932ToUtf8(se.RaceTime()); }
@@ -60,7 +56,7 @@ std::string Last3F(const SeRecord& se) {
 
 std::string BodyWeight(const SeRecord& se) {
   const int v = Number(se.BodyWeight());
-  return v > 0 ? Format("%3d", v) + "Kg" : "";
+  return v > 0 ? Formatted("%3d", v) + "Kg" : "";
 }
 
 std::string RacePrize(const SeRecord& se) {
@@ -68,16 +64,6 @@ std::string RacePrize(const SeRecord& se) {
 }
 
 }  // namespace
-
-std::string Cp932Prefix(std::string_view cp932, std::size_t maxBytes) {
-  std::size_t end = 0;
-  while (end < cp932.size()) {
-    const std::size_t width = IsCp932LeadByte(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
-    if (end + width > maxBytes) break;
-    end += width;
-  }
-  return Cp932ToUtf8(cp932.substr(0, end < cp932.size() ? end : cp932.size()));
-}
 
 std::string InfoDateLine(const TkRecord& tk) {
   const std::string course = CourseName(tk.CourseCode(), 2);
@@ -87,15 +73,15 @@ std::string InfoDateLine(const TkRecord& tk) {
 
 std::string BurdenWeightText(const TkEntry& entry) {
   const int v = Number(entry.BurdenWeight());
-  return v > 0 ? Format("%4.1f", v / 10.0) + "kg" : "";
+  return v > 0 ? Formatted("%4.1f", v / 10.0) + "kg" : "";
 }
 
 std::string EarnedPrizeText(const UmRecord& um, const TkRecord& tk) {
-  return Format("%8lld", static_cast<long long>(EarnedPrize(tk, um) / 10)) + "千円";
+  return Formatted("%8lld", static_cast<long long>(EarnedPrize(tk, um) / 10)) + "千円";
 }
 
 std::string TotalPrizeText(const UmRecord& um) {
-  return Format("%8lld", static_cast<long long>(TotalPrize(um) / 10)) + "千円";
+  return Formatted("%8lld", static_cast<long long>(TotalPrize(um) / 10)) + "千円";
 }
 
 std::string PlacingText(const UmRecord& um, int surface) {
@@ -105,7 +91,7 @@ std::string PlacingText(const UmRecord& um, int surface) {
   for (int b = firstBlock; b < firstBlock + blockCount; ++b)
     for (int c = 0; c < 6; ++c) counts[c] += Number(um.PlacingCount(b, c));
   const std::string text =
-      Format("%2d-%2d-%2d-%2d", counts[0], counts[1], counts[2], counts[3] + counts[4] + counts[5]);
+      Formatted("%2d-%2d-%2d-%2d", counts[0], counts[1], counts[2], counts[3] + counts[4] + counts[5]);
   return text.substr(0, 11);
 }
 
@@ -127,7 +113,7 @@ std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line) {
     case 5:
       return BodyWeight(se) + " " + RacePrize(se);
     case 6:
-      return Cp932Prefix(se.OpponentName(), 18) + FormatTimeDiff(se.TimeDifference());
+      return Cp932ToUtf8(Cp932Prefix(se.OpponentName(), 18)) + FormatTimeDiff(se.TimeDifference());
     default:
       throw std::out_of_range("past race line " + std::to_string(line) + " does not exist: lines are 1 to 6");
   }
@@ -135,7 +121,7 @@ std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line) {
 
 std::string FinishingText(const SeRecord& se) {
   const int v = Number(se.FinishingPosition());
-  return v > 0 ? Format("%2d", v) : "-";
+  return v > 0 ? Formatted("%2d", v) : "-";
 }
 
 }  // namespace torvane

@@ -20,7 +20,5 @@ std::string PlacingText(const UmRecord& um, int surface);
 // Past race lines 1..6 and the finishing position.
 std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line);
 std::string FinishingText(const SeRecord& se);
-// The first `maxBytes` bytes of a CP932 field, without splitting a double-byte character.
-std::string Cp932Prefix(std::string_view cp932, std::size_t maxBytes);
 
 }  // namespace torvane

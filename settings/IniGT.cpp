@@ -1,6 +1,6 @@
 #include "settings/IniGT.h"
 
-#include "jvdata/Cp932Bytes.h"
+#include "jvdata/Cp932.h"
 #include "settings/FileReplace.h"
 #include "settings/PrivateProfile.h"
 

@@ -1,20 +1,14 @@
 #include "settings/PrivateProfile.h"
 
-#include "jvdata/Cp932Bytes.h"
+#include "codes/KeibaFunc.h"
+#include "jvdata/Cp932.h"
 
 #include <cstddef>
 
 namespace torvane {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\v\f";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -53,7 +47,7 @@ ProfileLine ParseLine(std::string_view text, std::size_t start) {
   if (line.end > start && text[line.end - 1] == '\r') --line.end;
   std::size_t contentStart = start;
   if (start == 0 && text.starts_with(kUtf8Bom)) contentStart = kUtf8Bom.size();
-  const std::string_view content = Trimmed(text.substr(contentStart, line.end - contentStart));
+  const std::string_view content = TrimBlanks(text.substr(contentStart, line.end - contentStart));
   line.blank = content.empty();
   if (content.empty() || content.front() == ';') return line;
   if (content.front() == '[') {
@@ -62,17 +56,17 @@ ProfileLine ParseLine(std::string_view text, std::size_t start) {
     const std::size_t close = content.rfind(']');
     if (close != 0 && close != std::string_view::npos) {
       line.kind = LineKind::Section;
-      line.name = Trimmed(content.substr(1, close - 1));
+      line.name = TrimBlanks(content.substr(1, close - 1));
     }
     return line;
   }
   const std::size_t equals = content.find('=');  // "=" is never a second byte
   if (equals == std::string_view::npos) return line;
-  line.name = Trimmed(content.substr(0, equals));
+  line.name = TrimBlanks(content.substr(0, equals));
   if (line.name.empty()) return line;
   line.kind = LineKind::Key;
   line.valueStart = static_cast<std::size_t>(content.data() - text.data()) + equals + 1;
-  line.value = Trimmed(text.substr(line.valueStart, line.end - line.valueStart));
+  line.value = TrimBlanks(text.substr(line.valueStart, line.end - line.valueStart));
   return line;
 }
 
@@ -94,8 +88,8 @@ bool IsStorable(std::string_view section, std::string_view key, std::string_view
 
 std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
                                                  std::string_view key) {
-  section = Trimmed(section);
-  key = Trimmed(key);
+  section = TrimBlanks(section);
+  key = TrimBlanks(key);
   if (section.empty() || key.empty()) return std::nullopt;
   bool inSection = false;
   for (std::size_t start = 0; start < text.size();) {
@@ -109,8 +103,10 @@ std::optional<std::string_view> FindProfileValue(std::string_view text, std::str
 
 std::optional<std::string> SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                            std::string_view value) {
-  section = Trimmed(section);
-  key = Trimmed(key);
+  // A line break in a name is refused before trimming could hide it.
+  if (!IsStorable(section, key, value)) return std::nullopt;
+  section = TrimBlanks(section);
+  key = TrimBlanks(key);
   if (!IsStorable(section, key, value)) return std::nullopt;
 
   bool inSection = false;

@@ -108,15 +108,18 @@ const std::filesystem::path& FileReplacer::SpareIn(const std::filesystem::path& 
 
 FileStamp FileReplacer::Replace(const std::filesystem::path& path, std::string_view contents) {
   const std::filesystem::path& spare = SpareIn(path.parent_path());
+  Step(ReplaceStep::BeforeWrite);
   struct stat info {};
   WriteSpare(spare, contents, path, info);
-  if (::renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0)
-    return posix::StampOfInfo(info);
-  // A new file (nothing to trade places with), or a file system that cannot
-  // exchange: the spare becomes the file, and a new spare is made next time.
-  if (errno != ENOENT && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-    throw ErrorAt("cannot replace", path, errno);
-  if (::rename(spare.c_str(), path.c_str()) != 0) throw ErrorAt("cannot replace", path, errno);
+  Step(ReplaceStep::Written);
+  if (::renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) != 0) {
+    // A new file (nothing to trade places with), or a file system that cannot
+    // exchange: the spare becomes the file, and a new spare is made next time.
+    if (errno != ENOENT && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+      throw ErrorAt("cannot replace", path, errno);
+    if (::rename(spare.c_str(), path.c_str()) != 0) throw ErrorAt("cannot replace", path, errno);
+  }
+  Step(ReplaceStep::Replaced);
   return posix::StampOfInfo(info);
 }
 

@@ -17,6 +17,7 @@
 // open a store file by name, read it and close it again.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,6 +25,16 @@
 #include "store/RecordFile.h"
 
 namespace torvane {
+
+// The steps every replacement of a store file goes through, however it is
+// done. A test hook watches them to stop the process at an exact point.
+enum class ReplaceStep {
+  BeforeWrite,  // nothing of this replacement done yet
+  Written,      // the new contents written, the old file still in its place
+  Replaced,     // the new contents in the file's place
+};
+
+using ReplaceStepHook = std::function<void(ReplaceStep)>;
 
 class FileReplacer {
  public:
@@ -38,11 +49,18 @@ class FileReplacer {
   // keeps its earlier contents.
   FileStamp Replace(const std::filesystem::path& path, std::string_view contents);
 
+  // Called at each step of every later replacement.
+  void SetStepHook(ReplaceStepHook hook) { stepHook_ = std::move(hook); }
+
  private:
+  void Step(ReplaceStep step) const {
+    if (stepHook_) stepHook_(step);
+  }
   const std::filesystem::path& SpareIn(const std::filesystem::path& directory);
 
   std::string spareName_;
   std::unordered_map<std::string, std::filesystem::path> spares_;  // by directory
+  ReplaceStepHook stepHook_;
 };
 
 // The name prefix of spare files; they start with a dot, so that no reader

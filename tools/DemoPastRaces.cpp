@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "codes/KeibaFunc.h"
 #include "tools/DemoNames.h"
 
 namespace torvane {
@@ -81,7 +82,7 @@ DemoPastRace DemoPastRaces::MakeRace(sys_days day, int course, int number) const
   if (race.terms.grade >= 'A' && race.terms.grade <= 'C') race.shortName = DemoNames::ShortRaceName(random);
   const bool jump = IsJump(race.terms.raceClass);
   race.runners = jump ? random.Between(8, 14) : random.Between(10, 18);
-  const char going = race.terms.track >= 23 && race.terms.track <= 29 ? race.dirtGoing : race.turfGoing;
+  const char going = SurfaceOfTrack(race.terms.track) == TrackSurface::Dirt ? race.dirtGoing : race.turfGoing;
   race.winningTime = WinningTime(race.terms, going - '0', random);
   race.behind.push_back(0);
   while (static_cast<int>(race.behind.size()) < race.runners)

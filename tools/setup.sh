@@ -20,18 +20,26 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
+build_dir=${TORVANE_BUILD_DIR:-build}
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
   if [ "$(id -u)" -ne 0 ]; then
     echo "These Debian packages are missing; run as root or install them: ${missing[*]}" >&2
     exit 1
   fi
+  # apt-get and dpkg say hundreds of lines: they go to a log, shown whole
+  # only when the installation fails.
+  mkdir -p "$build_dir"
+  log=$build_dir/apt-get.log
+  echo "Installing ${#missing[@]} Debian packages with apt-get (log: $log): ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if ! { apt-get update && apt-get install -y --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "Installing the Debian packages failed; the log above is kept in $log." >&2
+    exit 1
+  fi
+  echo "apt-get: ${#missing[@]} packages asked for, $(grep -c "^Setting up" "$log") set up in all."
 fi
 
-build_dir=${TORVANE_BUILD_DIR:-build}
 if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi

@@ -84,6 +84,10 @@ void TGetDataForm::closeEvent(QCloseEvent* event) {
   }
 }
 
+void TGetDataForm::reject() { close(); }
+
+void TGetDataForm::CloseWindow() { close(); }
+
 QProgressBar* TGetDataForm::Bar(ProgressBar bar) const {
   return bar == ProgressBar::Download ? progressBar1_ : progressBar2_;
 }
@@ -122,6 +126,12 @@ void TGetDataForm::StopTimer() { timerJVStatus_.stop(); }
 // of the run. A few times per frame keeps it as live and the cancel as prompt.
 void TGetDataForm::ProcessPendingEvents() {
   if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventIntervalMs) return;
+  // The list lays out the lines added meanwhile and shows the newest; the
+  // events below paint it.
+  if (!sinceListShown_.isValid() || sinceListShown_.elapsed() >= kListShowIntervalMs) {
+    listBox1_->scrollToBottom();
+    sinceListShown_.start();
+  }
   QCoreApplication::processEvents();
   sinceEvents_.start();
 }

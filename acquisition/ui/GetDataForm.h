@@ -44,6 +44,7 @@ class TGetDataForm : public QDialog, public AcquisitionView {
   void StartTimer() override;
   void StopTimer() override;
   void ProcessPendingEvents() override;
+  void CloseWindow() override;
   DateTime PickerDateTime() const override;
   void SetPickerDateTime(const DateTime& value) override;
 
@@ -60,6 +61,8 @@ class TGetDataForm : public QDialog, public AcquisitionView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Escape closes the window as its close box does: not while records are read.
+  void reject() override;
 
  private:
   QProgressBar* Bar(ProgressBar bar) const;
@@ -74,7 +77,9 @@ class TGetDataForm : public QDialog, public AcquisitionView {
   QDateTimeEdit* dateTimePicker1_;
   QTimer timerJVStatus_;
   static constexpr int kEventIntervalMs = 10;
+  static constexpr int kListShowIntervalMs = 50;
   QElapsedTimer sinceEvents_;
+  QElapsedTimer sinceListShown_;
   StoreWriter writer_;
   std::unique_ptr<AcquisitionRun> run_;
 };

@@ -20,6 +20,7 @@
 #include "settings/IniGT.h"
 #include "app/ui/HelpFile.h"
 #include "app/ui/PrgrsForm.h"
+#include "app/ui/WindowPlace.h"
 #include "browse/ui/RaceHeaderPanel.h"
 #include "browse/ui/RaceNavigator.h"
 #include "browse/WorkingSet.h"
@@ -36,6 +37,7 @@
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
+#include "print/PdfFileName.h"
 #include "print/PrintPreconditions.h"
 #include "print/ui/PrintRequests.h"
 #include "store/StorePaths.h"
@@ -289,7 +291,11 @@ QWidget* TMainForm::BuildMainArea() {
     pageColumn->addWidget(grid);
     pageControl1_->addTab(page, caption);
   };
-  stringGrid4_ = new InfoGridWidget(*workingSet_, [this] { return navigator_->Browser().SelectedRace(); });
+  stringGrid4_ = new InfoGridWidget(*workingSet_, [this]() -> std::optional<int> {
+    const RaceBrowser& browser = navigator_->Browser();
+    if (!browser.RaceOnShow()) return std::nullopt;
+    return browser.SelectedRace();
+  });
   stringGrid4_->setObjectName(QStringLiteral("StringGrid4"));
   stringGrid1_ = new ListGridWidget;
   stringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
@@ -332,13 +338,14 @@ QWidget* TMainForm::BuildMainArea() {
 }
 
 void TMainForm::ReadWindowPlace() {
-  // Placed exactly as stored, even off the screen.
-  const int top = iniGT1_->ReadInteger("locate", "top", 10);
-  const int left = iniGT1_->ReadInteger("locate", "left", 10);
-  const int width = iniGT1_->ReadInteger("locate", "width", 630);
-  const int height = iniGT1_->ReadInteger("locate", "height", 450);
-  move(left, top);
-  resize(width, height);
+  constexpr int kTop = 10, kLeft = 10, kWidth = 630, kHeight = 450;
+  QRect place(iniGT1_->ReadInteger("locate", "left", kLeft), iniGT1_->ReadInteger("locate", "top", kTop),
+              iniGT1_->ReadInteger("locate", "width", kWidth), iniGT1_->ReadInteger("locate", "height", kHeight));
+  // A place the user could not reach (stored by another screen setup, or
+  // edited by hand) gives way to the defaults, which the window then saves.
+  if (!TitleBarReachable(place, AvailableScreenAreas())) place = QRect(kLeft, kTop, kWidth, kHeight);
+  move(place.topLeft());
+  resize(place.size());
 }
 
 TLabel3Dj* TMainForm::Label3D(int number) const { return raceHeader_->Label(number); }
@@ -391,10 +398,16 @@ void TMainForm::DataListCloseClick() {
 
 void TMainForm::HelpContentsClick() {
   const std::filesystem::path helpFile = HelpFilePath(programDir_);
+  const QString fileName = QString::fromStdString(helpFile.string());
   std::error_code error;
-  if (std::filesystem::is_regular_file(helpFile, error) && urlOpener_(HelpContentsUrl(helpFile))) return;
-  ShowPlainMessage(
-      this, QStringLiteral("ヘルプファイルを表示できませんでした。\n") + QString::fromStdString(helpFile.string()));
+  if (!std::filesystem::is_regular_file(helpFile, error)) {
+    ShowPlainMessage(this, QStringLiteral("ヘルプファイルを表示できませんでした。\n") + fileName);
+    return;
+  }
+  // The file is there: what failed is starting the program that shows it.
+  if (!urlOpener_(HelpContentsUrl(helpFile)))
+    ShowPlainMessage(this, QStringLiteral("ヘルプファイルを開くブラウザ（URLを開くプログラム）を起動できませんでした。\n") +
+                               fileName);
 }
 
 void TMainForm::SpeedButton6Click() {
@@ -420,7 +433,9 @@ void TMainForm::Print1Click() {
 void TMainForm::N8Click() {
   if (!PrintConditionsHold()) return;
   const RaceBrowser& browser = navigator_->Browser();
-  PrintRegisteredList(this, browser.ListGrid(), browser.Labels().Label3D3, browser.Labels().Label3D2);
+  const TkRecord& race = workingSet_->LoadedTk.at(static_cast<std::size_t>(browser.SelectedRace()));
+  PrintRegisteredList(this, browser.ListGrid(), browser.Labels().Label3D3, browser.Labels().Label3D2,
+                      {QString::fromStdString(PdfFileNameOf(race)), iniGT1_.get()});
 }
 
 void TMainForm::N4Click() { ShowPrinterSetup(this); }

@@ -9,9 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "browse/InfoGrid.h"
-#include "browse/InfoGridFormat.h"
-#include "browse/PastRaceText.h"
+#include "browse/infogrid/InfoGrid.h"
+#include "browse/infogrid/InfoGridFormat.h"
+#include "browse/infogrid/PastRaceText.h"
 #include "browse/ui/InfoGridCellPainter.h"
 #include "browse/ui/InfoGridFonts.h"
 #include "codes/KeibaFunc.h"

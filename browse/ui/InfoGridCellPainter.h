@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QString>
 
-#include "browse/InfoGridDrawing.h"
+#include "browse/infogrid/InfoGridDrawing.h"
 #include "browse/ui/InfoGridFonts.h"
 
 namespace torvane {

@@ -29,8 +29,8 @@
 #include <utility>
 #include <vector>
 
-#include "browse/InfoGridGeometry.h"
-#include "browse/InfoGridTextMeasure.h"
+#include "browse/infogrid/InfoGridGeometry.h"
+#include "browse/infogrid/InfoGridTextMeasure.h"
 
 namespace torvane {
 

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "browse/InfoGrid.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "browse/ui/InfoGridCellPainter.h"
 
 namespace torvane {
@@ -19,6 +19,7 @@ namespace {
 constexpr int kRowPitch = kInfoDataRowHeight + kInfoGridLineWidth;
 constexpr int kPastRacePitch = kInfoColumnWidths[kInfoFirstPastRaceColumn] + kInfoGridLineWidth;
 const QColor kGridLineColour(160, 160, 160);
+constexpr int kSelectionTintAlpha = 64;
 
 bool IsFixedCell(int column, int row) { return row == 0 || column < kInfoFixedColumnCount; }
 
@@ -34,8 +35,8 @@ const QString& HeaderText(int column) {
 
 }  // namespace
 
-InfoGridWidget::InfoGridWidget(const WorkingSet& workingSet, std::function<int()> selectedRace, QWidget* parent)
-    : QAbstractScrollArea(parent), ws_(workingSet), selectedRace_(std::move(selectedRace)) {
+InfoGridWidget::InfoGridWidget(const WorkingSet& workingSet, RaceOnShow raceOnShow, QWidget* parent)
+    : QAbstractScrollArea(parent), ws_(workingSet), raceOnShow_(std::move(raceOnShow)) {
   setObjectName(QStringLiteral("StringGrid4"));
   setFocusPolicy(Qt::StrongFocus);
   setFont(fonts_.Font({kInfoBaseFontPoints, false}));
@@ -45,12 +46,21 @@ InfoGridWidget::InfoGridWidget(const WorkingSet& workingSet, std::function<int()
 }
 
 void InfoGridWidget::RaceShown() {
-  const int count = RegisteredCount(ws_.LoadedTk.at(static_cast<std::size_t>(selectedRace_())));
+  const std::optional<int> race = raceOnShow_();
+  if (!race) throw std::logic_error("the information grid was told of a race while none is on show");
+  const int count = RegisteredCount(ws_.LoadedTk.at(static_cast<std::size_t>(*race)));
   if (count > 0) rowCount_ = count + 1;
   selectedRow_.reset();
   UpdateScrollBars();
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
+  viewport()->update();
+}
+
+void InfoGridWidget::RaceGone() {
+  rowCount_ = 2;
+  selectedRow_.reset();
+  UpdateScrollBars();
   viewport()->update();
 }
 
@@ -81,7 +91,8 @@ void InfoGridWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   const QRect exposed = event->rect();
   painter.fillRect(exposed, kGridLineColour);
-  const InfoGridSource source{ws_, selectedRace_(), ws_.RaceList.empty()};
+  const std::optional<int> race = raceOnShow_();
+  const InfoGridSource source{ws_, race.value_or(0), !race};
   PaintRow(painter, exposed, source, 0);
   const int firstDataRow = 1 + verticalScrollBar()->value() / kRowPitch;
   const int lastDataRow = std::min(rowCount_ - 1, firstDataRow + VisibleDataRows());
@@ -96,11 +107,8 @@ void InfoGridWidget::PaintRow(QPainter& painter, const QRect& exposed, const Inf
   const QRect scrollingPane = rows & QRect(kInfoFixedWidth, 0, area.width() - kInfoFixedWidth, area.height());
 
   const QPalette& colours = palette();
-  const bool selected = selectedRow_ == row;
   InfoCellColours cellColours;
-  // The selection colour rather than the selected-text colour: the cell
-  // drawing fills the cells white, where white text would vanish.
-  cellColours.text = colours.color(selected ? QPalette::Highlight : QPalette::Text);
+  cellColours.text = colours.color(QPalette::Text);
   cellColours.tooltipBackground = colours.color(QPalette::ToolTipBase);
 
   for (int column = 0; column < kInfoColumnCount; ++column) {
@@ -110,11 +118,17 @@ void InfoGridWidget::PaintRow(QPainter& painter, const QRect& exposed, const Inf
                        (column < kInfoFixedColumnCount ? fixedPane : scrollingPane) & exposed;
     if (clip.isEmpty()) continue;
     painter.setClipRect(clip);
-    cellColours.background = colours.color(selected                   ? QPalette::Highlight
-                                           : IsFixedCell(column, row) ? QPalette::Button
-                                                                      : QPalette::Base);
+    cellColours.background = colours.color(IsFixedCell(column, row) ? QPalette::Button : QPalette::Base);
     const CellDrawing drawing = StringGrid4DrawCell(source, column, row, {cell.width(), cell.height()}, fonts_);
     PaintInfoCell(painter, cell, row == 0 ? HeaderText(column) : QString(), drawing, cellColours, fonts_);
+  }
+  // The selected row is drawn as any other, then tinted as a whole: every
+  // cell looks selected alike and every text keeps its colour.
+  if (selectedRow_ == row) {
+    QColor tint = colours.color(QPalette::Highlight);
+    tint.setAlpha(kSelectionTintAlpha);
+    painter.setClipRect(rows & exposed);
+    painter.fillRect(QRect(0, CellRect(0, row).top(), area.width(), InfoRowHeight(row)), tint);
   }
 }
 

@@ -4,14 +4,14 @@
 // fixed while the five past-race columns scroll sideways, whole rows
 // selected by click or arrow keys. It holds no texts: every visible cell is
 // drawn from the working set at paint time (StringGrid4DrawCell), for the
-// race slot the race list has on show.
+// race slot on show; with no race on show it draws nothing.
 
 #include <QAbstractScrollArea>
 #include <functional>
 #include <optional>
 
-#include "browse/InfoGrid.h"
 #include "browse/WorkingSet.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "browse/ui/InfoGridFonts.h"
 
 namespace torvane {
@@ -20,13 +20,18 @@ class InfoGridWidget : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  // selectedRace gives `SelectedRace`, the race slot on show (0..15).
-  InfoGridWidget(const WorkingSet& workingSet, std::function<int()> selectedRace, QWidget* parent = nullptr);
+  // raceOnShow gives `SelectedRace`, the race slot on show (0..15), or
+  // nothing while no race is on show.
+  using RaceOnShow = std::function<std::optional<int>()>;
+  InfoGridWidget(const WorkingSet& workingSet, RaceOnShow raceOnShow, QWidget* parent = nullptr);
 
   // A race was chosen: for a race with registered horses the grid gets one
   // row per horse below the header row (a race without keeps the row count);
   // no row is selected and the grid scrolls back to its first row.
   void RaceShown();
+  // No race is on show any more: the grid is down to its header row and one
+  // empty row.
+  void RaceGone();
 
   // Counting the header row.
   int RowCount() const { return rowCount_; }
@@ -61,7 +66,7 @@ class InfoGridWidget : public QAbstractScrollArea {
   int VisibleDataRows() const;
 
   const WorkingSet& ws_;
-  std::function<int()> selectedRace_;
+  RaceOnShow raceOnShow_;
   int rowCount_ = 2;
   std::optional<int> selectedRow_;
   InfoGridFonts fonts_;

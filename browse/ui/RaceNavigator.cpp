@@ -39,6 +39,8 @@ void RaceNavigator::RebuildDateList() {
   w_.dateCombo->clear();
   w_.datList->clear();
   dates_.clear();
+  browser_.ForgetDate();
+  ShowNoRace();
   try {
     dates_ = BuildDateList(programDir_);
   } catch (const std::exception& e) {
@@ -67,7 +69,7 @@ void RaceNavigator::DateComboChange() {
     return;
   }
   FillRaceList();
-  if (w_.infoGrid) w_.infoGrid->update();
+  ShowNoRace();
   if (!result.warnings.empty()) {
     QStringList lines;
     for (const LoadWarning& warning : result.warnings) lines << QString::fromStdString(warning.message);
@@ -102,15 +104,28 @@ void RaceNavigator::UpDown1Click(TUpDown::TUDBtnType button) {
   w_.arrows->SetPosition(browser_.ArrowPosition());
 }
 
-void RaceNavigator::ShowChosenRace() {
+void RaceNavigator::ShowHeaderLabels() {
   const RaceHeaderLabels& labels = browser_.Labels();
   const std::pair<int, const std::string*> texts[] = {
       {115, &labels.Label3D115}, {1, &labels.Label3D1}, {2, &labels.Label3D2}, {3, &labels.Label3D3},
       {4, &labels.Label3D4},     {5, &labels.Label3D5}, {6, &labels.Label3D6}, {7, &labels.Label3D7},
       {8, &labels.Label3D8},     {9, &labels.Label3D9}, {110, &labels.Label3D110}};
-  for (const auto& [number, text] : texts) w_.header->Label(number)->SetCaption(QString::fromStdString(*text));
+  const bool shown = browser_.RaceOnShow();
+  // Without a race the labels are back to their single blank.
+  for (const auto& [number, text] : texts)
+    w_.header->Label(number)->SetCaption(shown ? QString::fromStdString(*text) : QStringLiteral(" "));
   // The race number shows on its black background.
-  w_.header->Label(2)->SetTransparent(false);
+  w_.header->Label(2)->SetTransparent(!shown);
+}
+
+void RaceNavigator::ShowNoRace() {
+  ShowHeaderLabels();
+  w_.listGrid->ShowTexts(browser_.ListGrid());
+  if (w_.infoGrid) w_.infoGrid->RaceGone();
+}
+
+void RaceNavigator::ShowChosenRace() {
+  ShowHeaderLabels();
 
   w_.listGrid->hide();
   if (w_.infoGrid) w_.infoGrid->hide();

@@ -68,6 +68,9 @@ class RaceNavigator : public QObject {
  private:
   void FillRaceList();
   void ShowChosenRace();
+  // Header labels and list grid blank, information grid empty.
+  void ShowNoRace();
+  void ShowHeaderLabels();
   void Inform(const QString& text);
 
   RaceNavigatorWidgets w_;

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include "controls/ui/AboutArtwork.h"
 #include "controls/ui/DesignFonts.h"
@@ -64,6 +65,9 @@ TAboutBox::TAboutBox(QWidget* parent, UrlOpener urlOpener)
   ok->setObjectName(QStringLiteral("BitBtn1"));
   ok->setGeometry(234, 224, 75, 25);
   ok->setDefault(true);
+  // The icon the platform's standard OK buttons carry, as the other windows' OK buttons do.
+  if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons, nullptr, this))
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, this));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

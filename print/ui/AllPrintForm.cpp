@@ -16,6 +16,7 @@
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"
 #include "print/PreviewGeometry.h"
+#include "print/ui/PdfFileChoice.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrintFailure.h"
 #include "print/ui/PrinterSetupDialog.h"
@@ -68,6 +69,8 @@ QWidget* TAllPrintForm::BuildTopPanel() {
   panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* row = new QHBoxLayout(panel);
   row->setContentsMargins(4, 2, 4, 2);
+  // Tight enough that the zoom choice shows whole at the default width.
+  row->setSpacing(3);
 
   bitBtn2_ = new QPushButton(QStringLiteral("印刷(&P)"), panel);
   bitBtn3_ = new QPushButton(QStringLiteral("ﾌﾟﾘﾝﾀ設定(&S)"), panel);
@@ -94,8 +97,10 @@ QWidget* TAllPrintForm::BuildTopPanel() {
   row->addStretch(1);
 
   auto* zoomBox = new QGroupBox(QStringLiteral("倍率"), panel);
+  zoomBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   auto* zoomRow = new QHBoxLayout(zoomBox);
   zoomRow->setContentsMargins(4, 0, 4, 0);
+  zoomRow->setSpacing(2);
   radioGroup1_ = new QButtonGroup(this);
   const QString choices[] = {QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"),
                              QStringLiteral("100%")};
@@ -160,7 +165,7 @@ void TAllPrintForm::BitBtn3Click() {
 }
 
 void TAllPrintForm::PdfButtonClick() {
-  const QString fileName = printers_.AskPdfFile(this);
+  const QString fileName = ChoosePdfFile(printers_, this, prevX1_->PdfOffer());
   if (fileName.isEmpty()) return;  // the user cancelled
   try {
     prevX1_->SavePdf(fileName);

@@ -35,10 +35,10 @@ void DrawPage(QPainter& painter, const QPicture& page) {
   painter.restore();
 }
 
-void PlayPages(QPagedPaintDevice& device, const std::deque<QPicture>& pages, int from, int to) {
+void PlayPages(QPagedPaintDevice& device, const std::deque<QPicture>& pages, int from, int to, QSizeF scale) {
   QPainter painter;
   if (!painter.begin(&device)) throw EPrevError("印刷を開始できませんでした");
-  Play(painter, device, pages, from, to, 1.0, 1.0);
+  Play(painter, device, pages, from, to, scale.width(), scale.height());
   if (!painter.end()) throw EPrevError("印刷を終えられませんでした");
 }
 

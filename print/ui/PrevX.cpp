@@ -50,14 +50,18 @@ bool TPrevX::Print() {
   CheckPrinter();
   RequireRecordedDocument("Print");
   if (printers_.CurrentIsPdfPrinter()) {
-    const QString fileName = printers_.AskPdfFile(window());
+    const QString fileName = ChoosePdfFile(printers_, window(), pdfOffer_);
     if (fileName.isEmpty()) return false;
     SavePdf(fileName);
     return true;
   }
+  UpdateLayout();
+  const PrinterMetrics& recorded = Target().printer;
+  const QSizeF scale(static_cast<double>(printer_.printableWidth) / recorded.printableWidth,
+                     static_cast<double>(printer_.printableHeight) / recorded.printableHeight);
   QPrinter& printer = *printers_.CurrentCupsPrinter();
   printer.setDocName(title_);
-  PlayPages(printer, Pages(), printFrom_, printTo_);
+  PlayPages(printer, Pages(), printFrom_, printTo_, scale);
   return true;
 }
 

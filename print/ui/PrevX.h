@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "print/PreviewGeometry.h"
+#include "print/ui/PdfFileChoice.h"
 #include "print/ui/PictureCanvas.h"
 #include "print/ui/Printers.h"
 
@@ -32,10 +33,15 @@ class TPrevX : public QWidget, public PictureCanvas {
   void EndDoc() override;
 
   // Sends pages PrintFrom..PrintTo to the current printer as one job named
-  // Title. The PDF printer asks for the file first: false when the user
+  // Title, each page scaled to that printer's printable area as the preview
+  // shows it (the printer may have been chosen after the pages were
+  // recorded). The PDF printer asks for the file first: false when the user
   // cancelled. Throws EPrevError without a printer or when the job fails,
   // std::logic_error when no document is recorded.
   bool Print();
+  // What the PDF printer's file dialog offers.
+  const PdfSaveOffer& PdfOffer() const { return pdfOffer_; }
+  void SetPdfOffer(PdfSaveOffer offer) { pdfOffer_ = std::move(offer); }
   // The recorded pages as a PDF file on the paper they were recorded for,
   // whichever printer is current; throws as Print does.
   void SavePdf(const QString& fileName) const;
@@ -71,6 +77,7 @@ class TPrevX : public QWidget, public PictureCanvas {
   PrinterMetrics printer_;
   ScreenGeometry geometry_;
   QString title_;
+  PdfSaveOffer pdfOffer_;
   int zoomScale_ = kDefaultZoomScale;
   int currentPage_ = 1;
   int printFrom_ = kPrintFromDefault;

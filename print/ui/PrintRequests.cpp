@@ -5,6 +5,7 @@
 #include "controls/ui/UpDown.h"
 #include "print/InfoPrint.h"
 #include "print/ListPrint.h"
+#include "print/PdfFileName.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrintFailure.h"
@@ -14,6 +15,8 @@ namespace torvane {
 
 void ShowInformationPrint(QWidget* parent, const WorkingSet& workingSet, int race, TIniGT& settings) {
   TAllPrintForm form(settings, SystemPrinters(), parent);
+  form.PrevX1()->SetPdfOffer(
+      {QString::fromStdString(PdfFileNameOf(workingSet.LoadedTk.at(static_cast<std::size_t>(race)))), &settings});
   int pages = 0;
   try {
     pages = RecordInfoPrint(*form.PrevX1(), workingSet, race);
@@ -29,8 +32,9 @@ void ShowInformationPrint(QWidget* parent, const WorkingSet& workingSet, int rac
 }
 
 void PrintRegisteredList(QWidget* parent, const ListGridTexts& grid, std::string_view dateLabel,
-                         std::string_view raceNumberLabel) {
+                         std::string_view raceNumberLabel, const PdfSaveOffer& pdf) {
   TPrevX prevX1(SystemPrinters());
+  prevX1.SetPdfOffer(pdf);
   try {
     RecordListPrint(prevX1, grid, dateLabel, raceNumberLabel);
     prevX1.Print();

@@ -7,6 +7,7 @@
 
 #include "browse/ListGrid.h"
 #include "browse/WorkingSet.h"
+#include "print/ui/PdfFileChoice.h"
 
 class QWidget;
 
@@ -20,9 +21,9 @@ void ShowInformationPrint(QWidget* parent, const WorkingSet& workingSet, int rac
 
 // "登録馬リスト印刷(&L)": records the list print (title from the race date
 // and race number labels) and prints it on the current printer at once; the
-// PDF printer asks for the file.
+// PDF printer asks for the file, offering `pdf`.
 void PrintRegisteredList(QWidget* parent, const ListGridTexts& grid, std::string_view dateLabel,
-                         std::string_view raceNumberLabel);
+                         std::string_view raceNumberLabel, const PdfSaveOffer& pdf);
 
 // "プリンタ設定(&S)": the printer setup dialog.
 void ShowPrinterSetup(QWidget* parent);

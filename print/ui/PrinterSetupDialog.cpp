@@ -8,6 +8,11 @@
 #include "print/ui/Printers.h"
 
 namespace torvane {
+namespace {
+
+constexpr int kTitleBarButtonsWidth = 120;
+
+}  // namespace
 
 TPrinterSetupDialog::TPrinterSetupDialog(TPrinters& printers, QWidget* parent)
     : QDialog(parent), printers_(printers), printerCombo_(new QComboBox(this)) {
@@ -25,6 +30,8 @@ TPrinterSetupDialog::TPrinterSetupDialog(TPrinters& printers, QWidget* parent)
   auto* layout = new QFormLayout(this);
   layout->addRow(QStringLiteral("プリンタ名(&N):"), printerCombo_);
   layout->addRow(buttons);
+  // Wide enough for the caption beside the title bar's buttons.
+  setMinimumWidth(3 * fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtonsWidth);
 }
 
 void TPrinterSetupDialog::accept() {

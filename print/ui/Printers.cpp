@@ -43,13 +43,17 @@ PrinterMetrics PdfPrinterMetrics() {
 
 QStringList CupsPrinterNames() { return QPrinterInfo::availablePrinterNames(); }
 
-QString AskPdfFileName(QWidget* parent) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("PDFファイルに印刷"), QString(),
+std::unique_ptr<QPrinter> MakeCupsPrinter(const QString& name) {
+  return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
+}
+
+QString AskPdfFileName(QWidget* parent, const QString& proposed) {
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("PDFファイルに印刷"), proposed,
                                       QStringLiteral("PDF (*.pdf)"));
 }
 
-TPrinters::TPrinters(std::function<QStringList()> cupsPrinters, PdfFileAsker askPdfFile)
-    : cupsPrinters_(std::move(cupsPrinters)), askPdfFile_(std::move(askPdfFile)) {}
+TPrinters::TPrinters(std::function<QStringList()> cupsPrinters, PdfFileAsker askPdfFile, PrinterMaker makePrinter)
+    : cupsPrinters_(std::move(cupsPrinters)), askPdfFile_(std::move(askPdfFile)), makePrinter_(std::move(makePrinter)) {}
 
 TPrinters::~TPrinters() = default;
 
@@ -83,17 +87,20 @@ QPrinter* TPrinters::CurrentCupsPrinter() {
   const QString current = Current();
   if (current.isEmpty() || current == kPdfPrinterName) return nullptr;
   if (!cupsPrinter_ || cupsPrinterName_ != current) {
-    cupsPrinter_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(current), QPrinter::HighResolution);
+    cupsPrinter_ = makePrinter_(current);
     cupsPrinterName_ = current;
   }
   return cupsPrinter_.get();
 }
 
+void InstallSystemPrinters(std::unique_ptr<TPrinters> printers) {
+  if (!systemPrinters) qAddPostRoutine(RemoveSystemPrinters);
+  delete systemPrinters;
+  systemPrinters = printers.release();
+}
+
 TPrinters& SystemPrinters() {
-  if (!systemPrinters) {
-    systemPrinters = new TPrinters();
-    qAddPostRoutine(RemoveSystemPrinters);
-  }
+  if (!systemPrinters) InstallSystemPrinters(std::make_unique<TPrinters>());
   return *systemPrinters;
 }
 

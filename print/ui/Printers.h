@@ -25,16 +25,21 @@ PrinterMetrics PdfPrinterMetrics();
 // The names of the printers CUPS lists.
 QStringList CupsPrinterNames();
 
-// Asks the user for the PDF file to print to; empty when the user cancelled.
-using PdfFileAsker = std::function<QString(QWidget* parent)>;
-QString AskPdfFileName(QWidget* parent);
+// The platform printer of a listed name.
+using PrinterMaker = std::function<std::unique_ptr<QPrinter>(const QString& name)>;
+std::unique_ptr<QPrinter> MakeCupsPrinter(const QString& name);
+
+// Asks the user for the PDF file to print to, offering `proposed` (a folder
+// and a file name in it); empty when the user cancelled.
+using PdfFileAsker = std::function<QString(QWidget* parent, const QString& proposed)>;
+QString AskPdfFileName(QWidget* parent, const QString& proposed);
 
 class TPrinters {
  public:
   static const QString kPdfPrinterName;
 
   explicit TPrinters(std::function<QStringList()> cupsPrinters = CupsPrinterNames,
-                     PdfFileAsker askPdfFile = AskPdfFileName);
+                     PdfFileAsker askPdfFile = AskPdfFileName, PrinterMaker makePrinter = MakeCupsPrinter);
   ~TPrinters();
 
   // The PDF printer is on unless switched off.
@@ -56,11 +61,12 @@ class TPrinters {
   // printer or when none is installed.
   QPrinter* CurrentCupsPrinter();
 
-  QString AskPdfFile(QWidget* parent) const { return askPdfFile_(parent); }
+  QString AskPdfFile(QWidget* parent, const QString& proposed) const { return askPdfFile_(parent, proposed); }
 
  private:
   std::function<QStringList()> cupsPrinters_;
   PdfFileAsker askPdfFile_;
+  PrinterMaker makePrinter_;
   bool pdfPrinterEnabled_ = true;
   QString chosen_;
   std::unique_ptr<QPrinter> cupsPrinter_;  // of the name below, made once per printer
@@ -70,5 +76,9 @@ class TPrinters {
 // The program's printers, made at first use and removed when the
 // application object goes.
 TPrinters& SystemPrinters();
+
+// Puts other printers in the place of the program's own: the tests' way of
+// making sure that nothing they print reaches a printer of the machine.
+void InstallSystemPrinters(std::unique_ptr<TPrinters> printers);
 
 }  // namespace torvane

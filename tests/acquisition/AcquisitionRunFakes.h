@@ -23,7 +23,7 @@ namespace torvane::test {
 
 // Each call becomes an event: "status:TEXT", "range:dl:0-3" (rd for the read
 // bar), "pos:dl:3", "list:LINE", "clear", "info:TEXT", "confirm:TEXT",
-// "beep", "cursor:busy", "cursor:default", "timer:on", "timer:off", "picker:TEXT".
+// "beep", "cursor:busy", "cursor:default", "timer:on", "timer:off", "picker:TEXT", "close".
 class FakeAcquisitionView final : public AcquisitionView {
  public:
   std::vector<std::string> events;
@@ -33,6 +33,8 @@ class FakeAcquisitionView final : public AcquisitionView {
   int pumps = 0;
   std::function<void(int pump)> onPump;  // runs inside ProcessPendingEvents, as a click would
   std::function<void()> onTimerStart;
+  std::function<void()> onConfirm;  // runs while the question is open, as the timer would
+  std::function<void()> onClose;    // the window's close, which asks the run again
 
   void SetStatusText(const std::string& text) override { events.push_back("status:" + text); }
   void SetBarRange(ProgressBar bar, int minimum, int maximum) override {
@@ -46,6 +48,7 @@ class FakeAcquisitionView final : public AcquisitionView {
   void ShowInformation(const std::string& text) override { events.push_back("info:" + text); }
   bool ConfirmYesNo(const std::string& text) override {
     events.push_back("confirm:" + text);
+    if (onConfirm) onConfirm();
     return answerYes;
   }
   void Beep() override { events.push_back("beep"); }
@@ -62,6 +65,10 @@ class FakeAcquisitionView final : public AcquisitionView {
   void ProcessPendingEvents() override {
     ++pumps;
     if (onPump) onPump(pumps);
+  }
+  void CloseWindow() override {
+    events.push_back("close");
+    if (onClose) onClose();
   }
   DateTime PickerDateTime() const override { return picker; }
   void SetPickerDateTime(const DateTime& value) override {

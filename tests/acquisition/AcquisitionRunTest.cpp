@@ -178,6 +178,35 @@ TEST_F(AcquisitionRunTest, CancelWhileReadingStopsAfterTheCurrentRecordAndKeepsT
   EXPECT_TRUE(view_.Starting("picker:").empty());
 }
 
+TEST_F(AcquisitionRunTest, CancelAnsweredAfterTheRunEndedCancelsNothing) {
+  DeliverWeek();
+  run_.ButtonStartClick();
+  view_.onConfirm = [&] { RunTimer(run_); };  // the download and the read finish behind the question
+  view_.events.clear();
+  run_.ButtonCancelClick();
+  EXPECT_EQ(view_.Starting("info:"), Events{});
+  EXPECT_EQ(view_.Starting("status:").back(), "status:データ作成が完了しました。");
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
+  EXPECT_TRUE(view_.Has(kUmLine));
+}
+
+TEST_F(AcquisitionRunTest, ClosingWhileReadingWaitsForTheRunThenRebuildsTheDateList) {
+  DeliverWeek();
+  FetchEverything();
+  run_.SetDateListRebuild([&] { view_.events.push_back("rebuild"); });
+  view_.onClose = [&] { EXPECT_TRUE(run_.FormCloseQuery()); };
+  view_.onPump = [&](int pump) {
+    if (pump == 2) {
+      EXPECT_FALSE(run_.FormCloseQuery()) << "the window must stay while records are read";
+    }
+  };
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.From("status:データ作成が完了しました。"),
+            (Events{"status:データ作成が完了しました。", "cursor:default", "beep", "picker:2003/04/06 10:46:42", "close",
+                    "rebuild"}));
+  EXPECT_TRUE(view_.Has(kUmLine));
+}
+
 TEST_F(AcquisitionRunTest, ReadErrorEndsTheLoopAndKeepsTheStartTime) {
   test::WriteDelivery(Deliveries(), "RA", "20030405000000", {test::RaRecord(kRaceKey)});
   test::WriteDelivery(Deliveries(), "TK", "20030406000000", {"TK\r\n\r\n"});

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "browse/DateLoader.h"
-#include "browse/InfoGrid.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "browse/KanaFold.h"
-#include "browse/PastRaceText.h"
+#include "browse/infogrid/PastRaceText.h"
 #include "codes/KeibaFunc.h"
 #include "tests/browse/InfoGridRecords.h"
 #include "tests/support/TestStore.h"

@@ -57,15 +57,23 @@ TEST_F(RaceBrowserTest, TheArrowsStepWithinTheRaceList) {
   EXPECT_EQ(browser.Step(+1), std::nullopt) << "one race: the arrows do nothing";
 }
 
-TEST_F(RaceBrowserTest, CopyAfterANewDateUsesTheNewDateAndAnEmptyRaceLine) {
+TEST_F(RaceBrowserTest, ANewDateOrDateListShowsNoRaceUntilOneOfItsRacesIsChosen) {
   Choose("2004年01月05日");
   browser.ChooseRace(1);
   EXPECT_TRUE(browser.ClipboardText().starts_with("2004年01月05日\r\n中山  05回 08日 3R\r\nNo.\t"));
   Choose("2004年01月10日");
-  EXPECT_EQ(browser.SelectedListIndex(), std::nullopt);
-  const std::string text = browser.ClipboardText();
-  EXPECT_TRUE(text.starts_with("2004年01月10日\r\n\r\nNo.\t")) << text;
-  EXPECT_NE(text.find("スリーホース"), std::string::npos) << "the grid still holds the race shown before";
+  EXPECT_FALSE(browser.RaceOnShow());
+  EXPECT_EQ(browser.ClipboardText(), "2004年01月10日\r\n") << "no horses of the race shown before";
+  EXPECT_EQ(browser.Labels().Label3D3, "");
+  EXPECT_EQ(browser.ListGrid().RowCount(), 2);
+  EXPECT_EQ(browser.ListGrid().Cell(1, 1), "");
+  browser.ChooseRace(0);
+  EXPECT_TRUE(browser.RaceOnShow());
+
+  browser.ForgetDate();
+  EXPECT_FALSE(browser.RaceOnShow());
+  EXPECT_TRUE(ws->RaceList.empty());
+  EXPECT_EQ(browser.ClipboardText(), "");
 }
 
 TEST_F(RaceBrowserTest, AMissingDateKeepsTheSelection) {

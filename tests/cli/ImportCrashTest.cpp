@@ -1,11 +1,12 @@
-// Kills torvane-cli import with SIGKILL at random moments while it stores a
-// demo week (about 10,000 records). After every kill the store must be whole
-// (whole sorted records, unique race keys) and must be exactly the store of
-// some number of stored records, that is the state before or after the
-// record in flight. The next run resumes at that record, so the kills land
-// all over the delivery however fast the writer is; the delivery starts over
-// when a run gets through. A last uninterrupted run must then leave exactly
-// the store of an uninterrupted import.
+// Kills torvane-cli import with SIGKILL at chosen points while it stores a
+// demo week (about 10,000 records): at each step of the file replacement of
+// records spread over the whole delivery (the writer's test hook, set through
+// TORVANE_TEST_KILL_AT, kills it exactly there). After every kill the store
+// must be whole (whole sorted records, unique race keys) and exactly the
+// store of the records before the one in flight, or with it once its file
+// was replaced. The next run resumes at the first record not stored. A last
+// uninterrupted run must then leave exactly the store of an uninterrupted
+// import, with nothing of the killed runs left behind.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,10 +14,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <iterator>
 #include <map>
-#include <random>
-#include <set>
-#include <thread>
+#include <utility>
 
 #include "codes/KeibaFunc.h"
 #include "tests/support/CliRunner.h"
@@ -29,8 +30,15 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr int kKills = 50;
-constexpr int kMaxRuns = 400;  // bounds the test's time should runs end before their kill
+constexpr int kTrials = 60;
+
+// The steps of a replacement the writer is stopped at, by the names the hook
+// knows, and whether the record in flight is in the store after a kill there.
+struct KillStep {
+  const char* name;
+  bool stored;
+};
+constexpr KillStep kSteps[] = {{"before-write", false}, {"written", false}, {"replaced", true}};
 
 std::vector<std::string> DemoRecords() {
   std::vector<std::string> records;
@@ -88,30 +96,26 @@ Store StoreOnDisk(const std::filesystem::path& programDir) {
   return store;
 }
 
-// The number of records, from records[first] on, whose storing turns before
-// into after; the largest such number, or -1 when no number does. Only one
-// file changes per record, so the files that differ are followed one by one.
-long RecordsStored(Store model, const Store& after, const std::vector<std::string>& records, std::size_t first) {
-  std::set<std::string> differing;
-  for (const auto& [name, lines] : model)
-    if (!after.contains(name) || after.at(name) != lines) differing.insert(name);
-  for (const auto& [name, lines] : after)
-    if (!model.contains(name)) differing.insert(name);
-  long found = differing.empty() ? 0 : -1;
-  for (std::size_t i = first; i < records.size(); ++i) {
-    const Placement placement = PlacementOf(records[i]);
-    if (placement.file.empty()) continue;
-    Lines& lines = model[placement.file];
-    if (placement.key.empty()) lines.clear();
-    lines[placement.key] = placement.line;
-    const auto actual = after.find(placement.file);
-    if (actual != after.end() && actual->second == lines)
-      differing.erase(placement.file);
-    else
-      differing.insert(placement.file);
-    if (differing.empty()) found = static_cast<long>(i - first + 1);
+// Stores record into the model; whether that changed a file, which the
+// writer then has to replace.
+bool Apply(Store& store, const std::string& record) {
+  const Placement placement = PlacementOf(record);
+  if (placement.file.empty()) return false;
+  Lines& lines = store[placement.file];
+  if (placement.key.empty()) {  // a horse master: its file holds it alone
+    const Lines master{{"", placement.line}};
+    return std::exchange(lines, master) != master;
   }
-  return found;
+  return std::exchange(lines[placement.key], placement.line) != placement.line;
+}
+
+// The first file in which the two stores differ, or nothing.
+std::string FirstDifference(const Store& expected, const Store& actual) {
+  for (const auto& [name, lines] : expected)
+    if (!actual.contains(name) || actual.at(name) != lines) return name;
+  for (const auto& [name, lines] : actual)
+    if (!expected.contains(name)) return name;
+  return {};
 }
 
 void WriteDelivery(const std::filesystem::path& path, const std::vector<std::string>& records, std::size_t first) {
@@ -120,16 +124,23 @@ void WriteDelivery(const std::filesystem::path& path, const std::vector<std::str
   test::WriteFile(path, contents);
 }
 
-pid_t StartImport(const std::filesystem::path& programDir, const std::filesystem::path& delivery) {
+// Runs an import that its writer's hook kills at step of the file
+// replacement for its record'th record; the wait status.
+int ImportKilledAt(const std::filesystem::path& programDir, const std::filesystem::path& delivery, std::size_t record,
+                   const char* step) {
+  const std::string killAt = std::to_string(record) + ":" + step;
   const pid_t pid = fork();
   if (pid == 0) {
     const int nullFd = open("/dev/null", O_WRONLY);
     dup2(nullFd, STDOUT_FILENO);
+    setenv("TORVANE_TEST_KILL_AT", killAt.c_str(), 1);
     execl(TORVANE_CLI_PATH, TORVANE_CLI_PATH, "--dir", programDir.c_str(), "import", delivery.c_str(),
           static_cast<char*>(nullptr));
     _exit(127);
   }
-  return pid;
+  int status = -1;
+  if (pid > 0) waitpid(pid, &status, 0);
+  return status;
 }
 
 test::CliResult Import(const std::filesystem::path& programDir, const std::filesystem::path& delivery) {
@@ -141,52 +152,39 @@ TEST(ImportCrashTest, EveryKillLeavesAWholeStoreAndARerunEndsAsAnUninterruptedRu
   const std::vector<std::string> records = DemoRecords();
   const auto whole = dir / "whole.jvd";
   WriteDelivery(whole, records, 0);
-
-  const auto started = steady_clock::now();
   const auto reference = Import(dir / "reference", whole);
-  const auto uninterrupted = duration_cast<microseconds>(steady_clock::now() - started);
   ASSERT_EQ(reference.status, 0) << reference.err;
 
-  const unsigned seed = std::random_device{}();
-  SCOPED_TRACE("random seed " + std::to_string(seed));
-  std::mt19937 random(seed);
-  // Kills spread over the time a whole run takes, so that early, middle and
-  // late moments of a run all come; the resuming moves them over the records.
-  std::uniform_int_distribution<long> delayUs(0, uninterrupted.count());
+  // The records that change the store of the records before them: each
+  // makes the writer replace a file, so each is a place to stop it.
+  std::vector<std::size_t> writing;
+  Store model;
+  for (std::size_t i = 0; i < records.size(); ++i)
+    if (Apply(model, records[i])) writing.push_back(i);
+  ASSERT_GT(writing.size(), static_cast<std::size_t>(2 * kTrials));
 
   const auto programDir = dir / "crashed";
   std::filesystem::create_directories(programDir);
   const auto rest = dir / "rest.jvd";
-  Store before;
-  std::size_t next = 0;
-  std::set<std::pair<int, std::size_t>> killPoints;  // (pass over the delivery, record in flight)
-  int pass = 0;
-  for (int run = 0; run < kMaxRuns && killPoints.size() < kKills; ++run) {
+  Store expected;  // the store of the records before `applied`
+  std::size_t applied = 0;
+  std::size_t next = 0;  // the first record of the next run
+  for (int trial = 0; trial < kTrials; ++trial) {
+    // Kill points spread evenly over the delivery, each step in turn.
+    const std::size_t target = writing[static_cast<std::size_t>(trial + 1) * writing.size() / (kTrials + 1)];
+    const KillStep step = kSteps[trial % std::size(kSteps)];
+    SCOPED_TRACE("trial " + std::to_string(trial) + ": record " + std::to_string(target) + ", " + step.name);
     WriteDelivery(rest, records, next);
-    const pid_t pid = StartImport(programDir, rest);
-    ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(microseconds(delayUs(random)));
-    kill(pid, SIGKILL);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-    ASSERT_TRUE(killed || (WIFEXITED(status) && WEXITSTATUS(status) == 0)) << "status " << status;
+    const int status = ImportKilledAt(programDir, rest, target - next + 1, step.name);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the run was not killed: status " << status;
 
     const std::vector<std::string> problems = test::StoreProblems(programDir);
-    ASSERT_TRUE(problems.empty()) << "after run " << run << ": " << problems.front();
-    const Store after = StoreOnDisk(programDir);
-    const long stored = RecordsStored(before, after, records, next);
-    ASSERT_GE(stored, 0) << "after run " << run << " from record " << next
-                         << " the store is no state between two records";
-    if (!killed) {
-      ASSERT_EQ(static_cast<std::size_t>(stored), records.size() - next) << "a finished run stored all";
-    }
-    next += static_cast<std::size_t>(stored);
-    if (killed) killPoints.insert({pass, next});
-    if (next == records.size()) next = 0, ++pass;
-    before = after;
+    ASSERT_TRUE(problems.empty()) << problems.front();
+    next = step.stored ? target + 1 : target;
+    for (; applied < next; ++applied) Apply(expected, records[applied]);
+    const std::string differing = FirstDifference(expected, StoreOnDisk(programDir));
+    ASSERT_EQ(differing, "") << "the store is not that of the first " << next << " records";
   }
-  EXPECT_GE(killPoints.size(), static_cast<std::size_t>(kKills)) << "runs ended before their kill";
 
   const auto rerun = Import(programDir, whole);
   ASSERT_EQ(rerun.status, 0) << rerun.err;

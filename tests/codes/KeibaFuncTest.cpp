@@ -157,8 +157,7 @@ TEST(Condition, ClassLimitsAndNamedConditions) {
   };
   for (const auto& [code, name] : cases) EXPECT_EQ(ConditionName(code), name) << code;
   for (int v = 1; v <= 99; ++v) {
-    char code[4];
-    std::snprintf(code, sizeof code, "%03d", v);
+    const std::string code = (v < 10 ? "00" : "0") + std::to_string(v);
     EXPECT_EQ(Cp932Width(ConditionName(code)), 8) << code;
   }
 }

@@ -2,6 +2,8 @@
 // the page selector, and the information print command around it.
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDir>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
@@ -21,6 +23,7 @@
 using torvane::TAllPrintForm;
 using torvane::TIniGT;
 using torvane::TPrinters;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TempDir;
 
@@ -47,6 +50,11 @@ class AllPrintFormTest : public QObject {
       QCOMPARE(form.size(), QSize(630, 450));
       QCOMPARE(form.RadioGroup1()->checkedId(), 1);
       QCOMPARE(form.PrevX1()->ZoomScale(), 50);
+      // At its default width every zoom choice shows whole.
+      form.show();
+      const QAbstractButton* hundred = form.RadioGroup1()->button(3);
+      QVERIFY(hundred->width() >= hundred->sizeHint().width());
+      QVERIFY(hundred->mapTo(&form, QPoint(hundred->width(), 0)).x() <= form.width());
     }
     QVERIFY(settings.WriteInteger("Printlocate", "top", 40) && settings.WriteInteger("Printlocate", "left", 30));
     QVERIFY(settings.WriteInteger("Printlocate", "width", 700) && settings.WriteInteger("Printlocate", "height", 500));
@@ -80,7 +88,7 @@ class AllPrintFormTest : public QObject {
     QCOMPARE(form.PrevX1()->ZoomScale(), 75);
     QCOMPARE(settings.ReadInteger("PrintZoom", "ratio", -1), 2);
     // The scroll area follows the control's size.
-    QTRY_COMPARE(form.ScrollBox1()->widget()->width(), form.PrevX1()->width() + 2);
+    QTRY_COMPARE_WITH_TIMEOUT(form.ScrollBox1()->widget()->width(), form.PrevX1()->width() + 2, kWindowWaitMs);
 
     form.move(55, 66);
     form.resize(640, 480);
@@ -96,7 +104,7 @@ class AllPrintFormTest : public QObject {
     TempDir dir;
     TIniGT settings(dir.Path(), "torvane");
     const std::filesystem::path pdf = dir / "saved.pdf";
-    TPrinters printers(NoCupsPrinters, [&](QWidget*) { return QString::fromStdString(pdf.string()); });
+    TPrinters printers(NoCupsPrinters, [&](QWidget*, const QString&) { return QString::fromStdString(pdf.string()); });
     TAllPrintForm form(settings, printers);
     torvane::TPrevX& prevX = *form.PrevX1();
     prevX.BeginDoc();
@@ -116,6 +124,27 @@ class AllPrintFormTest : public QObject {
     QVERIFY(std::filesystem::file_size(pdf) > 0);
   }
 
+  void PdfSaveOffersTheRaceInTheLastFolderAndAddsTheExtension() {
+    TempDir dir;
+    TIniGT settings(dir.Path(), "torvane");
+    std::vector<QString> offered;
+    TPrinters printers(NoCupsPrinters, [&](QWidget*, const QString& proposed) {
+      offered.push_back(proposed);
+      return QString::fromStdString((dir / "typed").string());  // a name typed without ".pdf"
+    });
+    TAllPrintForm form(settings, printers);
+    form.PrevX1()->SetPdfOffer({QStringLiteral("2026年12月12日中山8R.pdf"), &settings});
+    form.PrevX1()->BeginDoc();
+    form.PrevX1()->EndDoc();
+    form.PdfButton()->click();
+    form.PdfButton()->click();
+    QVERIFY(std::filesystem::file_size(dir / "typed.pdf") > 0);
+    QCOMPARE(offered.size(), 2u);
+    QCOMPARE(offered[0], QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                             .filePath(QStringLiteral("2026年12月12日中山8R.pdf")));
+    QCOMPARE(offered[1], QString::fromStdString((dir / "2026年12月12日中山8R.pdf").string()));
+  }
+
   void InformationPrintOpensThePreviewOnPageOne() {
     TempDir dir;
     TIniGT settings(dir.Path(), "torvane");
@@ -132,7 +161,7 @@ class AllPrintFormTest : public QObject {
       form->close();
     });
     torvane::ShowInformationPrint(nullptr, *ws, 0, settings);
-    QCOMPARE(watcher.ModalCount(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.ModalCount(), 1, kWindowWaitMs);
     QCOMPARE(title, QStringLiteral("特別登録馬リスト　印刷"));
     QCOMPARE(pages, 2);
     QCOMPARE(max, 2);
@@ -141,7 +170,6 @@ class AllPrintFormTest : public QObject {
   }
 
   void InformationPrintWithoutPrinterIsTold() {
-    if (!torvane::CupsPrinterNames().isEmpty()) QSKIP("this machine has CUPS printers");
     TPrinters& printers = torvane::SystemPrinters();
     TempDir dir;
     TIniGT settings(dir.Path(), "torvane");
@@ -149,7 +177,7 @@ class AllPrintFormTest : public QObject {
     ModalWatcher watcher;
     torvane::ShowInformationPrint(nullptr, *torvane::test::DemoRaceOf(1), 0, settings);
     printers.SetPdfPrinterEnabled(true);
-    QCOMPARE(watcher.ModalCount(), 1);  // the error, no preview
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.ModalCount(), 1, kWindowWaitMs);  // the error, no preview
     QCOMPARE(watcher.Messages().front().text, QStringLiteral("プリンタが登録されていません"));
     QCOMPARE(settings.ReadInteger("Printlocate", "width", -1), -1);
   }

@@ -18,6 +18,7 @@
 #include "tests/support/TempDir.h"
 
 using namespace torvane;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 
 namespace {
@@ -71,7 +72,7 @@ class GetDataFormTest : public QObject {
     f.form->SetPickerDateTime({2003, 4, 6, 10, 46, 42});
     ModalWatcher watcher;
     f.form->ButtonStart()->click();
-    QVERIFY(watcher.Messages().size() >= 2);
+    QTRY_VERIFY_WITH_TIMEOUT(watcher.Messages().size() >= 2, kWindowWaitMs);
     QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("2003年04月06日10時46分42秒以降のデータ取込を開始します。")));
     QVERIFY(!f.form->Run().IsRunning());
     QCOMPARE(f.form->ListBox1()->count(), 0);
@@ -83,7 +84,7 @@ class GetDataFormTest : public QObject {
     f.form->SetStatusText("ダウンロード中・・・");
     ModalWatcher watcher(QMessageBox::No);
     f.form->ButtonCancel()->click();
-    QCOMPARE(watcher.Messages().size(), std::size_t{1});
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), std::size_t{1}, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text, QStringLiteral("データ取込を中止します。実行しますか？"));
     QCOMPARE(f.form->ProgressLabel()->Caption(), QStringLiteral("ダウンロード中・・・"));
     f.form->show();

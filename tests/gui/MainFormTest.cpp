@@ -2,6 +2,7 @@
 // buttons, JVInit on the first showing, the version window, the help file,
 // the print commands' conditions and the grid hosts.
 #include <QComboBox>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 
 #include "settings/IniGT.h"
 #include "app/ui/MainForm.h"
+#include "browse/ui/RaceNavigator.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -20,12 +22,15 @@
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
 #include "jvlink/JVLink.h"
+#include "print/ui/Printers.h"
 #include "tests/support/TestStore.h"
 #include "tests/gui/support/ModalWatcher.h"
+#include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
 
 using torvane::TMainForm;
 using torvane::test::HorseEntry;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TkRecordOf;
 using torvane::test::TempDir;
@@ -136,16 +141,28 @@ class MainFormTest : public QObject {
     QVERIFY(torvane::test::ReadFile(dir / "torvane.ini").find(garbage) != std::string::npos);
   }
 
-  void StoredPlaceIsUsedEvenOffTheScreen() {
-    TempDir dir;
-    torvane::TIniGT ini(dir.Path(), "torvane");
-    QVERIFY(ini.WriteInteger("locate", "top", -2000) && ini.WriteInteger("locate", "left", 5000) &&
-            ini.WriteInteger("locate", "width", 700) && ini.WriteInteger("locate", "height", 520) &&
-            ini.WriteBool("datalist", "close", true));
-    auto form = Make(dir);
-    QCOMPARE(form->pos(), QPoint(5000, -2000));
-    QCOMPARE(form->size(), QSize(700, 520));
-    QVERIFY(form->CloseDataListAfterChoice());
+  void AStoredPlaceOffEveryScreenGivesWayToTheDefaults() {
+    struct Case {
+      QRect stored;
+      QRect shown;
+    };
+    const Case cases[] = {
+        {{5000, -2000, 700, 520}, {10, 10, 630, 450}},  // off the screen
+        {{10, 10, 700, 99999}, {10, 10, 630, 450}},     // taller than the screen: pushed up off it
+        {{-300, 100, 700, 400}, {-300, 100, 700, 400}},  // partly off, the title bar still in reach
+    };
+    for (const Case& c : cases) {
+      TempDir dir;
+      torvane::TIniGT ini(dir.Path(), "torvane");
+      QVERIFY(ini.WriteInteger("locate", "top", c.stored.top()) &&
+              ini.WriteInteger("locate", "left", c.stored.left()) &&
+              ini.WriteInteger("locate", "width", c.stored.width()) &&
+              ini.WriteInteger("locate", "height", c.stored.height()));
+      auto form = Make(dir);
+      QCOMPARE(QRect(form->pos(), form->size()), c.shown);
+      QVERIFY(form->close());
+      QCOMPARE(ini.ReadInteger("locate", "height", 0), c.shown.height());
+    }
   }
 
   void ClosingByEveryMeansSavesTheRectangle() {
@@ -201,7 +218,7 @@ class MainFormTest : public QObject {
     ModalWatcher watcher;
     Find<QAction>(*form, "DataListClose1")->trigger();
     form->close();
-    QCOMPARE(watcher.Messages().size(), 2u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 2u, kWindowWaitMs);
     QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("設定ファイルに書き込めませんでした。")));
     QVERIFY(watcher.Messages()[1].text.contains(QStringLiteral("torvane.ini")));
   }
@@ -247,7 +264,7 @@ class MainFormTest : public QObject {
     for (const auto& [name, hint] : hints) {
       QToolButton* button = Find<QToolButton>(*form, name);
       QTest::mouseMove(button, button->rect().center());
-      QTRY_COMPARE(form->statusBar()->currentMessage(), hint);
+      QTRY_COMPARE_WITH_TIMEOUT(form->statusBar()->currentMessage(), hint, kWindowWaitMs);
     }
   }
 
@@ -286,7 +303,7 @@ class MainFormTest : public QObject {
     auto form = Make(dir);
     QVERIFY(sids_.empty());
     form->show();
-    QTRY_COMPARE(sids_.size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(sids_.size(), 1u, kWindowWaitMs);
     QCOMPARE(sids_[0], std::u16string(u"SA480217/SD715396/QPWXRN/Ver.1.04"));
     form->hide();
     form->show();
@@ -299,7 +316,7 @@ class MainFormTest : public QObject {
     auto form = Make(dir, -101);
     ModalWatcher watcher;
     form->show();
-    QTRY_COMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text,
              QStringLiteral("JVInitエラーが発生しました。：sid が設定されていません。(-101)"));
     QCOMPARE(watcher.Messages()[0].icon, QMessageBox::NoIcon);
@@ -329,7 +346,7 @@ class MainFormTest : public QObject {
     Find<QToolButton>(*form, "SpeedButton6")->click();
     QCOMPARE(versionShown, QStringLiteral("Ver.1.04"));
     QCOMPARE(aboutVisits, 2);
-    QCOMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QCOMPARE(watcher.Messages()[0].text, QStringLiteral("ホームページの表示に失敗しました。"));
     QCOMPARE(opened_.urls.size(), 1u);
 
@@ -354,8 +371,11 @@ class MainFormTest : public QObject {
     opened_.succeed = false;
     ModalWatcher watcher;
     Find<QAction>(*form, "HelpContents1")->trigger();
-    QCOMPARE(watcher.Messages().size(), 1u);
-    QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("ヘルプファイルを表示できませんでした。")));
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
+    // The file is there: the message names the missing browser and the file.
+    QCOMPARE(watcher.Messages()[0].text,
+             QStringLiteral("ヘルプファイルを開くブラウザ（URLを開くプログラム）を起動できませんでした。\n") +
+                 QString::fromStdString((dir / "torvane.html").string()));
   }
 
   void PrintCommandsNeedRacesAndAChosenRace() {
@@ -369,6 +389,8 @@ class MainFormTest : public QObject {
     const auto printBoth = [&] {
       for (const char* command : {"Print1", "N8"}) Find<QAction>(*form, command)->trigger();
     };
+    // Whatever printers the machine has, a test prints on the PDF printer only.
+    QCOMPARE(torvane::SystemPrinters().Installed(), QStringList{torvane::TPrinters::kPdfPrinterName});
     std::vector<QString> refusals;
     std::vector<QString> windows;
     ModalWatcher watcher([&](QWidget* modal) {
@@ -382,22 +404,24 @@ class MainFormTest : public QObject {
     });
     printBoth();  // no race list
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_COMPARE(form->DatList()->count(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 2, kWindowWaitMs);
     printBoth();  // no race chosen
     form->DatList()->setCurrentRow(0);
     printBoth();  // a single horse: too few rows to print
     const QString noData = QStringLiteral("警告:読み込むﾃﾞｰﾀがありません。");
     const QString noRace = QStringLiteral("警告:レースを選択してください。");
-    QCOMPARE(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}));
+    QTRY_COMPARE_WITH_TIMEOUT(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}), kWindowWaitMs);
     QVERIFY(windows.empty());
 
-    // Two horses: the preview window, then the list print asking where to
-    // put its file (a machine without printers has the PDF printer only).
+    // Two horses: the preview window, then the list print on the PDF
+    // printer, offering a file named after the race.
     form->DatList()->setCurrentRow(1);
     printBoth();
-    QCOMPARE(refusals.size(), 6u);
-    QCOMPARE(windows.size(), 2u);
-    QCOMPARE(windows[0], QStringLiteral("特別登録馬リスト　印刷"));
+    QTRY_COMPARE_WITH_TIMEOUT(refusals.size(), 6u, kWindowWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("特別登録馬リスト　印刷")}, kWindowWaitMs);
+    const torvane::test::PdfFileRequest& request = torvane::test::PdfFileRequests().back();
+    QVERIFY2(request.proposed.endsWith(QStringLiteral("/2004年01月10日中山2R.pdf")), qPrintable(request.proposed));
+    QVERIFY(QFileInfo(request.given).size() > 0);
   }
 
   void AcquisitionOpensModallyAndRebuildsTheDateListOnClose() {
@@ -413,7 +437,7 @@ class MainFormTest : public QObject {
     });
     Find<QAction>(*form, "JVDataGet1")->trigger();
     Find<QToolButton>(*form, "JVDataButton")->click();
-    QCOMPARE(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}));
+    QTRY_COMPARE_WITH_TIMEOUT(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}), kWindowWaitMs);
     QCOMPARE(form->DateCombo()->count(), 1);
     QCOMPARE(form->DateCombo()->currentIndex(), -1);
   }
@@ -422,12 +446,17 @@ class MainFormTest : public QObject {
     TempDir dir;
     auto form = Make(dir);
     std::vector<QString> windows;
+    int width = 0, captionWidth = 0;
     ModalWatcher watcher([&](QWidget* modal) {
       windows.push_back(modal->windowTitle());
+      width = modal->width();
+      captionWidth = modal->fontMetrics().horizontalAdvance(modal->windowTitle());
       modal->close();
     });
     Find<QAction>(*form, "N4")->trigger();
-    QCOMPARE(windows, std::vector<QString>{QStringLiteral("プリンタの設定")});
+    QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("プリンタの設定")}, kWindowWaitMs);
+    // Room for the whole caption in the title bar, its buttons beside it.
+    QVERIFY2(width > 2 * captionWidth + 100, qPrintable(QString::number(width)));
   }
 
   void GridsAreOnTheirTabsAndShowWithTheFirstRace() {
@@ -435,9 +464,10 @@ class MainFormTest : public QObject {
     torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "001", {HorseEntry{}})});
     auto form = Make(dir);
     QTabWidget* pages = form->PageControl1();
-    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->count(), 3);
     QCOMPARE(pages->tabText(0), QStringLiteral("登録馬情報"));
     QCOMPARE(pages->tabText(1), QStringLiteral("登録馬ﾘｽﾄ"));
+    QCOMPARE(pages->tabText(2), QStringLiteral("賞金順"));
     QCOMPARE(pages->currentIndex(), 0);
     QCOMPARE(Find<QWidget>(*form, "TabSheet1")->findChild<QWidget*>(QStringLiteral("StringGrid4")),
              static_cast<QWidget*>(form->StringGrid4()));
@@ -445,11 +475,19 @@ class MainFormTest : public QObject {
              static_cast<QWidget*>(form->StringGrid1()));
     QVERIFY(pages->isHidden());
     form->DateCombo()->setCurrentIndex(0);
-    QTRY_COMPARE(form->DatList()->count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 1, kWindowWaitMs);
     form->DatList()->setCurrentRow(0);
     QVERIFY(!pages->isHidden());
     QCOMPARE(form->StringGrid4()->RowCount(), 2);
     QCOMPARE(form->StringGrid1()->RowCount(), 2);
+    QCOMPARE(form->Label3D(2)->Caption(), QStringLiteral(" 1"));
+
+    // As after an acquisition: the date list rebuilt, no race on show anywhere.
+    form->Navigator()->RebuildDateList();
+    QCOMPARE(form->Label3D(2)->Caption(), QStringLiteral(" "));
+    QCOMPARE(form->StringGrid1()->CellText(1, 1), QString());
+    const QImage grid = form->StringGrid4()->viewport()->grab().toImage();
+    QVERIFY(grid.pixel(form->StringGrid4()->CellRect(2, 1).center()) != qRgb(255, 255, 255));
   }
 };
 

@@ -10,6 +10,7 @@
 
 using torvane::TMsgDlg;
 using Type = TMsgDlg::TMsgDlgType;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 
 class MsgDlgTest : public QObject {
@@ -30,7 +31,7 @@ class MsgDlgTest : public QObject {
       dialog.SetMsgDlgType(type);
       dialog.Execute();
     }
-    QCOMPARE(watcher.Messages().size(), cases.size());
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), cases.size(), kWindowWaitMs);
     for (std::size_t i = 0; i < cases.size(); ++i) {
       QCOMPARE(watcher.Messages()[i].title, std::get<1>(cases[i]));
       QCOMPARE(watcher.Messages()[i].icon, std::get<2>(cases[i]));
@@ -53,8 +54,8 @@ class MsgDlgTest : public QObject {
     dialog.SetSound(true);
     dialog.Execute();
     QCOMPARE(played, std::vector<Type>{Type::mtWarning});
-    QCOMPARE(dialogUpWhenPlayed, std::vector<bool>{false});
-    QCOMPARE(watcher.ModalCount(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(dialogUpWhenPlayed, std::vector<bool>{false}, kWindowWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.ModalCount(), 2, kWindowWaitMs);
   }
 
   void ResultOfThePressedButtonIsKeptAndReported() {
@@ -72,7 +73,7 @@ class MsgDlgTest : public QObject {
       dialog.Execute();
     }
     QCOMPARE(dialog.ModalResult(), QMessageBox::Yes);
-    QCOMPARE(clicks.count(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(clicks.count(), 2, kWindowWaitMs);
     QCOMPARE(clicks[0][0].value<TMsgDlg*>(), &dialog);
     QCOMPARE(clicks[0][1].value<QMessageBox::StandardButton>(), QMessageBox::No);
   }
@@ -85,7 +86,7 @@ class MsgDlgTest : public QObject {
     dialog.Execute();  // centred: the designed place is ignored
     dialog.SetMsgPosition(TMsgDlg::TMsgPosition::poDesigned);
     dialog.Execute();
-    QCOMPARE(watcher.Messages().size(), 2u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 2u, kWindowWaitMs);
     const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
     QVERIFY(watcher.Messages()[0].position != QPoint(40, 30));
     QVERIFY((watcher.Messages()[0].position - centre).manhattanLength() < 400);

@@ -11,6 +11,7 @@
 #include "print/InfoPrint.h"
 #include "print/ui/PrevError.h"
 #include "print/ui/PrevX.h"
+#include "tests/gui/support/TestPrinters.h"
 #include "tests/print/DemoRace.h"
 
 using torvane::EPrevError;
@@ -159,9 +160,30 @@ class PrevXTest : public QObject {
     QVERIFY(qGray(zoomed.pixel(boxLeft - 8, 10 + g.offsetY + 50)) > 192);
   }
 
+  void APrinterChosenAfterRecordingGetsThePagesAsThePreviewShowsThem() {
+    // Recorded on the PDF printer at 600 dpi, printed on one at 300 dpi.
+    QTemporaryDir dir;
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    torvane::test::AddFilePrinter(QStringLiteral("300 dpi"), 300, printed);
+    TPrinters& printers = torvane::SystemPrinters();
+    printers.SetCurrent(TPrinters::kPdfPrinterName);
+    TPrevX prevX(printers);
+    prevX.BeginDoc();
+    prevX.Rectangle(100, 100, 1900, 2800);
+    prevX.EndDoc();
+    printers.SetCurrent(QStringLiteral("300 dpi"));
+    QVERIFY(prevX.Print());
+    const QRectF preview = torvane::test::PreviewPageInk(prevX);
+    const QRectF paper = torvane::test::PdfPageInk(printed);
+    printers.SetCurrent(TPrinters::kPdfPrinterName);
+    QVERIFY2(qAbs(paper.right() - preview.right()) < 0.02 && qAbs(paper.bottom() - preview.bottom()) < 0.02,
+             qPrintable(QStringLiteral("paper %1 x %2, preview %3 x %4")
+                            .arg(paper.right()).arg(paper.bottom()).arg(preview.right()).arg(preview.bottom())));
+  }
+
   void InformationPrintOfThreeHundredHorsesAsPdf() {
     QString askedFile;
-    TPrinters printers(NoCupsPrinters, [&](QWidget*) { return askedFile; });
+    TPrinters printers(NoCupsPrinters, [&](QWidget*, const QString&) { return askedFile; });
     TPrevX prevX(printers);
     const auto ws = torvane::test::DemoRaceOf(300);
     QCOMPARE(torvane::RecordInfoPrint(prevX, *ws, 0), 17);

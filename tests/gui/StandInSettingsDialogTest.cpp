@@ -14,6 +14,7 @@
 #include "tests/support/TempDir.h"
 
 using namespace torvane;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::TempDir;
 
@@ -44,7 +45,7 @@ class StandInSettingsDialogTest : public QObject {
     dialog.ServiceKeyEdit()->setText(QStringLiteral("KEY"));
     ModalWatcher watcher;
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    QCOMPARE(watcher.Messages().size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
     QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("設定を保存できませんでした。")));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.ServiceKeyEdit()->text(), QStringLiteral("KEY"));
@@ -63,7 +64,7 @@ class StandInSettingsDialogTest : public QObject {
       dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     QCOMPARE(standIn.JVSetUIProperties(), 0);
-    QCOMPARE(shown, QStringLiteral("StandInSettingsDialog"));
+    QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("StandInSettingsDialog"), kWindowWaitMs);
     QCOMPARE(LoadStandInSettings(dir.Path()).serviceKey, std::string());
   }
 };

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "browse/infogrid/InfoGrid.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/RecordBuilder.h"
 #include "print/InfoPrint.h"
 #include "print/RecordingCanvas.h"
+#include "tests/browse/InfoGridRecords.h"
 #include "tests/support/TestStore.h"
 
 namespace torvane {
@@ -215,6 +217,41 @@ TEST_F(InfoPrintTest, PastRaceLineRules) {
   EXPECT_TRUE(Has(page, Text(1073, 483, pg, 8, "b", "clear", "-")));
   SetPastRace(0, 0, "1595", "000");
   EXPECT_TRUE(Has(PageLines(Record(), 1), Text(893, 468, pg, 6, "-", "clear", "1595①②③④3F---")));
+}
+
+// The grid and the print decide differently whether a past race is there: the
+// grid by its year, the print by its racecourse code. Both write two blanks
+// after the weather of a jump race (the grid puts one between weather and
+// going, and its going is one blank).
+TEST_F(InfoPrintTest, GridAndPrintTellAPastRaceByDifferentFields) {
+  SetRace(1);
+  SetFlaggedHorse(0);
+  SetPastRace(0, 1);
+  RaRecord& ra = ws->LoadedRa[0][0][1];
+  const FixedPitchTextMeasure measure;
+  const auto gridTexts = [&] {
+    std::vector<std::string> texts;
+    for (const CellText& t : StringGrid4DrawCell({*ws, 0, false}, 6, 1, InfoCellSize(6, 1), measure).texts)
+      texts.push_back(t.text);
+    return texts;
+  };
+  const auto printTexts = [&] { return CountPrefix(PageLines(Record(), 1), "text\t1113\t"); };
+
+  ASSERT_TRUE(TrimBlanks(ra.Year()).empty());
+  EXPECT_TRUE(gridTexts().empty()) << "no year: no race in the grid";
+  EXPECT_EQ(printTexts(), 7) << "a racecourse code: a race in the print (its band title and lines)";
+
+  test::PutText(ra, ra.Year(), "2005");
+  test::PutText(ra, ra.TrackCode(), "52");
+  test::PutText(ra, ra.CourseCode(), "");
+  EXPECT_EQ(printTexts(), 1) << "no racecourse code: no race in the print (its band title only)";
+  const std::vector<std::string> grid = gridTexts();
+  ASSERT_EQ(grid.size(), 15u) << "a year: a race in the grid";
+  EXPECT_EQ(grid[4], WeatherName("1") + "  ");
+
+  test::PutText(ra, ra.CourseCode(), "06");
+  EXPECT_TRUE(Has(PageLines(Record(), 1), Text(1113, 428, "ＭＳ Ｐゴシック", 6, "-", "clear",
+                                               "16頭⑤1800" + TrackName("52") + WeatherName("1") + "  ")));
 }
 
 }  // namespace

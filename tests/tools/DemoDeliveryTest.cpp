@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <map>
-#include <regex>
 #include <set>
 
 #include "jvdata/Cp932.h"
 #include "jvdata/JVData_Structure.h"
+#include "tests/support/DemoFileName.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {
@@ -147,13 +147,11 @@ class DemoWeekTest : public testing::TestWithParam<const char*> {
 INSTANTIATE_TEST_SUITE_P(Weeks, DemoWeekTest, testing::Values("20240527", "20240103", "20231229"));
 
 TEST_P(DemoWeekTest, FilesAreStampedOnTheDateAtDifferentHours) {
-  const std::regex name(R"(^[A-Z]{2}\d*_(\d{14})\.jvd$)");
-  std::set<std::string> stamps;
   std::string previous;
   for (const DeliveryFile& file : *files_) {
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(file.name, match, name)) << file.name;
-    const std::string stamp = match[1];
+    const std::optional<std::string> found = test::DemoFileStamp(file.name);
+    ASSERT_TRUE(found) << file.name;
+    const std::string& stamp = *found;
     EXPECT_EQ(stamp.substr(0, 8), GetParam()) << file.name;
     EXPECT_GT(stamp, previous) << "files are not in time stamp order";
     previous = stamp;

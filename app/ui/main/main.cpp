@@ -12,7 +12,6 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Torvane"));
   torvane::InstallFontSubstitutions();
 
   std::filesystem::path programDir = torvane::ExecutableDir();

@@ -13,6 +13,10 @@
 
 namespace torvane::test {
 
+// How long a test waits for a window, a dialog or a repaint it expects: far
+// more than a loaded machine needs, as the wait ends once the count is right.
+inline constexpr int kWindowWaitMs = 30000;
+
 struct SeenMessage {
   QString title;
   QString text;

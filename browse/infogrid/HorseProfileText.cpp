@@ -1,6 +1,6 @@
-#include "browse/HorseProfileText.h"
+#include "browse/infogrid/HorseProfileText.h"
 
-#include "browse/InfoGridFormat.h"
+#include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 

@@ -1,17 +1,11 @@
-#include "browse/PastRaceText.h"
+#include "browse/infogrid/PastRaceText.h"
 
-#include "browse/InfoGridFormat.h"
+#include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 
 namespace torvane {
 namespace {
-
-Surface SurfaceOf(std::int64_t trackCode) {
-  if (trackCode <= 22) return Surface::Turf;
-  if (trackCode <= 29) return Surface::Dirt;
-  return Surface::Jump;
-}
 
 // Meeting without its leading zero, racecourse, date as stored; 15 blanks
 // for a year of 0.
@@ -35,10 +29,10 @@ std::string FieldAndDistance(const SeRecord& se, const RaRecord& ra) {
   return text + FormatIntField(ra.Distance());
 }
 
-std::string WeatherAndGoing(const RaRecord& ra, Surface surface) {
+std::string WeatherAndGoing(const RaRecord& ra, TrackSurface surface) {
   std::string going = " ";
-  if (surface == Surface::Turf) going = GoingName(ra.TurfGoingCode(), 0);
-  if (surface == Surface::Dirt) going = GoingName(ra.DirtGoingCode(), 0);
+  if (surface == TrackSurface::Turf) going = GoingName(ra.TurfGoingCode(), 0);
+  if (surface == TrackSurface::Dirt) going = GoingName(ra.DirtGoingCode(), 0);
   return WeatherName(ra.WeatherCode()) + " " + going;
 }
 
@@ -81,7 +75,7 @@ PastRaceTexts PastRaceTextsOf(const SeRecord& se, const RaRecord& ra) {
   t.dateAndCourse = IsRaceDetailAbsent(ra) ? DateAndCourse(se) : DateAndCourse(ra);
   t.raceClass = RaceClass(ra);
   t.fieldAndDistance = FieldAndDistance(se, ra);
-  t.surface = SurfaceOf(ReadCodeNumber(ra.TrackCode()));
+  t.surface = SurfaceOfTrack(ReadCodeNumber(ra.TrackCode()));
   t.track = TrackName(ra.TrackCode());
   t.weatherAndGoing = WeatherAndGoing(ra, t.surface);
   t.jockeyWeightAndPopularity = JockeyWeightAndPopularity(se);
@@ -96,13 +90,13 @@ PastRaceTexts PastRaceTextsOf(const SeRecord& se, const RaRecord& ra) {
   return t;
 }
 
-Colour TrackColourOf(Surface surface) {
+Colour TrackColourOf(TrackSurface surface) {
   switch (surface) {
-    case Surface::Turf:
+    case TrackSurface::Turf:
       return kGreen;
-    case Surface::Dirt:
+    case TrackSurface::Dirt:
       return kMaroon;
-    case Surface::Jump:
+    case TrackSurface::Jump:
       return kBlack;
   }
   return kBlack;

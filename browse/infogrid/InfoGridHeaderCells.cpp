@@ -1,5 +1,5 @@
 // The header row's drawing over the grid's own header texts.
-#include "browse/InfoGridCells.h"
+#include "browse/infogrid/InfoGridCells.h"
 
 namespace torvane::info_grid {
 namespace {

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "browse/HorseProfileText.h"
-#include "browse/InfoGridCells.h"
-#include "browse/InfoGridFormat.h"
+#include "browse/infogrid/HorseProfileText.h"
+#include "browse/infogrid/InfoGridCells.h"
+#include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "browse/InfoGridDrawing.h"
+#include "browse/infogrid/InfoGridDrawing.h"
 
 namespace torvane {
 

@@ -3,7 +3,7 @@
 // (used by InfoGrid.cpp). Positions are relative to the cell's top-left
 // corner: the texts start at x0 = y0 = grid line + 1.
 
-#include "browse/InfoGridCanvas.h"
+#include "browse/infogrid/InfoGridCanvas.h"
 #include "jvdata/JVData_Structure.h"
 
 namespace torvane::info_grid {

@@ -1,9 +1,9 @@
-#include "browse/InfoGrid.h"
+#include "browse/infogrid/InfoGrid.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "browse/InfoGridCells.h"
+#include "browse/infogrid/InfoGridCells.h"
 
 namespace torvane {
 
@@ -17,7 +17,7 @@ CellDrawing StringGrid4DrawCell(const InfoGridSource& source, int column, int ro
   if (r < 0 || r >= kMaxRaces) throw std::out_of_range("race slot " + std::to_string(r) + " is not one of 0 to 15");
 
   CellDrawing drawing;
-  if (source.raceListEmpty) return drawing;
+  if (source.nothingShown) return drawing;
   InfoGridCanvas canvas(size, measure, drawing);
   if (row == 0) {
     info_grid::DrawHeaderCell(canvas, column);

@@ -1,4 +1,4 @@
-#include "browse/InfoGridCanvas.h"
+#include "browse/infogrid/InfoGridCanvas.h"
 
 #include <stdexcept>
 #include <utility>

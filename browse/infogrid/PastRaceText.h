@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "browse/InfoGridDrawing.h"
+#include "browse/infogrid/InfoGridDrawing.h"
+#include "codes/KeibaFunc.h"
 #include "jvdata/JVData_Structure.h"
 
 namespace torvane {
-
-enum class Surface { Turf, Dirt, Jump };
 
 struct PastRaceTexts {
   std::string dateAndCourse;  // "3中山2003.04.06"
@@ -28,7 +27,7 @@ struct PastRaceTexts {
   std::string bodyWeightAndPrize;
   std::string finishingPosition;  // bold, coloured by the position
   std::string opponentAndMargin;
-  Surface surface = Surface::Turf;
+  TrackSurface surface = TrackSurface::Turf;
   std::int64_t position = 0;  // the finishing position read as a number
 };
 
@@ -49,7 +48,7 @@ std::vector<std::string> PastRaceFields(const PastRaceTexts& texts);
 inline constexpr int kPastRaceFieldCount = 12;
 
 // The track's colour: green for turf, maroon for dirt, black for a jump race.
-Colour TrackColourOf(Surface surface);
+Colour TrackColourOf(TrackSurface surface);
 // The finishing position's colour: red for a win, blue for 2nd and 3rd, else black.
 Colour FinishingColourOf(std::int64_t position);
 

@@ -1,4 +1,4 @@
-#include "browse/InfoGridTextMeasure.h"
+#include "browse/infogrid/InfoGridTextMeasure.h"
 
 #include "jvdata/Cp932.h"
 

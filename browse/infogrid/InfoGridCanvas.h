@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "browse/InfoGridDrawing.h"
-#include "browse/InfoGridGeometry.h"
-#include "browse/InfoGridTextMeasure.h"
+#include "browse/infogrid/InfoGridDrawing.h"
+#include "browse/infogrid/InfoGridGeometry.h"
+#include "browse/infogrid/InfoGridTextMeasure.h"
 
 namespace torvane {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstddef>
 
-#include "browse/InfoGridCells.h"
-#include "browse/PastRaceText.h"
+#include "browse/infogrid/InfoGridCells.h"
+#include "browse/infogrid/PastRaceText.h"
 
 namespace torvane::info_grid {
 

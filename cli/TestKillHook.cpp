@@ -1,0 +1,46 @@
+#include "cli/TestKillHook.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "acquisition/StoreWriter.h"
+#include "cli/CommandRegistry.h"
+
+namespace torvane::cli {
+namespace {
+
+constexpr const char* kVariable = "TORVANE_TEST_KILL_AT";
+
+std::optional<ReplaceStep> StepNamed(std::string_view name) {
+  if (name == "before-write") return ReplaceStep::BeforeWrite;
+  if (name == "written") return ReplaceStep::Written;
+  if (name == "replaced") return ReplaceStep::Replaced;
+  return std::nullopt;
+}
+
+}  // namespace
+
+void InstallTestKillHook(StoreWriter& writer) {
+  const char* value = std::getenv(kVariable);
+  if (!value) return;
+  const std::string_view text(value);
+  const std::size_t colon = text.find(':');
+  std::uint64_t record = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + std::min(colon, text.size()), record);
+  const std::optional<ReplaceStep> step =
+      colon != std::string_view::npos ? StepNamed(text.substr(colon + 1)) : std::nullopt;
+  if (error != std::errc() || end != text.data() + colon || record == 0 || !step)
+    throw CommandError(std::string(kVariable) + "=" + value +
+                       ": expected RECORD:STEP, RECORD from 1, STEP before-write, written or replaced");
+  writer.SetStepHook([record, step = *step](std::uint64_t records, ReplaceStep reached) {
+    if (records >= record && reached == step) ::kill(::getpid(), SIGKILL);
+  });
+}
+
+}  // namespace torvane::cli

@@ -1,0 +1,24 @@
+#include "codes/Formatted.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace torvane {
+
+std::string Formatted(const char* format, ...) {
+  char buffer[128];
+  va_list args;
+  va_start(args, format);
+  const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  if (length < 0) return {};
+  if (static_cast<std::size_t>(length) < sizeof buffer) return std::string(buffer, static_cast<std::size_t>(length));
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  va_start(args, format);
+  std::vsnprintf(text.data(), text.size(), format, args);
+  va_end(args);
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace torvane

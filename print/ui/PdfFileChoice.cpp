@@ -1,0 +1,40 @@
+#include "print/ui/PdfFileChoice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "settings/IniGT.h"
+#include "jvdata/Cp932.h"
+#include "print/PdfFileName.h"
+#include "print/ui/Printers.h"
+
+namespace torvane {
+namespace {
+
+constexpr std::string_view kSection = "PdfSave";
+constexpr std::string_view kFolderKey = "folder";
+
+QString StartFolder(const TIniGT* settings) {
+  if (settings) {
+    const QString remembered =
+        QString::fromStdString(Cp932ToUtf8(settings->ReadString(kSection, kFolderKey, "")));
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+  }
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+}  // namespace
+
+QString ChoosePdfFile(const TPrinters& printers, QWidget* parent, const PdfSaveOffer& offer) {
+  const QString proposed = QDir(StartFolder(offer.settings)).filePath(offer.fileName);
+  const QString chosen = printers.AskPdfFile(parent, proposed);
+  if (chosen.isEmpty()) return {};
+  const QString fileName = QString::fromStdString(WithPdfExtension(chosen.toStdString()));
+  // Not being able to remember the folder costs the user nothing but a click next time.
+  if (offer.settings)
+    offer.settings->WriteString(kSection, kFolderKey, Utf8ToCp932(QFileInfo(fileName).absolutePath().toStdString()));
+  return fileName;
+}
+
+}  // namespace torvane

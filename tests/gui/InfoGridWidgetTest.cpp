@@ -1,0 +1,63 @@
+// InfoGridWidget: nothing drawn while no race is on show, and a selected row
+// that looks selected alike in every cell with its texts as readable as ever.
+#include <QTest>
+#include <optional>
+
+#include "browse/ui/InfoGridWidget.h"
+#include "controls/ui/DesignFonts.h"
+#include "tests/print/DemoRace.h"
+
+using namespace torvane;
+
+namespace {
+
+// The pixels of a cell that are pure white (what the cell drawing fills with).
+int WhitePixels(const QImage& image, const QRect& cell) {
+  int count = 0;
+  for (int y = cell.top(); y <= cell.bottom(); ++y)
+    for (int x = cell.left(); x <= cell.right(); ++x) count += image.pixel(x, y) == qRgb(255, 255, 255);
+  return count;
+}
+
+int DarkestGray(const QImage& image, const QRect& cell) {
+  int darkest = 255;
+  for (int y = cell.top(); y <= cell.bottom(); ++y)
+    for (int x = cell.left(); x <= cell.right(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+  return darkest;
+}
+
+}  // namespace
+
+class InfoGridWidgetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { InstallFontSubstitutions(); }
+
+  void NothingWithoutARaceAndASelectedRowTintedAlike() {
+    const auto ws = test::DemoRaceOf(3);
+    ws->LoadedRa[0][0][4].Blank();  // the first horse's fifth past race is missing
+    std::optional<int> race;
+    InfoGridWidget grid(*ws, [&] { return race; });
+    grid.resize(1200, 400);
+    const auto shot = [&] { return grid.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QRect profile = grid.CellRect(2, 1);
+    QCOMPARE(WhitePixels(shot(), profile), 0);
+
+    race = 0;
+    grid.RaceShown();
+    QVERIFY(WhitePixels(shot(), profile) > profile.width() * profile.height() / 2);
+
+    grid.SelectRow(1);
+    const QImage selected = shot();
+    const QRect emptyPastRace = grid.CellRect(9, 1);
+    const QPoint corner(3, 3);  // no text there
+    QCOMPARE(selected.pixel(emptyPastRace.topLeft() + corner), selected.pixel(profile.topLeft() + corner));
+    QVERIFY(selected.pixel(profile.topLeft() + corner) != qRgb(255, 255, 255));
+    // The sire's name, in the grid's text colour, stays dark.
+    QVERIFY(DarkestGray(selected, QRect(profile.topLeft(), QSize(100, 10))) < 80);
+  }
+};
+
+QTEST_MAIN(InfoGridWidgetTest)
+#include "InfoGridWidgetTest.moc"
