@@ -7,6 +7,7 @@
 #include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -220,7 +221,7 @@ void AcquisitionRun::RouteRecord(const std::u16string& record, ReadEnd& end) {
   try {
     result = writer_.Store(Utf16ToCp932(record));
   } catch (const StoreError& error) {
-    Report(Joined(kStoreError, error.what()));
+    Report(Joined(kStoreError, JapaneseErrorText(error)));
     SetOutcome(RunOutcome::StoreFailed);
     end = ReadEnd::StoreFailure;
     return;

@@ -172,9 +172,10 @@ void StoreWriter::Impl::EnsureDirectory(const std::filesystem::path& directory) 
   if (knownDirectories.contains(directory.native())) return;
   std::error_code error;
   std::filesystem::create_directories(directory, error);
-  if (error) throw StoreError("cannot create the directory " + directory.string() + ": " + error.message());
+  if (error) throw StoreError(FileAction::CreateDirectory, directory, error);
+  // Something else in its place.
   if (!std::filesystem::is_directory(directory, error))
-    throw StoreError("cannot create the directory " + directory.string() + ": something else is in its place");
+    throw StoreError(FileAction::CreateDirectory, directory, std::make_error_code(std::errc::not_a_directory));
   knownDirectories.insert(directory.native());
 }
 

@@ -10,6 +10,7 @@
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -61,7 +62,7 @@ class DateLoad {
         try {
           reader.Read(r, tk.bytes.data());
         } catch (const StoreError& error) {
-          warnings_.push_back({dateFile, error.what()});
+          warnings_.push_back({dateFile, JapaneseErrorText(error)});
           break;
         }
         progress_.SetStatus(RaceStatusText(tk));
@@ -135,7 +136,7 @@ class DateLoad {
       reader_.Read(0, dest.bytes.data());
     } catch (const StoreError& error) {
       dest.Blank();
-      warnings_.push_back({path, error.what()});
+      warnings_.push_back({path, JapaneseErrorText(error)});
     }
   }
 
@@ -159,7 +160,7 @@ class DateLoad {
           }
         }
       } catch (const StoreError& error) {
-        warnings_.push_back({path, error.what()});
+        warnings_.push_back({path, JapaneseErrorText(error)});
       }
     }
     for (int k = stored; k < kMaxPastRaces; ++k) dest[k].Blank();

@@ -1,4 +1,5 @@
 #include "browse/OptionalStoreFile.h"
+#include "store/SystemErrorText.h"
 
 #include <string>
 #include <system_error>
@@ -22,7 +23,7 @@ bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, 
     std::error_code statusError;
     const auto status = std::filesystem::status(path, statusError);
     if (status.type() == std::filesystem::file_type::not_found) return false;
-    warnings.push_back({path, error.what()});
+    warnings.push_back({path, JapaneseErrorText(error)});
     return false;
   }
 }

@@ -6,6 +6,7 @@
 #include "browse/OptionalStoreFile.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -77,7 +78,7 @@ void RaceDetailLookup::ResolveFile(const std::filesystem::path& programDir, Iter
       --unanswered;
     }
   } catch (const StoreError& error) {
-    warnings.push_back({path, error.what()});
+    warnings.push_back({path, JapaneseErrorText(error)});
   }
 }
 

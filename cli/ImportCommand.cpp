@@ -13,6 +13,7 @@
 #include "cli/TestKillHook.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {
@@ -42,7 +43,7 @@ int Import(CommandContext& context) {
     try {
       contents = ReadFileContents(path);
     } catch (const StoreError& error) {
-      context.err << "torvane-cli import: " << error.what() << '\n';
+      context.err << "torvane-cli import: " << JapaneseErrorText(error) << '\n';
       status = 2;
       continue;
     }

@@ -5,6 +5,7 @@
 
 #include "settings/ProgramDir.h"
 #include "cli/CommandRegistry.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {
@@ -33,7 +34,7 @@ const std::vector<Command>& Commands() { return Registry(); }
 int main(int argc, char** argv) {
   using namespace torvane::cli;
   std::vector<std::string> words(argv + 1, argv + argc);
-  std::filesystem::path programDir = torvane::ExecutableDir();
+  std::filesystem::path programDir = torvane::DefaultProgramDir();
   std::size_t next = 0;
   if (next < words.size() && words[next] == "--dir") {
     if (next + 1 >= words.size()) return Usage(std::cerr);
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
       return status;
     } catch (const std::exception& error) {
       std::cout.flush();
-      std::cerr << "torvane-cli " << name << ": " << error.what() << '\n';
+      std::cerr << "torvane-cli " << name << ": " << torvane::JapaneseErrorText(error) << '\n';
       return 2;
     }
   }

@@ -39,7 +39,7 @@ void SaveStandInSettings(const std::filesystem::path& programDir, const StandInS
                        file.WriteString(kSection, kDeliveryFolder, Utf8ToCp932(settings.deliveryFolder.string())) &&
                        file.WriteString(kSection, kCacheFolder, Utf8ToCp932(settings.cacheFolder.string())) &&
                        file.WriteInteger(kSection, kDownloadPace, settings.downloadPaceMs);
-  if (!written) throw std::runtime_error("cannot write the JV-Link settings to " + file.FilePath().string());
+  if (!written) throw std::runtime_error(file.FilePath().string() + " に設定を書き込めません");
 }
 
 std::filesystem::path ResolvedFolder(const std::filesystem::path& programDir, const std::filesystem::path& folder) {

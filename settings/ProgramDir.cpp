@@ -1,8 +1,20 @@
 #include "settings/ProgramDir.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <system_error>
 
 namespace torvane {
+namespace {
+
+// An environment variable's value; empty when unset.
+std::filesystem::path FromEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::filesystem::path(value) : std::filesystem::path();
+}
+
+}  // namespace
 
 std::filesystem::path ExecutableDir() {
   std::error_code error;
@@ -10,5 +22,23 @@ std::filesystem::path ExecutableDir() {
   if (error) return std::filesystem::current_path();
   return exe.parent_path();
 }
+
+std::filesystem::path ChooseProgramDir(const std::filesystem::path& exeDir, bool exeDirWritable,
+                                       const std::filesystem::path& xdgDataHome, const std::filesystem::path& home) {
+  if (exeDirWritable) return exeDir;
+  // The XDG base directory for user data; a relative value is to be ignored.
+  if (xdgDataHome.is_absolute()) return xdgDataHome / "torvane";
+  if (home.is_absolute()) return home / ".local" / "share" / "torvane";
+  // Without a home there is nowhere better; creating the store says why.
+  return exeDir;
+}
+
+std::filesystem::path DefaultProgramDir() {
+  const std::filesystem::path exeDir = ExecutableDir();
+  return ChooseProgramDir(exeDir, ::access(exeDir.c_str(), W_OK) == 0, FromEnvironment("XDG_DATA_HOME"),
+                          FromEnvironment("HOME"));
+}
+
+std::filesystem::path InstalledDataDir() { return ExecutableDir().parent_path() / "share" / "torvane"; }
 
 }  // namespace torvane

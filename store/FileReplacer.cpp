@@ -56,16 +56,16 @@ void RemoveStaleSparesBelow(const std::filesystem::path& root) {
 void WriteSpare(const std::filesystem::path& spare, std::string_view contents, const std::filesystem::path& target,
                 struct stat& info) {
   posix::FileDescriptor fd(::open(spare.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-  if (fd.Get() < 0) throw ErrorAt("cannot write", target, errno);
+  if (fd.Get() < 0) throw ErrorAt(FileAction::Write, target, errno);
   // The spare is never cut to nothing first: on ext4 that would force the
   // data out on close, the very cost the spare avoids.
   if (!posix::WriteAllAt(fd.Get(), contents, 0) || ::fstat(fd.Get(), &info) != 0)
-    throw ErrorAt("cannot write", target, errno);
+    throw ErrorAt(FileAction::Write, target, errno);
   if (static_cast<std::size_t>(info.st_size) > contents.size()) {
     if (::ftruncate(fd.Get(), static_cast<off_t>(contents.size())) != 0 || ::fstat(fd.Get(), &info) != 0)
-      throw ErrorAt("cannot write", target, errno);
+      throw ErrorAt(FileAction::Write, target, errno);
   }
-  if (!fd.Close()) throw ErrorAt("cannot write", target, errno);
+  if (!fd.Close()) throw ErrorAt(FileAction::Write, target, errno);
 }
 
 }  // namespace
@@ -116,8 +116,8 @@ FileStamp FileReplacer::Replace(const std::filesystem::path& path, std::string_v
     // A new file (nothing to trade places with), or a file system that cannot
     // exchange: the spare becomes the file, and a new spare is made next time.
     if (errno != ENOENT && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-      throw ErrorAt("cannot replace", path, errno);
-    if (::rename(spare.c_str(), path.c_str()) != 0) throw ErrorAt("cannot replace", path, errno);
+      throw ErrorAt(FileAction::Replace, path, errno);
+    if (::rename(spare.c_str(), path.c_str()) != 0) throw ErrorAt(FileAction::Replace, path, errno);
   }
   Step(ReplaceStep::Replaced);
   return posix::StampOfInfo(info);

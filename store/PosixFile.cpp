@@ -3,12 +3,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace torvane::posix {
 
-StoreError ErrorAt(std::string_view what, const std::filesystem::path& path, int error) {
-  return StoreError(std::string(what) + " " + path.string() + ": " + std::strerror(error));
+StoreError ErrorAt(FileAction action, const std::filesystem::path& path, int error) {
+  return StoreError(action, path, std::error_code(error, std::generic_category()));
 }
 
 FileStamp StampOfInfo(const struct stat& info) {

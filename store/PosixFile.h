@@ -11,8 +11,8 @@
 
 namespace torvane::posix {
 
-// StoreError "<what> <path>: <strerror(error)>".
-StoreError ErrorAt(std::string_view what, const std::filesystem::path& path, int error);
+// The StoreError of an action on path that failed with errno error.
+StoreError ErrorAt(FileAction action, const std::filesystem::path& path, int error);
 
 FileStamp StampOfInfo(const struct stat& info);
 

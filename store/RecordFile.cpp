@@ -12,13 +12,43 @@
 namespace torvane {
 namespace {
 
+const char* EnglishAction(FileAction action) {
+  switch (action) {
+    case FileAction::Open:
+      return "cannot open";
+    case FileAction::Read:
+      return "cannot read";
+    case FileAction::ReadSize:
+      return "cannot read the size of";
+    case FileAction::Examine:
+      return "cannot examine";
+    case FileAction::Write:
+      return "cannot write";
+    case FileAction::Replace:
+      return "cannot replace";
+    case FileAction::CreateDirectory:
+      return "cannot create the directory";
+  }
+  return "cannot use";
+}
+
+}  // namespace
+
+StoreError::StoreError(FileAction action, const std::filesystem::path& path, std::error_code code)
+    : std::runtime_error(std::string(EnglishAction(action)) + " " + path.string() + ": " + code.message()),
+      action_(action),
+      path_(path),
+      code_(code) {}
+
+namespace {
+
 using posix::ErrorAt;
 using posix::FileDescriptor;
 using posix::StampOfInfo;
 
 int OpenForReading(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw ErrorAt("cannot open", path, errno);
+  if (fd < 0) throw ErrorAt(FileAction::Open, path, errno);
   return fd;
 }
 
@@ -26,7 +56,7 @@ int OpenForReading(const std::filesystem::path& path) {
 // its size would pass for records.
 std::size_t SizeOf(int fd, const std::filesystem::path& path) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0) throw ErrorAt("cannot read the size of", path, errno);
+  if (::fstat(fd, &info) != 0) throw ErrorAt(FileAction::ReadSize, path, errno);
   if (!S_ISREG(info.st_mode)) throw StoreError("cannot read " + path.string() + ": not a regular file");
   return static_cast<std::size_t>(info.st_size);
 }
@@ -37,7 +67,7 @@ bool ReadAt(int fd, char* dest, std::size_t size, off_t offset, const std::strin
     const ssize_t n = ::pread(fd, dest, size, offset);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw ErrorAt("cannot read", path, errno);
+      throw ErrorAt(FileAction::Read, path, errno);
     }
     if (n == 0) return false;
     dest += n;
@@ -112,7 +142,7 @@ std::string ReadFileContents(const std::filesystem::path& path) {
     const ssize_t n = ::read(fd.Get(), contents.data() + got, contents.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw ErrorAt("cannot read", path, errno);
+      throw ErrorAt(FileAction::Read, path, errno);
     }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
@@ -135,7 +165,7 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     if (errno == ENOENT) return std::nullopt;
-    throw ErrorAt("cannot examine", path, errno);
+    throw ErrorAt(FileAction::Examine, path, errno);
   }
   if (!S_ISREG(info.st_mode)) throw StoreError(path.string() + " is not a regular file");
   return StampOfInfo(info);
@@ -144,10 +174,10 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
 FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents) {
   const std::filesystem::path temporary = TemporaryPathFor(path);
   FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  if (fd.Get() < 0) throw ErrorAt("cannot write", path, errno);
+  if (fd.Get() < 0) throw ErrorAt(FileAction::Write, path, errno);
   const auto fail = [&](int error) {
     ::unlink(temporary.c_str());
-    return ErrorAt("cannot write", path, error);
+    return ErrorAt(FileAction::Write, path, error);
   };
   if (!posix::WriteAllAt(fd.Get(), contents, 0)) throw fail(errno);
   // The rename keeps the inode and the modification time, so the stamp taken

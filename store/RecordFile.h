@@ -10,15 +10,33 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace torvane {
 
+// What was being done to a file when the operating system refused it.
+enum class FileAction { Open, Read, ReadSize, Examine, Write, Replace, CreateDirectory };
+
 // A store file that exists but cannot be read or written; the message names
-// the path and the reason.
+// the path and the reason. When the operating system refused an action, the
+// error also keeps the action, the path and its code, so that the viewer can
+// word it in Japanese (store/SystemErrorText.h).
 class StoreError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  // "<action> <path>: <the system's reason>".
+  StoreError(FileAction action, const std::filesystem::path& path, std::error_code code);
+
+  FileAction Action() const { return action_; }
+  const std::filesystem::path& Path() const { return path_; }
+  // Empty for a file whose contents are at fault.
+  std::error_code Code() const { return code_; }
+
+ private:
+  FileAction action_ = FileAction::Read;
+  std::filesystem::path path_;
+  std::error_code code_;
 };
 
 // Random access to the whole records of one store file, without reading the

@@ -6,11 +6,12 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   googletest libgtest-dev libgmock-dev
   fonts-ipafont-gothic fontconfig
   xvfb xauth
   poppler-utils
+  desktop-file-utils lintian dpkg-dev
   clang-14 libclang-rt-14-dev
 )
 

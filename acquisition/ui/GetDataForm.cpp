@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "controls/ui/DesignFonts.h"
+#include "controls/ui/JapaneseTexts.h"
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
 
@@ -101,12 +102,14 @@ void TGetDataForm::ClearList() { listBox1_->clear(); }
 void TGetDataForm::ShowInformation(const std::string& text) {
   QMessageBox box(QMessageBox::Information, TMsgDlg::Caption(TMsgDlg::TMsgDlgType::mtInformation),
                   QString::fromStdString(text), QMessageBox::Ok, this);
+  SetDesignedCaptions(box);
   box.exec();
 }
 
 bool TGetDataForm::ConfirmYesNo(const std::string& text) {
   QMessageBox box(QMessageBox::Question, TMsgDlg::Caption(TMsgDlg::TMsgDlgType::mtConfirmation),
                   QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, this);
+  SetDesignedCaptions(box);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -8,10 +8,13 @@
 namespace torvane {
 
 std::filesystem::path HelpFilePath(const std::filesystem::path& programDir) {
+  // The program directory's own, the build's beside the executable, the installed one.
   const std::filesystem::path inProgramDir = programDir / kHelpFileName;
+  const std::filesystem::path besideExecutable = ExecutableDir() / kHelpFileName;
   std::error_code error;
   if (std::filesystem::is_regular_file(inProgramDir, error)) return inProgramDir;
-  return ExecutableDir() / kHelpFileName;
+  if (std::filesystem::is_regular_file(besideExecutable, error)) return besideExecutable;
+  return InstalledDataDir() / kHelpFileName;
 }
 
 QUrl HelpContentsUrl(const std::filesystem::path& helpFile) {

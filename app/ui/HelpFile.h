@@ -10,8 +10,8 @@ namespace torvane {
 inline constexpr const char* kHelpFileName = "torvane.html";
 
 // The help file of the program directory, or, when that directory has none
-// (a --dir program directory holds only data), the one installed beside the
-// executable.
+// (a --dir program directory holds only data), the one beside the executable,
+// else the installed one in <prefix>/share/torvane.
 std::filesystem::path HelpFilePath(const std::filesystem::path& programDir);
 
 // The address of the help file's table of contents.

@@ -17,6 +17,7 @@
 
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/ui/GetDataForm.h"
+#include "app/ui/AppIcon.h"
 #include "settings/IniGT.h"
 #include "app/ui/HelpFile.h"
 #include "app/ui/PrgrsForm.h"
@@ -98,6 +99,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
     : programDir_(std::move(programDir)), jvLink1_(std::move(jvLink1)), urlOpener_(std::move(urlOpener)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Torvane for JRA-VAN Data Lab."));
+  setWindowIcon(TorvaneIcon());
   setFont(DesignFont(kPGothicFace, 12));
   resize(969, 664);
 

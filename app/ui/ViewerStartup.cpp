@@ -1,11 +1,16 @@
 #include "app/ui/ViewerStartup.h"
 
+#include <QApplication>
 #include <exception>
 
+#include "app/ui/AppIcon.h"
 #include "app/ui/MainForm.h"
+#include "controls/ui/DesignFonts.h"
+#include "controls/ui/JapaneseTexts.h"
 #include "controls/ui/MsgDlg.h"
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -20,10 +25,18 @@ void Tell(TMsgDlg::TMsgDlgType type, const QString& text) {
 
 void TellStartFailure(const std::exception& error) {
   Tell(TMsgDlg::TMsgDlgType::mtError,
-       QStringLiteral("Torvaneを起動できませんでした。\n") + QString::fromLocal8Bit(error.what()));
+       QStringLiteral("Torvaneを起動できませんでした。\n") + QString::fromStdString(JapaneseErrorText(error)));
 }
 
 }  // namespace
+
+void PrepareApplication(QApplication& application) {
+  // The menu entry's name, by which desktops match the windows to it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("torvane"));
+  QApplication::setWindowIcon(TorvaneIcon());
+  InstallFontSubstitutions();
+  InstallJapaneseTexts(application);
+}
 
 std::unique_ptr<TMainForm> StartViewer(const std::filesystem::path& programDir) {
   try {

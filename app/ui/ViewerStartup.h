@@ -6,9 +6,15 @@
 #include <filesystem>
 #include <memory>
 
+class QApplication;
+
 namespace torvane {
 
 class TMainForm;
+
+// The application as the viewer runs it: its desktop name and icon, the design
+// fonts, and Qt's own texts in Japanese. Called once, before any window.
+void PrepareApplication(QApplication& application);
 
 // The main window, not yet shown; nothing after the user was told why the
 // viewer cannot start (a directory that cannot be made, no JV-Link).

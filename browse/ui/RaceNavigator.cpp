@@ -16,6 +16,7 @@
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
 #include "jvdata/Cp932.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 
@@ -44,7 +45,7 @@ void RaceNavigator::RebuildDateList() {
   try {
     dates_ = BuildDateList(programDir_);
   } catch (const std::exception& e) {
-    Inform(QStringLiteral("日付リストを作成できません: ") + QString::fromStdString(e.what()));
+    Inform(QStringLiteral("日付リストを作成できません: ") + QString::fromStdString(JapaneseErrorText(e)));
   }
   for (const std::string& date : dates_) w_.dateCombo->addItem(QString::fromStdString(Cp932ToUtf8(date)));
   w_.dateCombo->setCurrentIndex(-1);
@@ -59,7 +60,7 @@ void RaceNavigator::DateComboChange() {
     result = browser_.ChooseDate(dates_[index], progress_);
   } catch (const std::exception& e) {
     loading_ = false;
-    Inform(QString::fromStdString(e.what()));
+    Inform(QString::fromStdString(JapaneseErrorText(e)));
     return;
   }
   loading_ = false;

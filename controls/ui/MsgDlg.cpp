@@ -1,4 +1,5 @@
 #include "controls/ui/MsgDlg.h"
+#include "controls/ui/JapaneseTexts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -81,6 +82,7 @@ void TMsgDlg::Execute() {
   if (sound_) soundPlayer_(msgDlgType_);
   PlacedMessageBox box(IconOf(msgDlgType_), Caption(msgDlgType_), displayMsg_, visibleButtons_,
                        qobject_cast<QWidget*>(parent()));
+  SetDesignedCaptions(box);
   if (msgPosition_ == TMsgPosition::poScreenCenter) {
     box.CenterOnScreen();
   } else {

@@ -1,4 +1,5 @@
 #include "controls/ui/PlainMessage.h"
+#include "controls/ui/JapaneseTexts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -7,6 +8,7 @@ namespace torvane {
 
 void ShowPlainMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+  SetDesignedCaptions(box);
   box.exec();
 }
 

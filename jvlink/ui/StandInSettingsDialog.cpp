@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "controls/ui/JapaneseTexts.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "jvlink/StandInSettings.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -49,8 +51,7 @@ StandInSettingsDialog::StandInSettingsDialog(std::filesystem::path programDir, Q
   note->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  SetDesignedCaptions(*buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     if (Save()) accept();
   });
@@ -76,8 +77,9 @@ bool StandInSettingsDialog::Save() {
     SaveStandInSettings(programDir_, settings);
     return true;
   } catch (const std::exception& error) {
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("設定を保存できませんでした。\n") + QString::fromLocal8Bit(error.what()));
+    QMessageBox::warning(
+        this, windowTitle(),
+        QStringLiteral("設定を保存できませんでした。\n") + QString::fromStdString(JapaneseErrorText(error)));
     return false;
   }
 }

@@ -13,6 +13,7 @@
 
 #include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
+#include "controls/ui/JapaneseTexts.h"
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"
 #include "print/PreviewGeometry.h"
@@ -77,6 +78,7 @@ QWidget* TAllPrintForm::BuildTopPanel() {
   pdfButton_ = new QPushButton(QStringLiteral("PDF保存"), panel);
   // The close button of the platform's standard kind.
   auto* closeBox = new QDialogButtonBox(QDialogButtonBox::Close, panel);
+  SetDesignedCaptions(*closeBox);
   bitBtn1_ = closeBox->button(QDialogButtonBox::Close);
   connect(bitBtn2_, &QPushButton::clicked, this, &TAllPrintForm::BitBtn2Click);
   connect(bitBtn3_, &QPushButton::clicked, this, &TAllPrintForm::BitBtn3Click);

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QPushButton>
 
+#include "controls/ui/JapaneseTexts.h"
 #include "print/ui/Printers.h"
 
 namespace torvane {
@@ -21,6 +22,7 @@ TPrinterSetupDialog::TPrinterSetupDialog(TPrinters& printers, QWidget* parent)
   printerCombo_->setCurrentText(printers_.Current());
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  SetDesignedCaptions(*buttons);
   okButton_ = buttons->button(QDialogButtonBox::Ok);
   // Without a printer there is nothing to choose.
   okButton_->setEnabled(printerCombo_->count() > 0);

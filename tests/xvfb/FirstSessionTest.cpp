@@ -31,7 +31,6 @@
 #include "browse/WorkingSet.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
-#include "controls/ui/DesignFonts.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrinterSetupDialog.h"
@@ -39,22 +38,15 @@
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
+#include "tests/xvfb/support/Screenshot.h"
 #include "tools/DemoDelivery.h"
 
 using namespace torvane;
 using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
+using torvane::test::Shot;
 
 namespace {
-
-// Saves what the screen shows of the widget (dialogs over it included).
-void Shot(QWidget& widget, const QString& name) {
-  QApplication::processEvents();
-  const QRect place = widget.frameGeometry();
-  const QPixmap pixmap = widget.screen()->grabWindow(0, place.x(), place.y(), place.width(), place.height());
-  QDir().mkpath(QStringLiteral(TORVANE_SCREENSHOT_DIR));
-  QVERIFY(pixmap.save(QStringLiteral(TORVANE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")));
-}
 
 // Whether the screen shows anything but the background in the widget.
 bool ShowsInk(QWidget& widget) {
@@ -130,7 +122,7 @@ class FirstSessionTest : public QObject {
  private slots:
   void initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    InstallFontSubstitutions();
+    PrepareApplication(*qApp);
   }
 
   void WalkTheFirstSession() {

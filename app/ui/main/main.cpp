@@ -1,5 +1,6 @@
 // torvane [--dir PROGRAMDIR]: the viewer. The program directory (store and
-// settings) is the executable's directory unless --dir names another one.
+// settings) is the executable's directory, or the user's data folder when
+// that cannot be written, unless --dir names another one.
 #include <QApplication>
 #include <QStringList>
 #include <filesystem>
@@ -8,13 +9,12 @@
 #include "settings/ProgramDir.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/ViewerStartup.h"
-#include "controls/ui/DesignFonts.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  torvane::InstallFontSubstitutions();
+  torvane::PrepareApplication(application);
 
-  std::filesystem::path programDir = torvane::ExecutableDir();
+  std::filesystem::path programDir = torvane::DefaultProgramDir();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() == 3 && arguments[1] == QStringLiteral("--dir")) {
     programDir = std::filesystem::absolute(arguments[2].toStdString());

@@ -1,0 +1,59 @@
+#include "store/SystemErrorText.h"
+
+#include <filesystem>
+
+#include "store/RecordFile.h"
+
+namespace torvane {
+namespace {
+
+std::string ActionText(FileAction action, const std::string& path) {
+  switch (action) {
+    case FileAction::Open:
+      return path + " を開けません";
+    case FileAction::Read:
+      return path + " を読み込めません";
+    case FileAction::ReadSize:
+      return path + " の大きさを読み取れません";
+    case FileAction::Examine:
+      return path + " を調べられません";
+    case FileAction::Write:
+      return path + " に書き込めません";
+    case FileAction::Replace:
+      return path + " を置き換えられません";
+    case FileAction::CreateDirectory:
+      return "フォルダ " + path + " を作成できません";
+  }
+  return path + " を使えません";
+}
+
+}  // namespace
+
+std::string SystemReasonText(std::error_code code) {
+  // The portable condition, so that POSIX and Windows codes read the same.
+  const std::error_condition condition = code.default_error_condition();
+  if (condition == std::errc::permission_denied || condition == std::errc::operation_not_permitted)
+    return "アクセスする権限がありません";
+  if (condition == std::errc::no_space_on_device) return "ディスクの空き容量が足りません";
+  if (condition == std::errc::read_only_file_system) return "読み取り専用のファイルシステムです";
+  if (condition == std::errc::no_such_file_or_directory) return "ファイルまたはフォルダがありません";
+  if (condition == std::errc::not_a_directory) return "フォルダではありません";
+  if (condition == std::errc::is_a_directory) return "フォルダです";
+  if (condition == std::errc::filename_too_long) return "名前が長すぎます";
+  if (condition == std::errc::io_error) return "入出力エラーが発生しました";
+  return "システムエラー（番号 " + std::to_string(code.value()) + "）";
+}
+
+std::string JapaneseErrorText(const std::exception& error) {
+  if (const auto* store = dynamic_cast<const StoreError*>(&error); store && store->Code())
+    return ActionText(store->Action(), store->Path().string()) + "（" + SystemReasonText(store->Code()) + "）";
+  if (const auto* system = dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
+    std::string paths = system->path1().string();
+    if (!system->path2().empty()) paths += "、" + system->path2().string();
+    if (paths.empty()) return SystemReasonText(system->code());
+    return paths + "：" + SystemReasonText(system->code());
+  }
+  return error.what();
+}
+
+}  // namespace torvane
