@@ -4,11 +4,9 @@
 // are saved for a person to look at.
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -27,21 +25,11 @@
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/TempDir.h"
+#include "tests/xvfb/support/Screenshot.h"
 #include "tools/DemoDelivery.h"
 
 using namespace torvane;
-
-namespace {
-
-void Shot(QWidget& widget, const QString& name) {
-  QApplication::processEvents();
-  const QRect place = widget.frameGeometry();
-  const QPixmap pixmap = widget.screen()->grabWindow(0, place.x(), place.y(), place.width(), place.height());
-  QDir().mkpath(QStringLiteral(TORVANE_SCREENSHOT_DIR));
-  QVERIFY(pixmap.save(QStringLiteral(TORVANE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png")));
-}
-
-}  // namespace
+using torvane::test::Shot;
 
 class BrowsePlusTest : public QObject {
   Q_OBJECT
