@@ -40,7 +40,8 @@ void HorseSearchBox::Search() {
   for (const LoadWarning& warning : warnings)
     matches_->addAction(QString::fromStdString(warning.message))->setEnabled(false);
   if (matches_->isEmpty()) return;
-  matches_->popup(mapToGlobal(rect().bottomLeft()));
+  // Right-aligned under the box, which stands at the window's right edge.
+  matches_->popup(mapToGlobal(QPoint(width() - matches_->sizeHint().width(), height())));
   setFocus();
 }
 

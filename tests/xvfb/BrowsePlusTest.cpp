@@ -63,7 +63,7 @@ class BrowsePlusTest : public QObject {
     QCOMPARE(form->Ranking()->Table()->rowCount(), nominees);
     form->Ranking()->GateSpin()->setValue(10);
     QCOMPARE(form->Ranking()->Table()->item(nominees - 1, 7)->text(), QStringLiteral("外"));
-    Shot(*form, QStringLiteral("6-ranking-tab"));
+    Shot(*form, QStringLiteral("browse-1-ranking-tab"));
     form->DatList()->setCurrentRow(1);
     form->DatList()->setCurrentRow(0);
     QCOMPARE(form->Ranking()->GateSpin()->value(), 10);
@@ -73,7 +73,7 @@ class BrowsePlusTest : public QObject {
     search->setText(QStringLiteral("ﾃｨｱﾗ"));
     search->Search();
     QTRY_VERIFY(search->Matches()->isVisible());
-    Shot(*form, QStringLiteral("7-horse-search"));
+    Shot(*form, QStringLiteral("browse-2-horse-search"));
     QAction* first = search->Matches()->actions().first();
     search->Matches()->close();
     first->trigger();
@@ -91,7 +91,7 @@ class BrowsePlusTest : public QObject {
       if (!horse) return;
       careerRows = horse->CareerGrid()->rowCount();
       QTest::qWaitForWindowExposed(horse);
-      Shot(*horse, QStringLiteral("8-horse-window"));
+      Shot(*horse, QStringLiteral("browse-3-horse-window"));
       horse->close();
     });
     const auto actions = form->StringGrid4()->actions();
