@@ -32,6 +32,14 @@ void RecordFileReader::ReadRange(std::size_t first, std::size_t count, char* des
     throw StoreError("cannot read " + path_ + ": the file ends before record " + std::to_string(first + count));
 }
 
+void RecordFileReader::ReadPart(std::size_t index, std::size_t offset, std::size_t length, char* dest) const {
+  if (index >= count_ || offset > recordSize_ || length > recordSize_ - offset)
+    throw StoreError("bytes " + std::to_string(offset) + " to " + std::to_string(offset + length) + " of record " +
+                     std::to_string(index) + " are outside the records of " + path_);
+  if (!file_.ReadAt(static_cast<std::uint64_t>(index) * recordSize_ + offset, dest, length))
+    throw StoreError("cannot read " + path_ + ": the file ends within record " + std::to_string(index));
+}
+
 std::vector<std::string> ReadAllRecords(const std::filesystem::path& path, std::size_t recordSize) {
   const std::string contents = ReadFileContents(path);
   std::vector<std::string> records;

@@ -48,6 +48,9 @@ class RecordFileReader {
   // Copies the count records from index first on (all below Count()) into
   // dest (count * recordSize bytes) with one read; throws StoreError.
   void ReadRange(std::size_t first, std::size_t count, char* dest) const;
+  // Copies the bytes [offset, offset + length) of record index (below
+  // Count(); the range within the record) into dest; throws StoreError.
+  void ReadPart(std::size_t index, std::size_t offset, std::size_t length, char* dest) const;
 
  private:
   platform::ReadOnlyFile file_;
