@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/Paths.h"
 #include "store/StorePaths.h"
 
 namespace torvane {
@@ -12,7 +13,7 @@ std::vector<std::string> BuildDateList(const std::filesystem::path& programDir) 
   const std::filesystem::path dataDir = programDir / kDataDirName;
   if (!std::filesystem::is_directory(dataDir)) return dates;
   for (const auto& entry : std::filesystem::directory_iterator(dataDir)) {
-    std::string date = DateTextOfFileName(entry.path().filename().string());
+    std::string date = DateTextOfFileName(platform::Utf8OfPath(entry.path().filename()));
     if (!date.empty()) dates.push_back(std::move(date));
   }
   // The texts start with the year, month and day in fixed-width digits, so

@@ -1,8 +1,5 @@
 #include "cli/TestKillHook.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
@@ -11,6 +8,7 @@
 
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
+#include "platform/Process.h"
 
 namespace torvane::cli {
 namespace {
@@ -39,7 +37,7 @@ void InstallTestKillHook(StoreWriter& writer) {
     throw CommandError(std::string(kVariable) + "=" + value +
                        ": expected RECORD:STEP, RECORD from 1, STEP before-write, written or replaced");
   writer.SetStepHook([record, step = *step](std::uint64_t records, ReplaceStep reached) {
-    if (records >= record && reached == step) ::kill(::getpid(), SIGKILL);
+    if (records >= record && reached == step) platform::KillThisProcess();
   });
 }
 

@@ -3,8 +3,9 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "settings/ProgramDir.h"
 #include "cli/CommandRegistry.h"
+#include "platform/Console.h"
+#include "settings/ProgramDir.h"
 #include "store/SystemErrorText.h"
 
 namespace torvane::cli {
@@ -33,12 +34,13 @@ const std::vector<Command>& Commands() { return Registry(); }
 
 int main(int argc, char** argv) {
   using namespace torvane::cli;
-  std::vector<std::string> words(argv + 1, argv + argc);
+  torvane::platform::UseBinaryStandardStreams();
+  const std::vector<std::string> words = torvane::platform::Utf8Arguments(argc, argv);
   std::filesystem::path programDir = torvane::DefaultProgramDir();
   std::size_t next = 0;
   if (next < words.size() && words[next] == "--dir") {
     if (next + 1 >= words.size()) return Usage(std::cerr);
-    programDir = words[next + 1];
+    programDir = torvane::platform::PathFromUtf8(words[next + 1]);
     next += 2;
   }
   if (next >= words.size()) return Usage(std::cerr);

@@ -1,11 +1,10 @@
 #include "jvdata/Cp932.h"
 
-#include <iconv.h>
-
 #include <array>
-#include <cerrno>
-#include <stdexcept>
+#include <cstdint>
 #include <unordered_map>
+
+#include "platform/Cp932Codec.h"
 
 namespace torvane {
 namespace {
@@ -14,31 +13,20 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
-// Decoding tables built once from glibc's "CP932" converter (the Microsoft
-// mapping: 0x817C is U+FF0D, the NEC row 13 holds the circled numbers).
-// A table lookup keeps display conversion cheap enough for grid painting.
+// Decoding tables built once from the system's CP932 converter (the
+// Microsoft mapping: 0x817C is U+FF0D, the NEC row 13 holds the circled
+// numbers). A table lookup keeps display conversion cheap enough for grid
+// painting.
 struct DecodeTables {
   std::array<char32_t, 256> single{};
   std::array<char32_t, 65536> pair{};
   std::unordered_map<char32_t, std::uint16_t> encode;
 
   DecodeTables() {
-    iconv_t cd = iconv_open("UTF-32LE", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932 converter");
-    auto decode = [&](const char* in, std::size_t len) -> char32_t {
-      char32_t out = 0;
-      char* inPtr = const_cast<char*>(in);
-      char* outPtr = reinterpret_cast<char*>(&out);
-      std::size_t inLeft = len, outLeft = sizeof out;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-      if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0 ||
-          outLeft != 0)
-        return kReplacement;
-      return out;
-    };
+    auto decode = [](std::string_view bytes) { return platform::DecodeCp932Character(bytes).value_or(kReplacement); };
     for (int b = 0; b < 256; ++b) {
       const char c = static_cast<char>(b);
-      single[b] = IsCp932LeadByte(static_cast<unsigned char>(b)) ? kReplacement : decode(&c, 1);
+      single[b] = IsCp932LeadByte(static_cast<unsigned char>(b)) ? kReplacement : decode({&c, 1});
       if (single[b] != kReplacement && !encode.contains(single[b])) encode[single[b]] = static_cast<std::uint16_t>(b);
     }
     pair.fill(kReplacement);
@@ -47,30 +35,22 @@ struct DecodeTables {
       for (int trail = 0x40; trail <= 0xFC; ++trail) {
         if (!IsTrailByte(static_cast<unsigned char>(trail))) continue;
         const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        const char32_t cp = decode(bytes, 2);
+        const char32_t cp = decode({bytes, 2});
         pair[(lead << 8) | trail] = cp;
         if (cp != kReplacement && !encode.contains(cp)) encode[cp] = static_cast<std::uint16_t>((lead << 8) | trail);
       }
     }
-    iconv_close(cd);
     // Some characters have two codes (NEC row 13, NEC-selected IBM rows and
-    // the IBM rows 0xFA..0xFC). Encode each as iconv's CP932 encoder does,
-    // which is the code Windows writes.
-    iconv_t enc = iconv_open("CP932", "UTF-32LE");
-    if (enc == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932 encoder");
+    // the IBM rows 0xFA..0xFC). Encode each as the system's CP932 encoder
+    // does, which is the code Windows writes.
     for (auto& [cp, code] : encode) {
-      char32_t in = cp;
-      char out[4];
-      char* inPtr = reinterpret_cast<char*>(&in);
-      char* outPtr = out;
-      std::size_t inLeft = sizeof in, outLeft = sizeof out;
-      iconv(enc, nullptr, nullptr, nullptr, nullptr);
-      if (iconv(enc, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) continue;
-      const std::size_t n = sizeof out - outLeft;
-      if (n == 1) code = static_cast<unsigned char>(out[0]);
-      if (n == 2) code = static_cast<std::uint16_t>((static_cast<unsigned char>(out[0]) << 8) | static_cast<unsigned char>(out[1]));
+      const std::optional<std::string> out = platform::EncodeCp932Character(cp);
+      if (!out) continue;
+      if (out->size() == 1) code = static_cast<unsigned char>((*out)[0]);
+      if (out->size() == 2)
+        code = static_cast<std::uint16_t>((static_cast<unsigned char>((*out)[0]) << 8) |
+                                          static_cast<unsigned char>((*out)[1]));
     }
-    iconv_close(enc);
   }
 };
 

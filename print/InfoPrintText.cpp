@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "browse/infogrid/HorseProfileText.h"
 #include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
@@ -76,15 +77,11 @@ std::string BurdenWeightText(const TkEntry& entry) {
 }
 
 std::string EarnedPrizeText(const UmRecord& um, const TkRecord& tk) {
-  std::int64_t prize = Number64(um.PrizeTotal(5));
-  if (tk.TrackCode().substr(0, 1) != "5") prize += Number64(um.PrizeTotal(4));
-  return Formatted("%8lld", static_cast<long long>(prize / 10)) + "千円";
+  return Formatted("%8lld", static_cast<long long>(EarnedPrize(tk, um) / 10)) + "千円";
 }
 
 std::string TotalPrizeText(const UmRecord& um) {
-  std::int64_t prize = 0;
-  for (int i = 0; i < 6; ++i) prize += Number64(um.PrizeTotal(i));
-  return Formatted("%8lld", static_cast<long long>(prize / 10)) + "千円";
+  return Formatted("%8lld", static_cast<long long>(TotalPrize(um) / 10)) + "千円";
 }
 
 std::string PlacingText(const UmRecord& um, int surface) {

@@ -3,16 +3,14 @@
 // values for callers that go on without the file (the settings file).
 
 #include <filesystem>
-#include <optional>
-#include <string>
 #include <string_view>
+
+#include "platform/Files.h"
 
 namespace torvane {
 
-// The file's bytes; a file that does not exist reads as empty. Nullopt when
-// the path exists but cannot be read (a directory, no permission, an I/O
-// error), so that a caller never mistakes an unreadable file for an empty one.
-std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& path);
+// The file's bytes, a missing file as empty, nullopt for an unreadable one.
+using platform::ReadFileIfPresent;
 
 // Replaces the file's contents with contents: written to a new file in the
 // same directory, flushed to disk and renamed over the old one, so that the

@@ -1,7 +1,7 @@
 #include "settings/IniGT.h"
 
 #include "jvdata/Cp932.h"
-#include "settings/FileLock.h"
+#include "platform/Process.h"
 #include "settings/FileReplace.h"
 #include "settings/PrivateProfile.h"
 
@@ -39,8 +39,8 @@ bool WriteValues(const std::filesystem::path& file, std::string_view section,
   if (file.empty()) return false;
   std::filesystem::path lockPath = file;
   lockPath += ".lock";
-  const std::optional<FileLock> lock = FileLock::Acquire(lockPath);
-  if (!lock) return false;
+  platform::ExclusiveFileLock lock;
+  if (!lock.Lock(lockPath)) return false;
   std::optional<std::string> text = ReadFileIfPresent(file);
   if (!text) return false;  // never replace a file whose contents are unknown
   for (const auto& [key, value] : values) {

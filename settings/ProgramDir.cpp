@@ -1,7 +1,5 @@
 #include "settings/ProgramDir.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <system_error>
 
@@ -11,17 +9,10 @@ namespace {
 // An environment variable's value; empty when unset.
 std::filesystem::path FromEnvironment(const char* name) {
   const char* value = std::getenv(name);
-  return value ? std::filesystem::path(value) : std::filesystem::path();
+  return value ? platform::PathFromUtf8(value) : std::filesystem::path();
 }
 
 }  // namespace
-
-std::filesystem::path ExecutableDir() {
-  std::error_code error;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return std::filesystem::current_path();
-  return exe.parent_path();
-}
 
 std::filesystem::path ChooseProgramDir(const std::filesystem::path& exeDir, bool exeDirWritable,
                                        const std::filesystem::path& xdgDataHome, const std::filesystem::path& home) {
@@ -35,7 +26,7 @@ std::filesystem::path ChooseProgramDir(const std::filesystem::path& exeDir, bool
 
 std::filesystem::path DefaultProgramDir() {
   const std::filesystem::path exeDir = ExecutableDir();
-  return ChooseProgramDir(exeDir, ::access(exeDir.c_str(), W_OK) == 0, FromEnvironment("XDG_DATA_HOME"),
+  return ChooseProgramDir(exeDir, platform::IsWritableDirectory(exeDir), FromEnvironment("XDG_DATA_HOME"),
                           FromEnvironment("HOME"));
 }
 

@@ -3,12 +3,12 @@
 // executable's own directory, or the user's data folder for an installed
 // program, whose executable's directory cannot be written.
 
-#include <filesystem>
+#include "platform/Paths.h"
 
 namespace torvane {
 
 // The directory of the running executable (absolute, no trailing separator).
-std::filesystem::path ExecutableDir();
+using platform::ExecutableDir;
 
 // The program directory when none is given: the executable's directory when
 // it can be written, else $XDG_DATA_HOME/torvane (by default

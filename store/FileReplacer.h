@@ -59,7 +59,7 @@ class FileReplacer {
   const std::filesystem::path& SpareIn(const std::filesystem::path& directory);
 
   std::string spareName_;
-  std::unordered_map<std::string, std::filesystem::path> spares_;  // by directory
+  std::unordered_map<std::filesystem::path::string_type, std::filesystem::path> spares_;  // by directory
   ReplaceStepHook stepHook_;
 };
 

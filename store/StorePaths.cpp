@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <optional>
 
+#include "platform/Paths.h"
+
 namespace torvane {
 namespace {
 
@@ -46,13 +48,13 @@ std::optional<DateDigits> SplitDate(std::string_view text, const std::array<std:
 // thousands of these, and each "/" on a path would parse it anew.
 std::filesystem::path StoreFilePath(const std::filesystem::path& programDir,
                                     std::initializer_list<std::string_view> parts, std::string_view extension) {
-  std::string text = programDir.native();
+  std::string text = platform::Utf8OfPath(programDir);
   for (const std::string_view part : parts) {
     if (!text.empty() && text.back() != '/') text += '/';
     text += part;
   }
   text += extension;
-  return std::filesystem::path(std::move(text));
+  return platform::PathFromUtf8(text);
 }
 
 }  // namespace

@@ -27,6 +27,10 @@
 #include "browse/WorkingSet.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
+#include "browse/ui/HorseForm.h"
+#include "browse/ui/HorseSearchBox.h"
+#include "browse/ui/RankingTab.h"
+#include "browse/RaceGate.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -129,6 +133,29 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
                                   stringGrid4_, leftPanel_, [this] { return CloseDataListAfterChoice(); }},
                                  *workingSet_, programDir_, *prgrsForm_, this);
   navigator_->RebuildDateList();
+  connect(navigator_, &RaceNavigator::RaceShown, this, &TMainForm::ShowRanking);
+  connect(horseSearch_, &HorseSearchBox::HorseChosen, this, [this](const HorseMatch& match) {
+    if (!navigator_->ShowNomination(match.newest.dateText, match.newest.slot, match.newest.entry))
+      ShowPlainMessage(this, QStringLiteral("この馬の登録は見つかりません。"));
+  });
+}
+
+void TMainForm::ShowRanking() {
+  const int slot = navigator_->Browser().SelectedRace();
+  rankingTab_->ShowRace(*workingSet_, slot, StoredGate(*iniGT1_, workingSet_->LoadedTk[slot]));
+}
+
+void TMainForm::RankingGateChanged(int gate) {
+  const int slot = navigator_->Browser().SelectedRace();
+  if (!StoreGate(*iniGT1_, workingSet_->LoadedTk[slot], gate)) TellSettingsNotWritten();
+  rankingTab_->ShowRace(*workingSet_, slot, gate);
+}
+
+void TMainForm::OpenHorseForm(int entry) {
+  const int slot = navigator_->Browser().SelectedRace();
+  if (entry < 0 || entry >= RegisteredCount(workingSet_->LoadedTk[slot])) return;  // no horse on that row
+  THorseForm form(programDir_, *workingSet_, slot, entry, this);
+  form.exec();
 }
 
 TMainForm::~TMainForm() = default;
@@ -212,8 +239,12 @@ QWidget* TMainForm::BuildTopBar() {
   connect(exitButton, &QToolButton::clicked, this, &TMainForm::Exit1Click);
 
   raceHeader_ = new TRaceHeaderPanel(topBar);
+  horseSearch_ = new HorseSearchBox(programDir_, topBar);
+  horseSearch_->setFixedWidth(170);
+  horseSearch_->setStatusTip(QStringLiteral("馬名の一部を入力してEnterで、登録のある馬を探します"));
   row->addWidget(buttons);
   row->addWidget(raceHeader_, 1);
+  row->addWidget(horseSearch_, 0, Qt::AlignTop);
   return topBar;
 }
 
@@ -272,6 +303,30 @@ QWidget* TMainForm::BuildMainArea() {
   stringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
   addPage("TabSheet1", QStringLiteral("登録馬情報"), stringGrid4_);
   addPage("TabSheet2", QStringLiteral("登録馬ﾘｽﾄ"), stringGrid1_);
+  rankingTab_ = new RankingTab;
+  addPage("TabSheet3", QStringLiteral("賞金順"), rankingTab_);
+  connect(rankingTab_, &RankingTab::GateChanged, this, &TMainForm::RankingGateChanged);
+  connect(rankingTab_, &RankingTab::HorseDoubleClicked, this, &TMainForm::OpenHorseForm);
+
+  // The horse window, from a double-click or the popup of either grid.
+  const auto addHorseCommand = [this](QWidget* grid, std::function<std::optional<int>()> selectedRow) {
+    auto* action = new QAction(QStringLiteral("競走成績"), grid);
+    action->setObjectName(QStringLiteral("HorseRecord1"));
+    grid->addAction(action);
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(action, &QAction::triggered, this, [this, selectedRow] {
+      if (const std::optional<int> row = selectedRow(); row && *row > 0) OpenHorseForm(*row - 1);
+    });
+  };
+  addHorseCommand(stringGrid4_, [this] { return stringGrid4_->SelectedRow(); });
+  addHorseCommand(stringGrid1_, [this]() -> std::optional<int> {
+    const QModelIndex current = stringGrid1_->currentIndex();
+    return current.isValid() ? std::optional<int>(current.row()) : std::nullopt;
+  });
+  connect(stringGrid4_, &InfoGridWidget::RowDoubleClicked, this, [this](int row) { OpenHorseForm(row - 1); });
+  connect(stringGrid1_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (index.row() > 0) OpenHorseForm(index.row() - 1);
+  });
   pageControl1_->setCurrentIndex(0);
   pageControl1_->hide();
   clientColumn->addWidget(pageControl1_);

@@ -23,10 +23,12 @@ class QToolButton;
 
 namespace torvane {
 
+class HorseSearchBox;
 class InfoGridWidget;
 class JVLink;
 class ListGridWidget;
 class RaceNavigator;
+class RankingTab;
 class TIniGT;
 class TPrgrsForm;
 class TLabel3Dj;
@@ -66,6 +68,9 @@ class TMainForm : public QMainWindow {
   // "StringGrid4" on the tab "登録馬情報", "StringGrid1" on "登録馬ﾘｽﾄ".
   InfoGridWidget* StringGrid4() const { return stringGrid4_; }
   ListGridWidget* StringGrid1() const { return stringGrid1_; }
+  // The tab "賞金順" and the toolbar's horse search.
+  RankingTab* Ranking() const { return rankingTab_; }
+  HorseSearchBox* HorseSearch() const { return horseSearch_; }
   TPrgrsForm* PrgrsForm() const { return prgrsForm_.get(); }
   RaceNavigator* Navigator() const { return navigator_; }
   const WorkingSet& Working() const { return *workingSet_; }
@@ -97,6 +102,11 @@ class TMainForm : public QMainWindow {
   void N8Click();
   void N4Click();
   bool PrintConditionsHold();
+  // The earned-prize order of the race on show, against its stored gate.
+  void ShowRanking();
+  void RankingGateChanged(int gate);
+  // The horse window for entry `entry` of the race on show.
+  void OpenHorseForm(int entry);
 
   std::filesystem::path programDir_;
   std::unique_ptr<JVLink> jvLink1_;
@@ -113,6 +123,8 @@ class TMainForm : public QMainWindow {
   QTabWidget* pageControl1_ = nullptr;
   InfoGridWidget* stringGrid4_ = nullptr;
   ListGridWidget* stringGrid1_ = nullptr;
+  RankingTab* rankingTab_ = nullptr;
+  HorseSearchBox* horseSearch_ = nullptr;
   TMsgDlg* msgDlg2_ = nullptr;
   std::unique_ptr<WorkingSet> workingSet_;  // some 50 MB: on the heap
   // A window of its own, not a child: deleted with this window by the pointer.

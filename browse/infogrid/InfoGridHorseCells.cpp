@@ -12,18 +12,6 @@
 namespace torvane::info_grid {
 namespace {
 
-// Tenths of a kilogram as "55.0kg"; " " when blank or 0.
-std::string BurdenWeightText(const TkEntry& entry) {
-  const std::string_view field = entry.BurdenWeight();
-  const auto value = StrictInteger(field);
-  // A field that is not a number does not occur in valid records; it shows
-  // like a missing weight.
-  if (!value || *value == 0) return " ";
-  return FormatTenthsField(field) + "kg";
-}
-
-bool IsJumpRace(const TkRecord& tk) { return tk.TrackCode().starts_with('5'); }
-
 // "2-1-0-5" with every number right-aligned in two places: 1st, 2nd and 3rd,
 // then 4th, 5th and out of the first five together.
 // The counts are the sums over the blocks first .. first + blockCount - 1.
@@ -68,7 +56,7 @@ void DrawProfileCell(InfoGridCanvas& canvas, const TkRecord& tk, const TkEntry& 
 void DrawWeightCell(InfoGridCanvas& canvas, const TkEntry& entry) {
   canvas.Fill(kWhite);
   canvas.SetSize(9);
-  const int y = kY0 + canvas.Text(kX0, kY0, BurdenWeightText(entry)).height + 20;
+  const int y = kY0 + canvas.Text(kX0, kY0, BurdenWeightCellText(entry)).height + 20;
   canvas.Text(kX0, y, Cp932ToUtf8(entry.TrainerShortName()));
   canvas.BottomLine();
 }
@@ -76,11 +64,8 @@ void DrawWeightCell(InfoGridCanvas& canvas, const TkEntry& entry) {
 void DrawPrizeCell(InfoGridCanvas& canvas, const TkRecord& tk, const UmRecord& um, bool loaded) {
   canvas.Fill(kWhite);
   if (!loaded) return;
-  std::array<std::int64_t, 6> prize{};
-  for (int i = 0; i < 6; ++i) prize[i] = ReadCodeNumber(um.PrizeTotal(i));
-  const std::int64_t earned = IsJumpRace(tk) ? prize[5] : prize[4] + prize[5];
-  std::int64_t total = 0;
-  for (const std::int64_t p : prize) total += p;
+  const std::int64_t earned = EarnedPrize(tk, um);
+  const std::int64_t total = TotalPrize(um);
 
   canvas.SetSize(8);
   int y = kY0;

@@ -139,8 +139,15 @@ void InfoGridWidget::resizeEvent(QResizeEvent* event) {
 
 void InfoGridWidget::mousePressEvent(QMouseEvent* event) {
   const std::optional<int> row = RowAt(event->position().toPoint().y());
-  if (event->button() == Qt::LeftButton && row) SelectRow(*row);
+  // The right button selects too: the popup's commands act on the selected row.
+  if ((event->button() == Qt::LeftButton || event->button() == Qt::RightButton) && row && *row > 0) SelectRow(*row);
   QAbstractScrollArea::mousePressEvent(event);
+}
+
+void InfoGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  const std::optional<int> row = RowAt(event->position().toPoint().y());
+  if (event->button() == Qt::LeftButton && row && *row > 0) emit RowDoubleClicked(*row);
+  QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 
 void InfoGridWidget::keyPressEvent(QKeyEvent* event) {

@@ -46,10 +46,15 @@ class InfoGridWidget : public QAbstractScrollArea {
 
   QSize sizeHint() const override;
 
+ signals:
+  // A data row was double-clicked (1 .. RowCount() - 1).
+  void RowDoubleClicked(int row);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
 

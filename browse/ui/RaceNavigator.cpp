@@ -1,5 +1,7 @@
 #include "browse/ui/RaceNavigator.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -140,6 +142,27 @@ void RaceNavigator::ShowChosenRace() {
   }
   w_.arrows->SetPosition(browser_.ArrowPosition());
   if (w_.hideLeftPanelAfterChoice && w_.hideLeftPanelAfterChoice()) w_.leftPanel->hide();
+  emit RaceShown();
+}
+
+bool RaceNavigator::ShowNomination(const std::string& dateText, int slot, int entry) {
+  if (std::find(dates_.begin(), dates_.end(), dateText) == dates_.end()) RebuildDateList();
+  const auto date = std::find(dates_.begin(), dates_.end(), dateText);
+  if (date == dates_.end()) return false;
+  const int dateIndex = static_cast<int>(date - dates_.begin());
+  if (w_.dateCombo->currentIndex() != dateIndex)
+    w_.dateCombo->setCurrentIndex(dateIndex);  // loads the date
+  const auto race = std::find_if(ws_.RaceList.begin(), ws_.RaceList.end(),
+                                 [slot](const RaceListEntry& listed) { return listed.slot == slot; });
+  if (race == ws_.RaceList.end() || entry < 0 || entry >= RegisteredCount(ws_.LoadedTk[slot])) return false;
+  const int listIndex = static_cast<int>(race - ws_.RaceList.begin());
+  if (w_.datList->currentRow() != listIndex)
+    w_.datList->setCurrentRow(listIndex);  // shows the race
+  else if (browser_.SelectedRace() != slot)
+    DatListClick();
+  w_.listGrid->selectRow(entry + 1);
+  if (w_.infoGrid) w_.infoGrid->SelectRow(entry + 1);
+  return true;
 }
 
 void RaceNavigator::Inform(const QString& text) {

@@ -56,6 +56,15 @@ class RaceNavigator : public QObject {
 
   const RaceBrowser& Browser() const { return browser_; }
 
+  // Loads the date (a CP932 date list entry), shows the race of the slot and
+  // selects the entry's row in both grids; false when the store has no such
+  // date or the date no such race.
+  bool ShowNomination(const std::string& dateText, int slot, int entry);
+
+ signals:
+  // A race was chosen and shown.
+  void RaceShown();
+
  private:
   void FillRaceList();
   void ShowChosenRace();

@@ -464,9 +464,10 @@ class MainFormTest : public QObject {
     torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "001", {HorseEntry{}})});
     auto form = Make(dir);
     QTabWidget* pages = form->PageControl1();
-    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->count(), 3);
     QCOMPARE(pages->tabText(0), QStringLiteral("登録馬情報"));
     QCOMPARE(pages->tabText(1), QStringLiteral("登録馬ﾘｽﾄ"));
+    QCOMPARE(pages->tabText(2), QStringLiteral("賞金順"));
     QCOMPARE(pages->currentIndex(), 0);
     QCOMPARE(Find<QWidget>(*form, "TabSheet1")->findChild<QWidget*>(QStringLiteral("StringGrid4")),
              static_cast<QWidget*>(form->StringGrid4()));

@@ -65,8 +65,11 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-// The captions of the top-level windows of a process, as the X server has them.
-std::map<xcb_window_t, QString> WindowCaptionsOf(xcb_connection_t* connection, qint64 pid) {
+// The captions of the top-level windows a process shows, as the X server has
+// them. Only mapped windows count: Qt first names a window it creates after
+// the application ("torvane") and gives it the widget's title a moment later,
+// before showing it, so an unmapped window's name is not yet its caption.
+std::map<xcb_window_t, QString> ShownWindowCaptionsOf(xcb_connection_t* connection, qint64 pid) {
   const xcb_atom_t pidAtom = Atom(connection, "_NET_WM_PID");
   const xcb_atom_t nameAtom = Atom(connection, "_NET_WM_NAME");
   const xcb_atom_t utf8 = Atom(connection, "UTF8_STRING");
@@ -86,10 +89,15 @@ std::map<xcb_window_t, QString> WindowCaptionsOf(xcb_connection_t* connection, q
     if (!owner || xcb_get_property_value_length(owner.get()) != 4 ||
         *static_cast<const std::uint32_t*>(xcb_get_property_value(owner.get())) != pid)
       continue;
+    const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&free)> attributes(
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, children[i]), nullptr),
+        free);
+    if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) continue;
     const auto name = property(nameAtom, utf8);
-    if (name && xcb_get_property_value_length(name.get()) > 0)
-      captions[children[i]] = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
-                                                xcb_get_property_value_length(name.get()));
+    captions[children[i]] =
+        name ? QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
+                                 xcb_get_property_value_length(name.get()))
+             : QString();
   }
   return captions;
 }
@@ -215,7 +223,8 @@ class FirstSessionTest : public QObject {
     const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, nullptr),
                                                                                  xcb_disconnect);
     std::map<xcb_window_t, QString> captions;
-    QTRY_VERIFY_WITH_TIMEOUT(!(captions = WindowCaptionsOf(connection.get(), viewer.processId())).empty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(captions = ShownWindowCaptionsOf(connection.get(), viewer.processId())).empty(),
+                             20000);
     QCOMPARE(captions.begin()->second, QStringLiteral("Torvane for JRA-VAN Data Lab."));
 
     QElapsedTimer sinceClose;

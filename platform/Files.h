@@ -1,0 +1,80 @@
+#pragma once
+// Every file access of the program goes through these functions: whole-file
+// reads, reads at an offset, atomic replacement, durability. Each platform
+// has its own implementation (FilesPosix.cpp, FilesWindows.cpp).
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/FileError.h"
+
+namespace torvane::platform {
+
+// The whole contents of a regular file; throws FileError (also for a
+// directory or another kind of file).
+std::string ReadFileContents(const std::filesystem::path& path);
+
+// The file's bytes; a file that does not exist reads as empty. Nullopt when
+// the path exists but cannot be read (a directory, no permission, an I/O
+// error), so that a caller never mistakes an unreadable file for an empty one.
+std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& path);
+
+// The stamp of the file at path, or nothing when there is no file there;
+// throws FileError when the path cannot be examined or is not a regular file.
+std::optional<FileStamp> StampOf(const std::filesystem::path& path);
+
+// A regular file open for reads at any offset, without reading it whole.
+class ReadOnlyFile {
+ public:
+  ReadOnlyFile() = default;
+  ~ReadOnlyFile();
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+  // Throws FileError when the file cannot be opened, is not a regular file,
+  // or its size cannot be read.
+  void Open(const std::filesystem::path& path);
+  void Close();
+  bool IsOpen() const;
+  // The size when it was opened.
+  std::uint64_t Size() const { return size_; }
+  // Reads exactly size bytes at offset into dest; false when the file ends
+  // first. Throws FileError on a read failure.
+  bool ReadAt(std::uint64_t offset, char* dest, std::size_t size) const;
+
+ private:
+  std::intptr_t handle_ = -1;
+  std::uint64_t size_ = 0;
+  std::string path_;  // UTF-8, for messages
+};
+
+// Whether a replacement waits until the new contents are on the disk.
+enum class Durability { kCached, kFlushedToDisk };
+
+// Replaces the file's contents atomically: the bytes go to a new temporary
+// file in the same directory (its name starts with a dot, so no reader takes
+// it for a store file), which is then renamed over the old file, so a
+// failure or a kill part-way leaves the old file whole and no temporary file
+// behind. An existing file keeps its permission bits. Returns the new file's
+// stamp. Throws FileError.
+FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
+                                Durability durability = Durability::kCached);
+
+// Writes contents into the file at path from its start, creating it when
+// missing and shortening it when it held more, without making a new file;
+// returns its stamp. Errors name reportedPath (the file the caller means to
+// replace with this one). Throws FileError.
+FileStamp OverwriteFile(const std::filesystem::path& path, std::string_view contents,
+                        const std::filesystem::path& reportedPath);
+
+// Puts the file at from in the place of the file at to, atomically. Where the
+// system can trade the two files' places (Linux), it does, and the old file
+// is then at from: true. Otherwise from is renamed over to: false. Throws
+// FileError naming to.
+bool ExchangeOrMove(const std::filesystem::path& from, const std::filesystem::path& to);
+
+}  // namespace torvane::platform
