@@ -23,6 +23,8 @@ std::string ActionText(FileAction action, const std::string& path) {
       return path + " を置き換えられません";
     case FileAction::CreateDirectory:
       return "フォルダ " + path + " を作成できません";
+    case FileAction::Lock:
+      return path + " をロックできません";
   }
   return path + " を使えません";
 }

@@ -2,7 +2,8 @@
 // zero bytes into: the settings file's text, a section name, a key name, a
 // value, and a second section and key. The reads run through TIniGT on a
 // real file; then the value is set in the text, and the text must give back
-// the value (without its surrounding blanks) and every other key as before.
+// the value (without the surrounding blanks and control characters that
+// the program trims everywhere) and every other key as before.
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "codes/KeibaFunc.h"
 #include "settings/IniGT.h"
 #include "settings/PrivateProfile.h"
 #include "tests/fuzz/FuzzCheck.h"
@@ -32,19 +34,11 @@ std::vector<std::string_view> Pieces(std::string_view input, std::size_t count) 
   return pieces;
 }
 
-// The same blanks as the settings format trims.
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\r\v\f";
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 // True when the names could be the same to the settings format: it folds
 // ASCII letters outside double-byte characters, so folding all of them is
 // the wider test.
 bool MaybeSameName(std::string_view a, std::string_view b) {
-  a = Trimmed(a), b = Trimmed(b);
+  a = TrimBlanks(a), b = TrimBlanks(b);
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -73,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<std::string> updated = SetProfileValue(text, section, key, value);
   if (!updated) return 0;
   const auto stored = FindProfileValue(*updated, section, key);
-  fuzz::Require(stored.has_value() && *stored == Trimmed(value), "a value set reads back");
+  fuzz::Require(stored.has_value() && *stored == TrimBlanks(value), "a value set reads back");
   if (!MaybeSameName(section, otherSection) || !MaybeSameName(key, otherKey))
     fuzz::Require(FindProfileValue(*updated, otherSection, otherKey) == FindProfileValue(text, otherSection, otherKey),
                   "setting one key leaves the others as they were");
