@@ -1,17 +1,17 @@
 // torvane [--dir PROGRAMDIR]: the viewer. The program directory (store and
 // settings) is the executable's directory, or the user's data folder when
 // that cannot be written, unless --dir names another one.
-#include <QApplication>
 #include <QStringList>
 #include <filesystem>
 #include <iostream>
 
 #include "settings/ProgramDir.h"
 #include "app/ui/MainForm.h"
+#include "app/ui/TorvaneApplication.h"
 #include "app/ui/ViewerStartup.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+  torvane::TorvaneApplication application(argc, argv);
   torvane::PrepareApplication(application);
 
   std::filesystem::path programDir = torvane::DefaultProgramDir();

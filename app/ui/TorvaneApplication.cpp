@@ -1,0 +1,42 @@
+#include "app/ui/TorvaneApplication.h"
+
+#include <exception>
+#include <new>
+
+#include "controls/ui/MsgDlg.h"
+#include "store/SystemErrorText.h"
+
+namespace torvane {
+namespace {
+
+QString FailureText(const std::exception& error) {
+  const QString reason = dynamic_cast<const std::bad_alloc*>(&error)
+                             ? QStringLiteral("メモリが足りません。")
+                             : QString::fromStdString(JapaneseErrorText(error));
+  return QStringLiteral("処理を続けられませんでした。\n") + reason;
+}
+
+void TellFailure(const QString& text) {
+  TMsgDlg dialog;
+  dialog.SetSound(true);
+  dialog.SetMsgDlgType(TMsgDlg::TMsgDlgType::mtError);
+  dialog.SetDisplayMsg(text);
+  dialog.Execute();
+}
+
+}  // namespace
+
+TorvaneApplication::TorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TorvaneApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    TellFailure(FailureText(error));
+  } catch (...) {
+    TellFailure(QStringLiteral("処理を続けられませんでした。"));
+  }
+  return true;
+}
+
+}  // namespace torvane
