@@ -222,18 +222,22 @@ TEST_F(AcquisitionRunTest, ReadErrorEndsTheLoopAndKeepsTheStartTime) {
   EXPECT_EQ(LastTime(), "(none)");
 }
 
-TEST_F(AcquisitionRunTest, FailedStoreWriteEndsTheLoopAndStillClosesJVLink) {
+TEST_F(AcquisitionRunTest, ABatchThatCannotBeWrittenNamesItsFilesAndTheUnsavedRecordsAndKeepsLastTime) {
   DeliverWeek();
   FetchEverything();
   std::filesystem::remove_all(dir_ / "Data");
   run_.ButtonStartClick();
-  const Events closing = view_.From("status:データ読込み中．．．(1/3)");
+  EXPECT_TRUE(view_.Has(kUmLine)) << "each record is listed as it is applied";
+  const Events closing = view_.From("status:データ作成が完了しました。");
   ASSERT_EQ(closing.size(), 5u);
+  const std::string& text = closing[2];
   EXPECT_EQ(closing[1], "beep");
-  EXPECT_TRUE(closing[2].starts_with("info:データ作成エラー:")) << closing[2];
-  EXPECT_NE(closing[2].find((dir_ / "Data").string()), std::string::npos) << "names the path: " << closing[2];
+  EXPECT_TRUE(text.starts_with("info:データ作成エラー:")) << text;
+  EXPECT_NE(text.find((dir_ / "Data").string()), std::string::npos) << "names the failing path: " << text;
+  EXPECT_NE(text.find((dir_ / "UMA" / "2000" / "2000100001.jvUMA").string()), std::string::npos)
+      << "names every file not written: " << text;
+  EXPECT_NE(text.find("一覧の最後の3件の作成済みデータは保存されていません。"), std::string::npos) << text;
   EXPECT_EQ((Events{closing[3], closing[4]}), (Events{"cursor:default", "beep"}));
-  EXPECT_FALSE(view_.Has(kUmLine));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::StoreFailed);
   EXPECT_EQ(LastTime(), "(none)");
   EXPECT_EQ(jvLink_.JVStatus(), -203) << "JV-Link was closed";
