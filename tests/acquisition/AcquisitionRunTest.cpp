@@ -254,6 +254,24 @@ TEST_F(AcquisitionRunTest, RefusedRecordIsListedAndTheLoopGoesOn) {
   EXPECT_EQ(list[1], kTkLine);
 }
 
+TEST_F(AcquisitionRunTest, AStartWhileAnotherWriterHoldsTheStoreIsRefusedAndOpensNothing) {
+  DeliverWeek();
+  {
+    StoreLock importRunning;
+    ASSERT_TRUE(importRunning.TryTake(dir_.Path()));
+    run_.ButtonStartClick();
+    EXPECT_EQ(view_.events, (Events{"beep", "info:" + std::string(kOtherWriterText)}));
+    EXPECT_EQ(run_.LastOutcome(), RunOutcome::StoreBusy);
+    EXPECT_FALSE(run_.IsRunning());
+  }
+  run_.ButtonStartClick();
+  RunTimer(run_);
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
+  EXPECT_TRUE(view_.Has(kUmLine));
+  StoreLock next;
+  EXPECT_TRUE(next.TryTake(dir_.Path())) << "the run let go of the store when it ended";
+}
+
 TEST_F(AcquisitionRunTest, StartDuringARunStartsNoSecondRun) {
   DeliverWeek();
   FetchEverything();
