@@ -134,6 +134,7 @@ StoreResult StoreWriter::Impl::StoreTk(std::string_view record) {
     return Refused("TK record: the race date " + Quoted(tk.RaceDate()) + " is not 8 digits");
   // The Data directory belongs to start-up: a missing one fails the write.
   const auto file = DateFilePath(programDir, DateText(tk.Year(), tk.Month(), tk.Day()));
+  batch.RequireDirectory(file.parent_path());
   batch.PutSorted(file, tk.View());
   return Stored(RaceNumberPart(tk.RaceNumber()), file);
 }

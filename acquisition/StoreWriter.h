@@ -8,7 +8,7 @@
 // caller flushes: at the end of the read, on a cancel or an error, before
 // the next run's start time is kept. Until then a record is listed but not
 // on the disk; nothing is lost by that, since the start time moves only
-// after the flush.
+// after the flush. Records not flushed when the writer goes are not written.
 
 #include <cstddef>
 #include <cstdint>

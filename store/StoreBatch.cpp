@@ -13,7 +13,7 @@ StoreError NotOwnEntry(const std::filesystem::path& path, std::string_view what)
 
 }  // namespace
 
-void StoreBatch::MakeDirectory(const std::filesystem::path& directory) {
+void StoreBatch::CheckDirectories(const std::filesystem::path& directory, bool create) {
   if (checkedDirectories_.contains(directory.native())) return;
   // From the top down, so that no link on the way is followed to create the next.
   std::filesystem::path at = programDir_;
@@ -23,6 +23,8 @@ void StoreBatch::MakeDirectory(const std::filesystem::path& directory) {
       case platform::EntryKind::Directory:
         break;
       case platform::EntryKind::Missing: {
+        if (!create)
+          throw StoreError(FileAction::Open, at, std::make_error_code(std::errc::no_such_file_or_directory));
         std::error_code error;
         std::filesystem::create_directory(at, error);
         if (error) throw StoreError(FileAction::CreateDirectory, at, error);

@@ -51,7 +51,9 @@ class StoreBatch {
   // Creates directory and those between the program directory and it when
   // missing. Throws StoreError naming one that is a symbolic link or not a
   // directory, or cannot be created.
-  void MakeDirectory(const std::filesystem::path& directory);
+  void MakeDirectory(const std::filesystem::path& directory) { CheckDirectories(directory, true); }
+  // The same for a directory that must be there already.
+  void RequireDirectory(const std::filesystem::path& directory) { CheckDirectories(directory, false); }
 
   // Puts record into the sorted TK, RA or SE file at path (see PutRecord);
   // false when the file stays the same. Throws StoreError naming the file
@@ -78,6 +80,7 @@ class StoreBatch {
     std::string contents;
     bool changed = false;
   };
+  void CheckDirectories(const std::filesystem::path& directory, bool create);
   Image& ImageOf(const std::filesystem::path& path, std::string_view recordType, std::size_t recordSize);
   void Step(ReplaceStep step, std::size_t file) const {
     if (stepHook_) stepHook_(step, file);

@@ -248,6 +248,11 @@ TEST_F(StoreWriterTest, SymbolicLinksInTheStoreAreRefusedByNameAndNothingOutside
   ExpectStoreError(Tk('1', {}), (dir_ / kDateFile).string());
   ExpectStoreError(Se('7', {}), (dir_ / "SEI" / "2000").string());
   ExpectStoreError(Um(), (dir_ / kUmFile).string());
+  fs::remove(dir_ / kDateFile);
+  fs::rename(dir_ / "Data", outside / "Data");
+  fs::create_directory_symlink(outside / "Data", dir_ / "Data");
+  ExpectStoreError(Tk('1', {}), (dir_ / "Data").string());
+  EXPECT_TRUE(fs::is_empty(outside / "Data"));
   EXPECT_EQ(test::ReadFile(outside / "file"), "outside");
   EXPECT_TRUE(fs::is_empty(outside / "folder"));
   EXPECT_EQ(Contents(kRaFile), Zeroed(Ra('1', {}))) << "what came before is stored";
@@ -314,6 +319,21 @@ TEST_F(StoreWriterTest, ABatchThatCannotBeWrittenNamesEveryFileAndLeavesThemAsTh
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 1})) + Zeroed(Se('7', {.number = 3})));
 }
 
+TEST_F(StoreWriterTest, AReaderKeepsTheVersionItOpenedWhileTheStoreIsWritten) {
+  Store(Se('7', {.number = 1}));
+  writer_.Flush();
+  RecordFileReader reader;
+  reader.Open(dir_ / kSeFile, 555);
+  for (int number = 2; number < 5; ++number) {
+    Store(Se('7', {.number = number}));
+    Store(Se('7', {.number = number}, "2000100002"));  // another horse's file in the same folder
+    writer_.Flush();
+  }
+  std::string record(555, '\0');
+  reader.Read(0, record.data());
+  EXPECT_EQ(record, Zeroed(Se('7', {.number = 1})));
+}
+
 TEST_F(StoreWriterTest, ADirectoryThatCannotBeCreatedThrowsWithItsPath) {
   test::WriteFile(dir_ / "SEIR" / "2003", "a file in the way");
   try {
@@ -323,8 +343,7 @@ TEST_F(StoreWriterTest, ADirectoryThatCannotBeCreatedThrowsWithItsPath) {
     EXPECT_NE(std::string(error.what()).find((dir_ / "SEIR" / "2003").string()), std::string::npos) << error.what();
   }
   fs::remove_all(dir_ / "Data");
-  Store(Tk('1', {}));
-  EXPECT_THROW(writer_.Flush(), StoreError);
+  EXPECT_THROW(Store(Tk('1', {})), StoreError);
 }
 
 }  // namespace
