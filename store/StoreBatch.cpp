@@ -108,6 +108,8 @@ std::uint64_t StoreBatch::Write() {
     // And the new names are too, before anyone counts on them.
     if (!files.empty()) platform::FlushFileSystem(programDir_);
   } catch (const StoreError& error) {
+    // After a failed last flush no file of the batch is sure to be on the
+    // disk: all are named.
     throw fail(error, renamed < files.size() ? renamed : 0);
   }
   Clear();
