@@ -7,7 +7,6 @@
 #include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "store/RecordFile.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -36,7 +35,6 @@ constexpr std::string_view kCloseError = "JVCloseエラー:";
 // Names the delivery file a read error came from, so that the user can
 // remove or replace it: it stops every later run from the same start time.
 constexpr std::string_view kReadErrorFile = "\nファイル:";
-constexpr std::string_view kStoreError = "データ作成エラー:";
 constexpr std::string_view kLastTimeNotWritten = "取得開始日付を設定ファイルに書き込めませんでした: ";
 
 std::string Progress(std::string_view prefix, std::int32_t done, std::int32_t total) {
@@ -79,6 +77,17 @@ void AcquisitionRun::ButtonStartClick() {
     Report(std::string(kRunInProgressText));
     return;
   }
+  try {
+    if (!storeLock_.TryTake(writer_.ProgramDir())) {
+      Report(std::string(kOtherWriterText));
+      SetOutcome(RunOutcome::StoreBusy);
+      return;
+    }
+  } catch (const StoreError& error) {
+    Report(StoreFailureText(error, 0));
+    SetOutcome(RunOutcome::StoreFailed);
+    return;
+  }
   const DateTime from = view_.PickerDateTime();
   view_.ShowInformation(JapaneseDateTimeText(from) + std::string(kStartNotice));
 
@@ -98,12 +107,14 @@ void AcquisitionRun::ButtonStartClick() {
     Report(std::string(kNothingNew));
     SetOutcome(RunOutcome::NothingNew);
     CloseJVLink();
+    storeLock_.Release();
     return;
   }
   if (result != 0) {
     Report(Joined(kOpenError, JVResultMessage("JVOpen", result)));
     SetOutcome(RunOutcome::OpenFailed);
     CloseJVLink();
+    storeLock_.Release();
     return;
   }
   if (downloadCount_ != 0) {
@@ -116,6 +127,7 @@ void AcquisitionRun::ButtonStartClick() {
   view_.SetBarRange(ProgressBar::Download, 0, 100);
   view_.SetBarPosition(ProgressBar::Download, 100);
   if (ReadAndClose() == ReadEnd::EndOfData) RememberLastFileTimestamp();
+  storeLock_.Release();
   CloseWindowIfAsked();
 }
 
@@ -128,6 +140,7 @@ void AcquisitionRun::TimerJVStatusTimer() {
     SetOutcome(RunOutcome::StatusFailed);
     CloseJVLink();
     phase_ = Phase::Idle;
+    storeLock_.Release();
     return;
   }
   if (fetched > downloadCount_) return;
@@ -137,15 +150,29 @@ void AcquisitionRun::TimerJVStatusTimer() {
   if (fetched < downloadCount_) return;
   // The start time stays: this run had to fetch its files.
   ReadAndClose();
+  storeLock_.Release();
   CloseWindowIfAsked();
 }
 
 AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
   phase_ = Phase::Reading;
-  const ReadEnd end = ReadRecords();
+  ReadEnd end = ReadRecords();
+  FlushStore(end);
   CloseJVLink();
   phase_ = Phase::Idle;
   return end;
+}
+
+// However the read ended, what was stored before is written: a failure that
+// ended it was reported already and concerns none of those records.
+void AcquisitionRun::FlushStore(ReadEnd& end) {
+  try {
+    writer_.Flush();
+  } catch (const StoreError& error) {
+    Report(StoreFailureText(error, writer_.StoredSinceFlush()));
+    SetOutcome(RunOutcome::StoreFailed);
+    end = ReadEnd::StoreFailure;
+  }
 }
 
 void AcquisitionRun::CloseWindowIfAsked() {
@@ -167,6 +194,7 @@ void AcquisitionRun::ButtonCancelClick() {
     // JV-Link stays open; the next start's JVOpen is refused and closes it.
     phase_ = Phase::Idle;
     SetOutcome(RunOutcome::Cancelled);
+    storeLock_.Release();
   }
   Report(std::string(kCancelled));
   view_.SetStatusText(std::string(kCancelled));
@@ -227,7 +255,7 @@ void AcquisitionRun::RouteRecord(const std::u16string& record, ReadEnd& end) {
   try {
     result = writer_.Store(Utf16ToCp932(record));
   } catch (const StoreError& error) {
-    Report(Joined(kStoreError, JapaneseErrorText(error)));
+    Report(StoreFailureText(error, writer_.StoredSinceFlush()));
     SetOutcome(RunOutcome::StoreFailed);
     end = ReadEnd::StoreFailure;
     return;

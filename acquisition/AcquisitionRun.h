@@ -11,8 +11,14 @@
 // - "LastTime" advances only after a run that read to the end of the data
 //   (JVRead gave 0) without fetching; after a read error, a failed store
 //   write or a cancel it stays, so the unread records come again next time.
-// - A store write that fails is reported with its path and reason; it ends
-//   the read loop and JV-Link is still closed.
+// - A store write that fails, or a store file that is damaged, a link or no
+//   regular file, is reported with its path and reason; it ends the read
+//   loop, JV-Link is still closed and "LastTime" stays.
+// - The records are on the disk (the writer's batch flushed) before
+//   "LastTime" moves past them.
+// - Only one writer works on a program directory at a time: a start while
+//   another acquisition or import holds the store's lock is refused with
+//   kOtherWriterText and calls nothing of JV-Link.
 // - A record the store writer refuses is listed as "取込不可:" + its reason
 //   and the loop goes on.
 // - A start while a run is going on (fetching or reading, where the read
@@ -30,6 +36,7 @@
 #include "acquisition/AcquisitionView.h"
 #include "jvlink/DateTime.h"
 #include "jvlink/JVLink.h"
+#include "store/StoreLock.h"
 
 namespace torvane {
 
@@ -51,6 +58,7 @@ enum class RunOutcome {
   Cancelled,     // cancelled while fetching or reading
   CloseFailed,   // JVClose error after an otherwise complete run
   LastTimeNotWritten,  // read everything, but the next run's start time could not be kept
+  StoreBusy,     // another writer holds the store's lock: nothing done
 };
 
 class AcquisitionRun {
@@ -84,6 +92,7 @@ class AcquisitionRun {
   void RouteRecord(const std::u16string& record, ReadEnd& end);
   void CloseJVLink();
   ReadEnd ReadAndClose();
+  void FlushStore(ReadEnd& end);
   void CloseWindowIfAsked();
   void RememberLastFileTimestamp();
   void Report(const std::string& text);
@@ -102,6 +111,7 @@ class AcquisitionRun {
   std::int32_t downloadCount_ = 0;
   std::u16string lastFileTimestamp_;
   Phase phase_ = Phase::Idle;
+  StoreLock storeLock_;  // held from the start of a run to its end
   RunOutcome outcome_ = RunOutcome::NotRun;
 };
 

@@ -7,11 +7,10 @@
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/JVData_Structure.h"
-#include "store/FileReplacer.h"
-#include "store/RecentFiles.h"
+#include "platform/Paths.h"
 #include "store/RecordFile.h"
-#include "store/RecordSequence.h"
 #include "store/StorePaths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -19,9 +18,10 @@ namespace {
 constexpr std::string_view kStoredPrefix = "作成済み:";
 constexpr std::string_view kRaceSuffix = "R/";
 
-// Enough for every file a delivery touches repeatedly (a horse's SE file, the
-// date file of the coming races) without holding a whole first acquisition.
-constexpr std::size_t kRecentFilesBudget = 64u << 20;
+constexpr std::string_view kStoreError = "データ作成エラー:";
+constexpr std::string_view kNotWrittenFiles = "\n書き込めなかったファイル:";
+// A dialog of thousands of names helps nobody: the first ones and the count.
+constexpr std::size_t kNamedFilesAtMost = 20;
 
 // A field for a message: printable ASCII as it is, every other byte as \xNN,
 // so that a malformed field shows what it holds without harming the terminal.
@@ -65,39 +65,53 @@ bool IsKeptSeDataKind(std::string_view kind) { return kind == "7" || kind == "A"
 }  // namespace
 
 struct StoreWriter::Impl {
-  explicit Impl(std::filesystem::path dir) : programDir(std::move(dir)), mark(programDir) {}
+  Impl(std::filesystem::path dir, std::size_t budget) : programDir(std::move(dir)), batch(programDir), budget(budget) {}
 
   std::filesystem::path programDir;
-  WriterMark mark;
-  std::unordered_set<std::string> knownDirectories;
-  RecentFiles recentFiles{kRecentFilesBudget};
-  FileReplacer replacer;
+  StoreBatch batch;
+  std::size_t budget;
   std::uint64_t bytesWritten = 0;
-  std::uint64_t records = 0;
+  std::uint64_t storedSinceFlush = 0;
 
   StoreResult StoreTk(std::string_view record);
   StoreResult StoreRa(std::string_view record);
   StoreResult StoreSe(std::string_view record);
   StoreResult StoreUm(std::string_view record);
-
-  void EnsureDirectory(const std::filesystem::path& directory);
-  // Puts record into the sorted file; an error text when the file holds
-  // something other than records of this type (it is then left untouched).
-  std::string StoreSorted(const std::filesystem::path& file, std::string_view record);
+  void Flush();
 };
 
-StoreWriter::StoreWriter(std::filesystem::path programDir) : impl_(new Impl(std::move(programDir))) {}
+StoreWriter::StoreWriter(std::filesystem::path programDir, std::size_t batchBudgetBytes)
+    : impl_(new Impl(std::move(programDir), batchBudgetBytes)) {}
 
 StoreWriter::~StoreWriter() { delete impl_; }
 
+const std::filesystem::path& StoreWriter::ProgramDir() const { return impl_->programDir; }
+
 std::uint64_t StoreWriter::BytesWritten() const { return impl_->bytesWritten; }
 
+std::uint64_t StoreWriter::StoredSinceFlush() const { return impl_->storedSinceFlush; }
+
 void StoreWriter::SetStepHook(StepHook hook) {
-  impl_->replacer.SetStepHook([impl = impl_, hook = std::move(hook)](ReplaceStep step) { hook(impl->records, step); });
+  impl_->batch.SetStepHook([impl = impl_, hook = std::move(hook)](ReplaceStep step, std::size_t file) {
+    hook(impl->batch.FilesWritten() + file + 1, step);
+  });
+}
+
+void StoreWriter::Flush() { impl_->Flush(); }
+
+void StoreWriter::Impl::Flush() {
+  bytesWritten += batch.Write();
+  storedSinceFlush = 0;
 }
 
 StoreResult StoreWriter::Store(std::string_view record) {
-  ++impl_->records;
+  if (impl_->batch.HeldBytes() >= impl_->budget) impl_->Flush();
+  StoreResult result = Route(record);
+  if (result.outcome == StoreOutcome::Stored) ++impl_->storedSinceFlush;
+  return result;
+}
+
+StoreResult StoreWriter::Route(std::string_view record) {
   const std::string_view type = record.substr(0, 2);
   const std::size_t size = RecordSizeOf(type);
   if (size == 0) return Skipped();
@@ -120,7 +134,8 @@ StoreResult StoreWriter::Impl::StoreTk(std::string_view record) {
     return Refused("TK record: the race date " + Quoted(tk.RaceDate()) + " is not 8 digits");
   // The Data directory belongs to start-up: a missing one fails the write.
   const auto file = DateFilePath(programDir, DateText(tk.Year(), tk.Month(), tk.Day()));
-  if (auto problem = StoreSorted(file, tk.View()); !problem.empty()) return Refused(std::move(problem));
+  batch.RequireDirectory(file.parent_path());
+  batch.PutSorted(file, tk.View());
   return Stored(RaceNumberPart(tk.RaceNumber()), file);
 }
 
@@ -132,9 +147,9 @@ StoreResult StoreWriter::Impl::StoreRa(std::string_view record) {
   if (!IsRacecourseCode(ra.CourseCode()))
     return Refused("RA record: the racecourse code " + Quoted(ra.CourseCode()) + " is not 2 letters or digits");
   const auto file = RaFilePath(programDir, std::string(ra.RaceDate()) + std::string(ra.CourseCode()));
-  EnsureDirectory(file.parent_path());
+  batch.MakeDirectory(file.parent_path());
   ZeroKindAndCreationDate(ra);
-  if (auto problem = StoreSorted(file, ra.View()); !problem.empty()) return Refused(std::move(problem));
+  batch.PutSorted(file, ra.View());
   return Stored(RaceNumberPart(ra.RaceNumber()), file);
 }
 
@@ -146,10 +161,10 @@ StoreResult StoreWriter::Impl::StoreSe(std::string_view record) {
   // The horse's directory comes before the data-kind test: it appears even
   // when the record itself is not kept.
   const auto file = SeFilePath(programDir, se.BloodNumber());
-  EnsureDirectory(file.parent_path());
+  batch.MakeDirectory(file.parent_path());
   if (!IsKeptSeDataKind(se.DataKind())) return Skipped();
   ZeroKindAndCreationDate(se);
-  if (auto problem = StoreSorted(file, se.View()); !problem.empty()) return Refused(std::move(problem));
+  batch.PutSorted(file, se.View());
   std::string middle = Cp932ToUtf8(DateText(se.Year(), se.Month(), se.Day()));
   middle += CourseName(se.CourseCode(), 2);
   middle += RaceNumberPart(se.RaceNumber());
@@ -162,48 +177,22 @@ StoreResult StoreWriter::Impl::StoreUm(std::string_view record) {
   if (!IsBloodNumber(um.BloodNumber()))
     return Refused("UM record: the blood registration number " + Quoted(um.BloodNumber()) + " is not 10 digits");
   const auto file = UmFilePath(programDir, um.BloodNumber());
-  EnsureDirectory(file.parent_path());
-  replacer.Replace(file, um.View());
-  bytesWritten += um.View().size();
+  batch.MakeDirectory(file.parent_path());
+  batch.PutWhole(file, um.View());
   return Stored({}, file);
 }
 
-void StoreWriter::Impl::EnsureDirectory(const std::filesystem::path& directory) {
-  if (knownDirectories.contains(directory.native())) return;
-  std::error_code error;
-  std::filesystem::create_directories(directory, error);
-  if (error) throw StoreError(FileAction::CreateDirectory, directory, error);
-  // Something else in its place.
-  if (!std::filesystem::is_directory(directory, error))
-    throw StoreError(FileAction::CreateDirectory, directory, std::make_error_code(std::errc::not_a_directory));
-  knownDirectories.insert(directory.native());
-}
-
-std::string StoreWriter::Impl::StoreSorted(const std::filesystem::path& file, std::string_view record) {
-  const std::size_t size = record.size();
-  const std::string_view type = record.substr(0, 2);
-  const std::optional<FileStamp> stamp = StampOf(file);
-  std::string contents;
-  bool reordered = false;
-  if (stamp) {
-    if (auto recent = recentFiles.Take(file.native(), *stamp)) {
-      contents = std::move(*recent);
-    } else {
-      contents = ReadFileContents(file);
-      if (auto problem = RecordSequenceProblem(contents, type, size); !problem.empty())
-        return "the store file " + file.string() + " is damaged (" + problem + "); it is left as it is";
-      reordered = SortRecords(contents, size);
-    }
-  }
-  const bool changed = PutRecord(contents, record) || reordered;
-  if (!changed) {
-    recentFiles.Put(file.native(), std::move(contents), *stamp);
-    return {};
-  }
-  const FileStamp written = replacer.Replace(file, contents);
-  bytesWritten += contents.size();
-  recentFiles.Put(file.native(), std::move(contents), written);
-  return {};
+std::string StoreFailureText(const std::exception& error, std::uint64_t unsavedRecords) {
+  std::string text = std::string(kStoreError) + JapaneseErrorText(error);
+  const auto* batchError = dynamic_cast<const BatchWriteError*>(&error);
+  if (!batchError) return text;
+  const auto& files = batchError->NotWritten();
+  text += kNotWrittenFiles;
+  for (std::size_t i = 0; i < files.size() && i < kNamedFilesAtMost; ++i) text += "\n" + platform::Utf8OfPath(files[i]);
+  if (files.size() > kNamedFilesAtMost) text += "\nほか" + std::to_string(files.size() - kNamedFilesAtMost) + "ファイル";
+  if (unsavedRecords > 0)
+    text += "\n一覧の最後の" + std::to_string(unsavedRecords) + "件の作成済みデータは保存されていません。";
+  return text;
 }
 
 }  // namespace torvane

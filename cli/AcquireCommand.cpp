@@ -13,6 +13,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/TestKillHook.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "store/StoreLock.h"
 #include "store/StorePaths.h"
 
 namespace torvane::cli {
@@ -108,6 +109,7 @@ int Acquire(CommandContext& context) {
     run.TimerJVStatusTimer();
   }
   const RunOutcome outcome = run.LastOutcome();
+  if (outcome == RunOutcome::StoreBusy) context.err << "torvane-cli acquire: " << kOtherWriterText << '\n';
   return outcome == RunOutcome::Completed || outcome == RunOutcome::NothingNew ? 0 : 1;
 }
 
@@ -116,7 +118,8 @@ const CommandRegistration registration(
     "[--from yyyymmddhhnnss] [--source DIR]  one acquisition run through the JV-Link stand-in, from --from or the\n"
     "      settings' LastTime, serving --source instead of the stand-in's delivery folder; prints every status\n"
     "      line, stored-record line and dialog text on stdout as it happens; exit 0 when the run read to the end\n"
-    "      or found nothing new, 1 on a JV-Link or store error or when the settings' LastTime could not be written",
+    "      or found nothing new, 1 on a JV-Link or store error, when the settings' LastTime could not be written\n"
+    "      or when another acquisition or import is writing into the program directory",
     Acquire);
 
 }  // namespace

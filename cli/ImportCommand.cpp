@@ -5,7 +5,12 @@
 // refused a record (each is named on stderr, the others are stored) or a file
 // held no record of the four kept types at all (named on stderr); 2 when a
 // file could not be read (the other files are still imported) or the store
-// could not be written (the import stops there).
+// could not be written or holds a damaged file (the import stops there, the
+// records stored before it saved); 3 when another acquisition or import is
+// writing into the program directory (nothing is done).
+//
+// The records are written back in batches (see StoreWriter): a list line on
+// stdout is on the disk once the import ends with 0 or 1.
 #include <algorithm>
 #include <vector>
 
@@ -13,6 +18,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/TestKillHook.h"
 #include "store/RecordFile.h"
+#include "store/StoreLock.h"
 #include "store/StorePaths.h"
 #include "store/SystemErrorText.h"
 
@@ -32,12 +38,38 @@ std::vector<std::string_view> SplitRecords(std::string_view contents) {
   return records;
 }
 
+int ImportFiles(CommandContext& context, StoreWriter& writer);
+
 int Import(CommandContext& context) {
   if (context.args.empty()) throw CommandError("no file to import (usage: import FILE...)");
   // The viewer creates these at start-up; the command stands in for it.
   CreateStoreDirectories(context.programDir);
+  StoreLock lock;
+  if (!lock.TryTake(context.programDir)) {
+    context.err << "torvane-cli import: " << kOtherWriterText << '\n';
+    return 3;
+  }
   StoreWriter writer(context.programDir);
   InstallTestKillHook(writer);
+  try {
+    const int status = ImportFiles(context, writer);
+    writer.Flush();
+    return status;
+  } catch (const StoreError& error) {
+    context.err << "torvane-cli import: " << StoreFailureText(error, writer.StoredSinceFlush()) << '\n';
+    // What was stored before a damaged file or a failed directory is kept.
+    if (!dynamic_cast<const BatchWriteError*>(&error)) {
+      try {
+        writer.Flush();
+      } catch (const StoreError& flushError) {
+        context.err << "torvane-cli import: " << StoreFailureText(flushError, writer.StoredSinceFlush()) << '\n';
+      }
+    }
+    return 2;
+  }
+}
+
+int ImportFiles(CommandContext& context, StoreWriter& writer) {
   int status = 0;
   for (const std::string& path : context.args) {
     std::string contents;

@@ -29,15 +29,15 @@ void InstallTestKillHook(StoreWriter& writer) {
   if (!value) return;
   const std::string_view text(value);
   const std::size_t colon = text.find(':');
-  std::uint64_t record = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + std::min(colon, text.size()), record);
+  std::uint64_t file = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + std::min(colon, text.size()), file);
   const std::optional<ReplaceStep> step =
       colon != std::string_view::npos ? StepNamed(text.substr(colon + 1)) : std::nullopt;
-  if (error != std::errc() || end != text.data() + colon || record == 0 || !step)
+  if (error != std::errc() || end != text.data() + colon || file == 0 || !step)
     throw CommandError(std::string(kVariable) + "=" + value +
-                       ": expected RECORD:STEP, RECORD from 1, STEP before-write, written or replaced");
-  writer.SetStepHook([record, step = *step](std::uint64_t records, ReplaceStep reached) {
-    if (records >= record && reached == step) platform::KillThisProcess();
+                       ": expected FILE:STEP, FILE from 1, STEP before-write, written or replaced");
+  writer.SetStepHook([file, step = *step](std::uint64_t files, ReplaceStep reached) {
+    if (files == file && reached == step) platform::KillThisProcess();
   });
 }
 

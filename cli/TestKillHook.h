@@ -1,10 +1,10 @@
 #pragma once
-// A hook for the crash tests: with TORVANE_TEST_KILL_AT=RECORD:STEP in the
+// A hook for the crash tests: with TORVANE_TEST_KILL_AT=FILE:STEP in the
 // environment, the writer kills its own process (SIGKILL, nothing flushed or
-// cleaned up) at STEP of the first file replacement once RECORD records,
-// counted from 1 over the whole run, have been given to it. STEP is
-// before-write, written or replaced (see ReplaceStep). A kill chosen this way
-// lands exactly where the test means it to, however fast the machine is.
+// cleaned up) at STEP of the FILE'th store file it writes, counted from 1
+// over the whole run. STEP is before-write, written or replaced (see
+// ReplaceStep). A kill chosen this way lands exactly where the test means it
+// to, however fast the machine is.
 
 namespace torvane {
 class StoreWriter;

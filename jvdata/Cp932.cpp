@@ -21,6 +21,9 @@ struct DecodeTables {
   std::array<char32_t, 256> single{};
   std::array<char32_t, 65536> pair{};
   std::unordered_map<char32_t, std::uint16_t> encode;
+  // The codes of U+0000 to U+007F, most of every record, without the map; 0
+  // where the map holds none (only U+0000 encodes to 0).
+  std::array<std::uint16_t, 0x80> encodeAscii{};
 
   DecodeTables() {
     auto decode = [](std::string_view bytes) { return platform::DecodeCp932Character(bytes).value_or(kReplacement); };
@@ -51,6 +54,8 @@ struct DecodeTables {
         code = static_cast<std::uint16_t>((static_cast<unsigned char>((*out)[0]) << 8) |
                                           static_cast<unsigned char>((*out)[1]));
     }
+    for (char32_t cp = 1; cp < 0x80; ++cp)
+      if (const auto it = encode.find(cp); it != encode.end()) encodeAscii[cp] = it->second;
   }
 };
 
@@ -118,8 +123,12 @@ char32_t NextUtf8(std::string_view in, std::size_t& i) {
   return cp;
 }
 
-void AppendCp932(std::string& out, char32_t cp) {
-  const auto& enc = Tables().encode;
+void AppendCp932(std::string& out, char32_t cp, const DecodeTables& tables = Tables()) {
+  if (cp > 0 && cp < 0x80 && tables.encodeAscii[cp] != 0 && tables.encodeAscii[cp] <= 0xFF) {
+    out += static_cast<char>(tables.encodeAscii[cp]);
+    return;
+  }
+  const auto& enc = tables.encode;
   const auto it = enc.find(cp);
   if (it == enc.end()) {
     out += '?';
@@ -141,9 +150,12 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 }
 
 std::u16string Cp932ToUtf16(std::string_view cp932) {
-  std::u16string out;
-  out.reserve(cp932.size());
-  DecodeCp932(cp932, [&](char32_t cp) { out += static_cast<char16_t>(cp); });  // CP932 lies in the BMP
+  // Never more characters than bytes; filled by index, a record's worth of
+  // appends costs more than the decoding.
+  std::u16string out(cp932.size(), u'\0');
+  std::size_t length = 0;
+  DecodeCp932(cp932, [&](char32_t cp) { out[length++] = static_cast<char16_t>(cp); });  // CP932 lies in the BMP
+  out.resize(length);
   return out;
 }
 
@@ -155,6 +167,7 @@ std::string Utf8ToCp932(std::string_view utf8) {
 }
 
 std::string Utf16ToCp932(std::u16string_view utf16) {
+  const DecodeTables& tables = Tables();
   std::string out;
   out.reserve(utf16.size() * 2);
   for (std::size_t i = 0; i < utf16.size(); ++i) {
@@ -163,7 +176,7 @@ std::string Utf16ToCp932(std::u16string_view utf16) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
       ++i;
     }
-    AppendCp932(out, cp);
+    AppendCp932(out, cp, tables);
   }
   return out;
 }

@@ -9,7 +9,11 @@ bool CopyIntoPlace(const CacheCopy& copy) {
   std::filesystem::path partial = copy.target;
   partial += ".part";
   std::error_code error;
-  std::filesystem::copy_file(copy.source, partial, std::filesystem::copy_options::overwrite_existing, error);
+  // Whatever an earlier copy (or anyone) left under the temporary name goes
+  // first, a symbolic link as the link itself: the copy then creates its file
+  // exclusively and never writes through a link to outside the cache.
+  std::filesystem::remove(partial, error);
+  if (!error) std::filesystem::copy_file(copy.source, partial, std::filesystem::copy_options::none, error);
   // The copy takes the delivery's time, by which a later run tells a
   // corrected delivery of the same size from the one cached.
   std::filesystem::file_time_type delivered;

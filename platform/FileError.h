@@ -9,7 +9,7 @@
 namespace torvane::platform {
 
 // What was being done to a file when the operating system refused it.
-enum class FileAction { Open, Read, ReadSize, Examine, Write, Replace, CreateDirectory, Lock };
+enum class FileAction { Open, Read, ReadSize, Examine, Write, Replace, CreateDirectory, Lock, Flush };
 
 // A file or directory that exists but cannot be read or written; the message
 // names the path and the reason. When the operating system refused an action,

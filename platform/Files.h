@@ -52,7 +52,8 @@ class ReadOnlyFile {
   std::string path_;  // UTF-8, for messages
 };
 
-// Whether a replacement waits until the new contents are on the disk.
+// Whether a replacement waits until the new contents are on the disk (and,
+// for a replacement, the directory's new entry too).
 enum class Durability { kCached, kFlushedToDisk };
 
 // Replaces the file's contents atomically: the bytes go to a new temporary
@@ -64,17 +65,33 @@ enum class Durability { kCached, kFlushedToDisk };
 FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
                                 Durability durability = Durability::kCached);
 
-// Writes contents into the file at path from its start, creating it when
-// missing and shortening it when it held more, without making a new file;
-// returns its stamp. Errors name reportedPath (the file the caller means to
-// replace with this one). Throws FileError.
-FileStamp OverwriteFile(const std::filesystem::path& path, std::string_view contents,
-                        const std::filesystem::path& reportedPath);
+// What is at a path, the path itself and not what a symbolic link there
+// leads to. Throws FileError when the path cannot be examined.
+enum class EntryKind { Missing, RegularFile, Directory, Other };
+EntryKind KindOf(const std::filesystem::path& path);
 
-// Puts the file at from in the place of the file at to, atomically. Where the
-// system can trade the two files' places (Linux), it does, and the old file
-// is then at from: true. Otherwise from is renamed over to: false. Throws
-// FileError naming to.
-bool ExchangeOrMove(const std::filesystem::path& from, const std::filesystem::path& to);
+// The whole contents of the regular file at path, never through a symbolic
+// link; nothing when there is no file. Throws FileError naming the path when
+// it is a symbolic link, not a regular file, or cannot be read.
+std::optional<std::string> ReadOwnFile(const std::filesystem::path& path);
+
+// Writes contents into a new, exclusively created temporary file beside path
+// (its name starts with a dot and ends in kTemporaryFileSuffix; an existing
+// file's permission bits are copied) and returns its path. Nothing is left
+// behind on failure. Throws FileError naming path.
+std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::string_view contents,
+                                           Durability durability = Durability::kCached);
+inline constexpr std::string_view kTemporaryFileSuffix = ".tmp";
+
+// Renames temporary over path in one atomic step; the temporary file is
+// removed when that fails. Throws FileError naming path.
+void RenameOver(const std::filesystem::path& temporary, const std::filesystem::path& path);
+
+// Removes a file if it is there; failures are ignored (for cleaning up).
+void RemoveQuietly(const std::filesystem::path& path) noexcept;
+
+// Puts everything written to the file system that holds path onto the disk
+// before it returns. Throws FileError naming path.
+void FlushFileSystem(const std::filesystem::path& path);
 
 }  // namespace torvane::platform

@@ -84,23 +84,24 @@ int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::
   static std::atomic<unsigned long> counter{0};
   const std::string stem = "." + Utf8OfPath(target.filename()) + "." + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = target.parent_path() / PathFromUtf8(stem + std::to_string(counter.fetch_add(1)) + ".tmp");
-    // 0666 lets the umask decide, as for any newly created file.
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    temporary = target.parent_path() /
+                PathFromUtf8(stem + std::to_string(counter.fetch_add(1)) + std::string(kTemporaryFileSuffix));
+    // 0666 lets the umask decide, as for any newly created file. The name is
+    // taken only when nothing, not even a symbolic link, is there; two
+    // processes with the same id (separate PID namespaces) just try again.
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
-}  // namespace
-
-std::string ReadFileContents(const std::filesystem::path& path) {
-  FileDescriptor fd(OpenForReading(path));
-  std::string contents(RegularFileSize(fd.Get(), path), '\0');
+// The whole contents of an open regular file.
+std::string ReadWhole(int fd, const std::filesystem::path& path) {
+  std::string contents(RegularFileSize(fd, path), '\0');
   std::size_t got = 0;
   while (true) {
     if (got == contents.size()) contents.resize(got + 4096);  // the file grew since fstat
-    const ssize_t n = ::read(fd.Get(), contents.data() + got, contents.size() - got);
+    const ssize_t n = ::read(fd, contents.data() + got, contents.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw ErrorAt(FileAction::Read, path, errno);
@@ -110,6 +111,13 @@ std::string ReadFileContents(const std::filesystem::path& path) {
   }
   contents.resize(got);
   return contents;
+}
+
+}  // namespace
+
+std::string ReadFileContents(const std::filesystem::path& path) {
+  FileDescriptor fd(OpenForReading(path));
+  return ReadWhole(fd.Get(), path);
 }
 
 std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& path) {
@@ -176,8 +184,8 @@ bool ReadOnlyFile::ReadAt(std::uint64_t offset, char* dest, std::size_t size) co
   return true;
 }
 
-FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
-                                Durability durability) {
+std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::string_view contents,
+                                           Durability durability) {
   std::filesystem::path temporary;
   FileDescriptor fd(CreateTemporaryBeside(path, temporary));
   if (fd.Get() < 0) throw ErrorAt(FileAction::Write, path, errno);
@@ -186,42 +194,69 @@ FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_v
     return ErrorAt(FileAction::Write, path, error);
   };
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0 && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) throw fail(errno);
+  if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd.Get(), old.st_mode & 07777) != 0)
+    throw fail(errno);
   if (!WriteAllAt(fd.Get(), contents, 0)) throw fail(errno);
   if (durability == Durability::kFlushedToDisk && ::fsync(fd.Get()) != 0) throw fail(errno);
+  if (!fd.Close()) throw fail(errno);
+  return temporary;
+}
+
+void RenameOver(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+  if (::rename(temporary.c_str(), path.c_str()) == 0) return;
+  const int error = errno;
+  ::unlink(temporary.c_str());
+  throw ErrorAt(FileAction::Replace, path, error);
+}
+
+void RemoveQuietly(const std::filesystem::path& path) noexcept { ::unlink(path.c_str()); }
+
+FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
+                                Durability durability) {
+  const std::filesystem::path temporary = WriteTemporaryBeside(path, contents, durability);
   // The rename keeps the inode and the modification time, so the stamp taken
   // here is the stamp of the replaced file.
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0) throw fail(errno);
-  if (!fd.Close()) throw fail(errno);
-  if (::rename(temporary.c_str(), path.c_str()) != 0) throw fail(errno);
-  return StampOfInfo(info);
-}
-
-FileStamp OverwriteFile(const std::filesystem::path& path, std::string_view contents,
-                        const std::filesystem::path& reportedPath) {
-  FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-  if (fd.Get() < 0) throw ErrorAt(FileAction::Write, reportedPath, errno);
-  // The file is never cut to nothing first: on ext4 that would force the
-  // data out on close, the very cost that reusing a file avoids.
-  struct stat info {};
-  if (!WriteAllAt(fd.Get(), contents, 0) || ::fstat(fd.Get(), &info) != 0)
-    throw ErrorAt(FileAction::Write, reportedPath, errno);
-  if (static_cast<std::size_t>(info.st_size) > contents.size()) {
-    if (::ftruncate(fd.Get(), static_cast<off_t>(contents.size())) != 0 || ::fstat(fd.Get(), &info) != 0)
-      throw ErrorAt(FileAction::Write, reportedPath, errno);
+  if (::stat(temporary.c_str(), &info) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    throw ErrorAt(FileAction::Write, path, error);
   }
-  if (!fd.Close()) throw ErrorAt(FileAction::Write, reportedPath, errno);
+  RenameOver(temporary, path);
+  // A rename is durable only once the directory holding the new entry is.
+  if (durability == Durability::kFlushedToDisk) {
+    const std::filesystem::path directory = path.has_parent_path() ? path.parent_path() : ".";
+    FileDescriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() < 0 || ::fsync(dir.Get()) != 0) throw ErrorAt(FileAction::Flush, directory, errno);
+  }
   return StampOfInfo(info);
 }
 
-bool ExchangeOrMove(const std::filesystem::path& from, const std::filesystem::path& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) == 0) return true;
-  // Nothing to trade places with yet, or a file system that cannot exchange.
-  if (errno != ENOENT && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-    throw ErrorAt(FileAction::Replace, to, errno);
-  if (::rename(from.c_str(), to.c_str()) != 0) throw ErrorAt(FileAction::Replace, to, errno);
-  return false;
+EntryKind KindOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT) return EntryKind::Missing;
+    throw ErrorAt(FileAction::Examine, path, errno);
+  }
+  if (S_ISREG(info.st_mode)) return EntryKind::RegularFile;
+  if (S_ISDIR(info.st_mode)) return EntryKind::Directory;
+  return EntryKind::Other;
+}
+
+std::optional<std::string> ReadOwnFile(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return std::nullopt;
+    if (errno == ELOOP) throw FileError(Utf8OfPath(path) + " is a symbolic link, which the store never follows");
+    throw ErrorAt(FileAction::Open, path, errno);
+  }
+  FileDescriptor file(fd);
+  return ReadWhole(file.Get(), path);
+}
+
+void FlushFileSystem(const std::filesystem::path& path) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0 || ::syncfs(fd.Get()) != 0) throw ErrorAt(FileAction::Flush, path, errno);
 }
 
 }  // namespace torvane::platform

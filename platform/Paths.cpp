@@ -33,6 +33,8 @@ const char* EnglishAction(FileAction action) {
       return "cannot create the directory";
     case FileAction::Lock:
       return "cannot lock";
+    case FileAction::Flush:
+      return "cannot flush to the disk";
   }
   return "cannot use";
 }

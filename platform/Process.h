@@ -27,7 +27,7 @@ class ExclusiveFileLock {
  public:
   // Creates the lock file when missing and takes its lock; false (nothing
   // held) when another holder has it. Throws FileError when the file cannot
-  // be created or opened.
+  // be created or opened, or is a symbolic link.
   bool TryLock(const std::filesystem::path& lockFile);
   // Waits until the lock is free and takes it; false when the lock file
   // cannot be created, opened or locked. For a short lock across one

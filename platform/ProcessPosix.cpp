@@ -26,7 +26,8 @@ void KillThisProcess() {
 
 bool ExclusiveFileLock::TryLock(const std::filesystem::path& lockFile) {
   if (IsHeld()) return true;
-  const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  // Never through a link: the lock file is made where it is named.
+  const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw FileError(FileAction::Open, lockFile, std::error_code(errno, std::generic_category()));
   // flock locks belong to the open file, so a second lock taken through
   // another open of the same file fails even inside this process.

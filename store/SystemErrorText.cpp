@@ -25,6 +25,8 @@ std::string ActionText(FileAction action, const std::string& path) {
       return "フォルダ " + path + " を作成できません";
     case FileAction::Lock:
       return path + " をロックできません";
+    case FileAction::Flush:
+      return path + " のデータをディスクに書き出せません";
   }
   return path + " を使えません";
 }

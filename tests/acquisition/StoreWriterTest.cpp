@@ -4,7 +4,6 @@
 #include <set>
 
 #include "jvdata/RecordBuilder.h"
-#include "store/FileReplacer.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
 #include "tests/store/FileSizeLimit.h"
@@ -47,12 +46,11 @@ std::string Um(const char* horse = kHorse, const char* mark = "1") {
 // What the writer stores of an RA or SE record: data kind and creation date zeroed.
 std::string Zeroed(std::string record) { return record.replace(2, 9, "000000000"); }
 
-// Every store file under dir (the writer's spare files aside), as paths relative to it.
+// Every file under dir, as paths relative to it.
 std::set<std::string> FilesUnder(const fs::path& dir) {
   std::set<std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(dir))
-    if (!entry.is_directory() && !entry.path().filename().string().starts_with(kSpareFilePrefix))
-      files.insert(fs::relative(entry.path(), dir).string());
+    if (!entry.is_directory()) files.insert(fs::relative(entry.path(), dir).string());
   return files;
 }
 
@@ -74,13 +72,30 @@ class StoreWriterTest : public ::testing::Test {
   // Refused with a reason that mentions what; nothing is written anywhere,
   // inside the program directory or beside it.
   void ExpectRefused(const std::string& record, const std::string& what) {
+    writer_.Flush();
     const auto before = FilesUnder(root_.Path());
     const StoreResult result = Store(record);
     EXPECT_EQ(result.outcome, StoreOutcome::Refused);
     EXPECT_NE(result.reason.find(what), std::string::npos) << result.reason;
+    writer_.Flush();
     EXPECT_EQ(FilesUnder(root_.Path()), before);
   }
-  std::string Contents(const std::string& relative) { return test::ReadFile(dir_ / relative); }
+  // A store error naming what; the batch of the records before it is then
+  // written as usual, nothing of the record.
+  void ExpectStoreError(const std::string& record, const std::string& what) {
+    try {
+      Store(record);
+      ADD_FAILURE() << "no error";
+    } catch (const StoreError& error) {
+      EXPECT_NE(std::string(error.what()).find(what), std::string::npos) << error.what();
+    }
+    writer_.Flush();
+  }
+  // The file's contents once everything stored so far is written.
+  std::string Contents(const std::string& relative) {
+    writer_.Flush();
+    return test::ReadFile(dir_ / relative);
+  }
 
   struct ProgramDir {
     fs::path path;
@@ -209,15 +224,38 @@ TEST_F(StoreWriterTest, RecordsAroundARefusedOneAreStoredAsUsual) {
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 1})) + Zeroed(Se('7', {.number = 3})));
 }
 
-TEST_F(StoreWriterTest, ADamagedStoreFileIsLeftAsItIsAndTheRecordRefused) {
+TEST_F(StoreWriterTest, ADamagedStoreFileIsAnErrorWithItsPathAndIsLeftAsItIs) {
   test::WriteFile(dir_ / kSeFile, Zeroed(Se('7', {.number = 1})) + "half a record");
-  ExpectRefused(Se('7', {.number = 2}), kSeFile);
+  ExpectStoreError(Se('7', {.number = 2}), (dir_ / kSeFile).string());
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 1})) + "half a record");
   std::string foreign = Zeroed(Ra('1', {}));
   foreign.replace(0, 2, "SE");
   test::WriteFile(dir_ / kRaFile, foreign);
-  ExpectRefused(Ra('1', {}), "not of type RA");
+  ExpectStoreError(Ra('1', {}), "not of type RA");
   EXPECT_EQ(Contents(kRaFile), foreign);
+}
+
+TEST_F(StoreWriterTest, SymbolicLinksInTheStoreAreRefusedByNameAndNothingOutsideIsTouched) {
+  const fs::path outside = root_ / "outside";
+  fs::create_directories(outside / "folder");
+  test::WriteFile(outside / "file", "outside");
+  fs::create_symlink(outside / "file", dir_ / kDateFile);
+  fs::create_directories(dir_ / "SEI");
+  fs::create_directory_symlink(outside / "folder", dir_ / "SEI" / "2000");
+  fs::create_directories(dir_ / "UMA" / "2000");
+  fs::create_symlink(outside / "file", dir_ / kUmFile);
+  ExpectStored(Ra('1', {}), "作成済み:11R/2003040606.jvSERA");
+  ExpectStoreError(Tk('1', {}), (dir_ / kDateFile).string());
+  ExpectStoreError(Se('7', {}), (dir_ / "SEI" / "2000").string());
+  ExpectStoreError(Um(), (dir_ / kUmFile).string());
+  fs::remove(dir_ / kDateFile);
+  fs::rename(dir_ / "Data", outside / "Data");
+  fs::create_directory_symlink(outside / "Data", dir_ / "Data");
+  ExpectStoreError(Tk('1', {}), (dir_ / "Data").string());
+  EXPECT_TRUE(fs::is_empty(outside / "Data"));
+  EXPECT_EQ(test::ReadFile(outside / "file"), "outside");
+  EXPECT_TRUE(fs::is_empty(outside / "folder"));
+  EXPECT_EQ(Contents(kRaFile), Zeroed(Ra('1', {}))) << "what came before is stored";
 }
 
 TEST_F(StoreWriterTest, AnUnsortedFileWrittenByOthersIsSortedLikeEveryFile) {
@@ -226,8 +264,9 @@ TEST_F(StoreWriterTest, AnUnsortedFileWrittenByOthersIsSortedLikeEveryFile) {
   EXPECT_EQ(Contents(kRaFile), Zeroed(Ra('1', {.number = 3})) + Zeroed(Ra('1', {.number = 9})));
 }
 
-TEST_F(StoreWriterTest, AFileChangedByAnotherWriterIsReadAfresh) {
+TEST_F(StoreWriterTest, AFileChangedByAnotherWriterIsReadAfreshInTheNextBatch) {
   Store(Se('7', {.number = 1}));
+  writer_.Flush();
   ReplaceFileAtomically(dir_ / kSeFile, Zeroed(Se('7', {.number = 2})));
   Store(Se('7', {.number = 3}));
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 2})) + Zeroed(Se('7', {.number = 3})));
@@ -236,29 +275,63 @@ TEST_F(StoreWriterTest, AFileChangedByAnotherWriterIsReadAfresh) {
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 4})));
 }
 
-TEST_F(StoreWriterTest, BytesWrittenCountsEveryFileWrittenWhole) {
+TEST_F(StoreWriterTest, ABatchWritesEachFileOnceAndAtItsBudgetOnItsOwn) {
   Store(Se('7', {.number = 1}));
   Store(Se('7', {.number = 2}));
   Store(Um());
-  EXPECT_EQ(writer_.BytesWritten(), 555u + 2 * 555u + 1577u);
+  EXPECT_EQ(writer_.StoredSinceFlush(), 3u);
+  EXPECT_FALSE(fs::exists(dir_ / kSeFile)) << "nothing is written before the flush";
+  writer_.Flush();
+  EXPECT_EQ(writer_.BytesWritten(), 2 * 555u + 1577u);
+  EXPECT_EQ(writer_.StoredSinceFlush(), 0u);
   Store(Se('7', {.number = 2}));  // no change: nothing written
-  EXPECT_EQ(writer_.BytesWritten(), 555u + 2 * 555u + 1577u);
+  writer_.Flush();
+  EXPECT_EQ(writer_.BytesWritten(), 2 * 555u + 1577u);
+
+  StoreWriter small(dir_.Path(), 1000);
+  small.Store(Se('7', {.number = 3}));  // the batch now holds the file's three records
+  small.Store(Um(kHorse, "2"));         // which are over the budget: written first
+  EXPECT_EQ(test::ReadFile(dir_ / kSeFile).size(), 3 * 555u);
+  EXPECT_EQ(test::ReadFile(dir_ / kUmFile), Um()) << "the UM record is still in the batch";
 }
 
-TEST_F(StoreWriterTest, AWriteThatFailsThrowsWithThePathAndLeavesTheOldFileWhole) {
+TEST_F(StoreWriterTest, ABatchThatCannotBeWrittenNamesEveryFileAndLeavesThemAsTheyWere) {
   Store(Se('7', {.number = 1}));
+  writer_.Flush();
+  Store(Se('7', {.number = 2}));
+  Store(Um());
   try {
     test::FileSizeLimit limit(600);
-    Store(Se('7', {.number = 2}));
+    writer_.Flush();
     FAIL() << "no error";
-  } catch (const StoreError& error) {
+  } catch (const BatchWriteError& error) {
     EXPECT_NE(std::string(error.what()).find((dir_ / kSeFile).string()), std::string::npos) << error.what();
+    EXPECT_EQ(error.NotWritten(), (std::vector<fs::path>{dir_ / kSeFile, dir_ / kUmFile}));
+    const std::string text = StoreFailureText(error, writer_.StoredSinceFlush());
+    EXPECT_TRUE(text.starts_with("データ作成エラー:")) << text;
+    EXPECT_NE(text.find((dir_ / kUmFile).string()), std::string::npos) << text;
+    EXPECT_NE(text.find("一覧の最後の2件の作成済みデータは保存されていません。"), std::string::npos) << text;
   }
-  EXPECT_EQ(FilesUnder(dir_.Path()), std::set<std::string>{kSeFile});
+  EXPECT_EQ(FilesUnder(dir_.Path()), std::set<std::string>{kSeFile}) << "no temporary file is left";
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 1})));
-  // The writer goes on from what is on disk, not from the record that failed.
+  // The writer goes on from what is on disk, not from the batch that failed.
   Store(Se('7', {.number = 3}));
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 1})) + Zeroed(Se('7', {.number = 3})));
+}
+
+TEST_F(StoreWriterTest, AReaderKeepsTheVersionItOpenedWhileTheStoreIsWritten) {
+  Store(Se('7', {.number = 1}));
+  writer_.Flush();
+  RecordFileReader reader;
+  reader.Open(dir_ / kSeFile, 555);
+  for (int number = 2; number < 5; ++number) {
+    Store(Se('7', {.number = number}));
+    Store(Se('7', {.number = number}, "2000100002"));  // another horse's file in the same folder
+    writer_.Flush();
+  }
+  std::string record(555, '\0');
+  reader.Read(0, record.data());
+  EXPECT_EQ(record, Zeroed(Se('7', {.number = 1})));
 }
 
 TEST_F(StoreWriterTest, ADirectoryThatCannotBeCreatedThrowsWithItsPath) {

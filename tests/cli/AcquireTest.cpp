@@ -127,6 +127,22 @@ TEST_F(AcquireTest, AStartTimeThatCannotBeWrittenFailsTheCommand) {
   EXPECT_EQ(Lines(result.out, "取得開始日付を設定ファイルに書き込めませんでした").size(), 1u) << result.out;
 }
 
+TEST_F(AcquireTest, ADamagedStoreFileEndsTheRunWithItsPathAndKeepsLastTime) {
+  ASSERT_EQ(Acquire().status, 0);  // fills the stand-in's cache, so the next run would write the start time
+  const auto dateFile = program_ / "Data" / "2003年04月06日.jvTK";
+  const std::string damaged = test::ReadFile(dateFile) + "x";
+  test::WriteFile(dateFile, damaged);
+  const test::CliResult result = Acquire();
+  EXPECT_EQ(result.status, 1);
+  const auto errors = Lines(result.out, "データ作成エラー:");
+  ASSERT_EQ(errors.size(), 1u) << result.out;
+  EXPECT_NE(errors[0].find(dateFile.string()), std::string::npos) << errors[0];
+  EXPECT_NE(errors[0].find("damaged"), std::string::npos) << errors[0];
+  EXPECT_TRUE(Lines(result.out, "データ作成が完了しました。").empty()) << result.out;
+  EXPECT_EQ(test::ReadFile(dateFile), damaged);
+  EXPECT_EQ(LastTime(), "(none)");
+}
+
 TEST_F(AcquireTest, BadArgumentsAreRefused) {
   for (const std::vector<std::string>& extra :
        {std::vector<std::string>{"--from", "20030229000000"}, {"--from"}, {"--source", "/nonexistent/dir"}, {"x"}}) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "jvdata/RecordBuilder.h"
+#include "store/StoreLock.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/TempDir.h"
 
@@ -127,6 +128,25 @@ TEST_F(ImportTest, AStoreThatCannotBeWrittenStopsTheImportWithThePath) {
   EXPECT_EQ(result.status, 2);
   EXPECT_EQ(result.out, "作成済み:2000104567.jvUMA\n");
   EXPECT_NE(result.err.find((program_ / "SEIR" / "2003").string()), std::string::npos) << result.err;
+}
+
+TEST_F(ImportTest, AnotherWriterIsRefusedAtOnceWhileOneHoldsTheStoreAndNothingIsLost) {
+  ASSERT_EQ(Import({Delivery("first.txt", Um("2000104567", "1"))}).status, 0);
+  {
+    StoreLock running;  // as an acquisition or import in another process holds it
+    ASSERT_TRUE(running.TryTake(program_));
+    const auto refused = Import({Delivery("second.txt", Um("2000104567", "2") + Um("2001100001"))});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find(kOtherWriterText), std::string::npos) << refused.err;
+    const auto acquire = RunCli({"--dir", program_.string(), "acquire"});
+    EXPECT_EQ(acquire.status, 1);
+    EXPECT_NE(acquire.err.find(kOtherWriterText), std::string::npos) << acquire.err;
+    EXPECT_EQ(ReadFile(program_ / "UMA" / "2000" / "2000104567.jvUMA"), Um("2000104567", "1"));
+    EXPECT_FALSE(std::filesystem::exists(program_ / "UMA" / "2001"));
+  }
+  EXPECT_EQ(Import({(dir_ / "second.txt").string()}).status, 0) << "the lock goes with its holder";
+  EXPECT_EQ(ReadFile(program_ / "UMA" / "2000" / "2000104567.jvUMA"), Um("2000104567", "2"));
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const std::size_t typeSize = RecordSizeOf(piece.substr(0, 2));
       if (typeSize != 0 && piece.size() != typeSize) Store(writer, FittedToType(piece, typeSize));
     }
+    writer.Flush();
   }
   for (const std::string& problem : test::StoreProblems(programDir)) fuzz::Fail(problem);
   return 0;

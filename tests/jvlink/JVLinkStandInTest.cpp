@@ -218,6 +218,20 @@ TEST_F(StandInTest, DownloadClimbsToTheCountAndFillsTheCache) {
   EXPECT_EQ(again.downloadCount, 1) << "only the file missing from the cache is fetched again";
 }
 
+TEST_F(StandInTest, ALinkUnderTheTemporaryNameOfACopyIsNotFollowed) {
+  ASSERT_EQ(jvLink_.JVInit(std::u16string(kJVInitSid)), 0);
+  const auto path = WriteDelivery(Deliveries(), "UM", "20030405000000", {UmRecord("2000100001", "テストホース")});
+  const auto outside = dir_ / "outside.txt";
+  test::WriteFile(outside, "outside");
+  std::filesystem::create_directories(Cache());
+  std::filesystem::create_symlink(outside, Cache() / (path.filename().string() + ".part"));
+  ASSERT_EQ(Open().code, 0);
+  ASSERT_EQ(WaitForStatus(1), 1);
+  EXPECT_EQ(test::ReadFile(outside), "outside");
+  EXPECT_EQ(test::ReadFile(Cache() / path.filename()), test::ReadFile(path));
+  EXPECT_FALSE(std::filesystem::is_symlink(Cache() / path.filename()));
+}
+
 TEST_F(StandInTest, ACorrectedDeliveryOfTheSameSizeIsFetchedAgain) {
   ASSERT_EQ(jvLink_.JVInit(std::u16string(kJVInitSid)), 0);
   const auto path = WriteDelivery(Deliveries(), "UM", "20030405000000", {UmRecord("2000100001", "誤りホース")});

@@ -8,8 +8,8 @@
 
 namespace torvane::test {
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "torvane-test-XXXXXX").string();
+TempDir::TempDir(const std::filesystem::path& base) {
+  std::string pattern = (base / "torvane-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary directory");
   path_ = pattern;
 }

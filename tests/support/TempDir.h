@@ -10,7 +10,9 @@ namespace torvane::test {
 
 class TempDir {
  public:
-  TempDir();
+  TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
+  // Under base instead.
+  explicit TempDir(const std::filesystem::path& base);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
