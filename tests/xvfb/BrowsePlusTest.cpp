@@ -90,7 +90,9 @@ class BrowsePlusTest : public QObject {
       auto* horse = qobject_cast<THorseForm*>(modal);
       if (!horse) return;
       careerRows = horse->CareerGrid()->rowCount();
-      QTest::qWaitForWindowExposed(horse);
+      // Inside the modal handler no QVERIFY can end the test; a window that
+      // never shows gives a blank screenshot, and the row count below fails.
+      if (!QTest::qWaitForWindowExposed(horse)) careerRows = -1;
       Shot(*horse, QStringLiteral("browse-3-horse-window"));
       horse->close();
     });
