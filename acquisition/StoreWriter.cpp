@@ -7,6 +7,7 @@
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/JVData_Structure.h"
+#include "platform/Paths.h"
 #include "store/FileReplacer.h"
 #include "store/RecentFiles.h"
 #include "store/RecordFile.h"
@@ -169,14 +170,14 @@ StoreResult StoreWriter::Impl::StoreUm(std::string_view record) {
 }
 
 void StoreWriter::Impl::EnsureDirectory(const std::filesystem::path& directory) {
-  if (knownDirectories.contains(directory.native())) return;
+  if (knownDirectories.contains(platform::Utf8OfPath(directory))) return;
   std::error_code error;
   std::filesystem::create_directories(directory, error);
   if (error) throw StoreError(FileAction::CreateDirectory, directory, error);
   // Something else in its place.
   if (!std::filesystem::is_directory(directory, error))
     throw StoreError(FileAction::CreateDirectory, directory, std::make_error_code(std::errc::not_a_directory));
-  knownDirectories.insert(directory.native());
+  knownDirectories.insert(platform::Utf8OfPath(directory));
 }
 
 std::string StoreWriter::Impl::StoreSorted(const std::filesystem::path& file, std::string_view record) {
@@ -186,7 +187,7 @@ std::string StoreWriter::Impl::StoreSorted(const std::filesystem::path& file, st
   std::string contents;
   bool reordered = false;
   if (stamp) {
-    if (auto recent = recentFiles.Take(file.native(), *stamp)) {
+    if (auto recent = recentFiles.Take(platform::Utf8OfPath(file), *stamp)) {
       contents = std::move(*recent);
     } else {
       contents = ReadFileContents(file);
@@ -197,12 +198,12 @@ std::string StoreWriter::Impl::StoreSorted(const std::filesystem::path& file, st
   }
   const bool changed = PutRecord(contents, record) || reordered;
   if (!changed) {
-    recentFiles.Put(file.native(), std::move(contents), *stamp);
+    recentFiles.Put(platform::Utf8OfPath(file), std::move(contents), *stamp);
     return {};
   }
   const FileStamp written = replacer.Replace(file, contents);
   bytesWritten += contents.size();
-  recentFiles.Put(file.native(), std::move(contents), written);
+  recentFiles.Put(platform::Utf8OfPath(file), std::move(contents), written);
   return {};
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <tuple>
 
+#include "platform/Clock.h"
 #include "tools/DemoRacing.h"
 #include "tools/DemoRecords.h"
 #include "tools/DemoWeek.h"
@@ -129,9 +130,7 @@ sys_days ParseDemoDate(std::string_view yyyymmdd) {
 }
 
 sys_days LocalToday() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) throw std::runtime_error("cannot read the local date");
+  const std::tm local = platform::LocalTimeNow();
   return sys_days{std::chrono::year{local.tm_year + 1900} /
                   std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
                   std::chrono::day{static_cast<unsigned>(local.tm_mday)}};

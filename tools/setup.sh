@@ -13,6 +13,8 @@ packages=(
   poppler-utils
   desktop-file-utils lintian dpkg-dev
   clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix wine wine64   # the Windows build and its tests (tools/build-windows.sh)
+  g++-mingw-w64-i686-posix wine32:i386     # the 32-bit JV-Link bridge
 )
 
 missing=()
@@ -33,6 +35,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   log=$build_dir/apt-get.log
   echo "Installing ${#missing[@]} Debian packages with apt-get (log: $log): ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  # wine32 is an i386 package.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then dpkg --add-architecture i386; fi
   if ! { apt-get update && apt-get install -y --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
     cat "$log" >&2
     echo "Installing the Debian packages failed; the log above is kept in $log." >&2

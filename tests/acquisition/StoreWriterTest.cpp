@@ -4,6 +4,7 @@
 #include <set>
 
 #include "jvdata/RecordBuilder.h"
+#include "platform/Paths.h"
 #include "store/FileReplacer.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
@@ -84,7 +85,8 @@ class StoreWriterTest : public ::testing::Test {
 
   struct ProgramDir {
     fs::path path;
-    fs::path operator/(std::string_view name) const { return path / name; }
+    // name is UTF-8 with "/" between its parts.
+    fs::path operator/(std::string_view name) const { return path / platform::PathFromUtf8(name).make_preferred(); }
     const fs::path& Path() const { return path; }
   };
   test::TempDir root_;
@@ -211,7 +213,7 @@ TEST_F(StoreWriterTest, RecordsAroundARefusedOneAreStoredAsUsual) {
 
 TEST_F(StoreWriterTest, ADamagedStoreFileIsLeftAsItIsAndTheRecordRefused) {
   test::WriteFile(dir_ / kSeFile, Zeroed(Se('7', {.number = 1})) + "half a record");
-  ExpectRefused(Se('7', {.number = 2}), kSeFile);
+  ExpectRefused(Se('7', {.number = 2}), platform::Utf8OfPath(dir_ / kSeFile));
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 1})) + "half a record");
   std::string foreign = Zeroed(Ra('1', {}));
   foreign.replace(0, 2, "SE");

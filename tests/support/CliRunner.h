@@ -1,7 +1,10 @@
 #pragma once
 // Runs the built torvane-cli as a separate process, the way users and scripts
-// run it, and captures what it prints.
+// run it, and captures what it prints. The environment can name another
+// torvane-cli (TORVANE_CLI) and a program that runs it (TORVANE_CLI_EMULATOR,
+// such as Wine for the Windows build; TORVANE_CLI_UNDER_WINE set).
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,5 +17,13 @@ struct CliResult {
 };
 
 CliResult RunCli(const std::vector<std::string>& args);
+
+// Whether the torvane-cli run is the Windows build under Wine, which has no
+// PDF printer (no Qt) and names files as Windows does.
+bool CliIsWindowsBuildUnderWine();
+
+// A path as the torvane-cli run names it in its messages: under Wine the
+// Unix path on Wine's drive Z: (its root), with Windows separators.
+std::string CliPathText(const std::filesystem::path& path);
 
 }  // namespace torvane::test
