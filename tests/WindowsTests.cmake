@@ -33,8 +33,6 @@ set(windows_excluded_suites
   DeliveredFileTest
   # The Linux rule (the XDG data folder, then ~/.local/share) over Unix paths.
   ProgramDirTest
-  # Kills the CLI with a Linux signal at several hundred chosen moments.
-  ImportCrashTest
 )
 
 # The gtest option that leaves out a suite's excluded cases, or nothing.

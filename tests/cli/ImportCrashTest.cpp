@@ -7,11 +7,7 @@
 // was replaced. The next run resumes at the first record not stored. A last
 // uninterrupted run must then leave exactly the store of an uninterrupted
 // import, with nothing of the killed runs left behind.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -125,22 +121,11 @@ void WriteDelivery(const std::filesystem::path& path, const std::vector<std::str
 }
 
 // Runs an import that its writer's hook kills at step of the file
-// replacement for its record'th record; the wait status.
-int ImportKilledAt(const std::filesystem::path& programDir, const std::filesystem::path& delivery, std::size_t record,
-                   const char* step) {
-  const std::string killAt = std::to_string(record) + ":" + step;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const int nullFd = open("/dev/null", O_WRONLY);
-    dup2(nullFd, STDOUT_FILENO);
-    setenv("TORVANE_TEST_KILL_AT", killAt.c_str(), 1);
-    execl(TORVANE_CLI_PATH, TORVANE_CLI_PATH, "--dir", programDir.c_str(), "import", delivery.c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = -1;
-  if (pid > 0) waitpid(pid, &status, 0);
-  return status;
+// replacement for its record'th record.
+test::CliResult ImportKilledAt(const std::filesystem::path& programDir, const std::filesystem::path& delivery,
+                               std::size_t record, const char* step) {
+  return test::RunCli({"--dir", programDir.string(), "import", delivery.string()},
+                      {"TORVANE_TEST_KILL_AT=" + std::to_string(record) + ":" + step});
 }
 
 test::CliResult Import(const std::filesystem::path& programDir, const std::filesystem::path& delivery) {
@@ -175,8 +160,8 @@ TEST(ImportCrashTest, EveryKillLeavesAWholeStoreAndARerunEndsAsAnUninterruptedRu
     const KillStep step = kSteps[trial % std::size(kSteps)];
     SCOPED_TRACE("trial " + std::to_string(trial) + ": record " + std::to_string(target) + ", " + step.name);
     WriteDelivery(rest, records, next);
-    const int status = ImportKilledAt(programDir, rest, target - next + 1, step.name);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the run was not killed: status " << status;
+    const test::CliResult killed = ImportKilledAt(programDir, rest, target - next + 1, step.name);
+    ASSERT_TRUE(killed.killed) << "the run was not killed: status " << killed.status << "\n" << killed.err;
 
     const std::vector<std::string> problems = test::StoreProblems(programDir);
     ASSERT_TRUE(problems.empty()) << problems.front();

@@ -1,6 +1,7 @@
 #include "tests/support/CliRunner.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,7 +31,7 @@ std::string CliPathText(const std::filesystem::path& path) {
   return "Z:" + text;
 }
 
-CliResult RunCli(const std::vector<std::string>& args) {
+CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
   TempDir capture;
   const std::string outPath = (capture / "out").string();
   const std::string errPath = (capture / "err").string();
@@ -43,6 +44,7 @@ CliResult RunCli(const std::vector<std::string>& args) {
     dup2(outFd, 1);
     dup2(errFd, 2);
     dup2(nullFd, 0);
+    for (const std::string& variable : environment) putenv(const_cast<char*>(variable.c_str()));
     std::vector<std::string> words;
     std::string emulator = EnvironmentOr("TORVANE_CLI_EMULATOR", "");
     if (!emulator.empty()) words.push_back(emulator);
@@ -58,6 +60,10 @@ CliResult RunCli(const std::vector<std::string>& args) {
   waitpid(pid, &status, 0);
   CliResult result;
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  // Under Wine a process that ends itself as a kill would ends with 137
+  // (128 + SIGKILL), not by the signal.
+  result.killed = (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
+                  (CliIsWindowsBuildUnderWine() && result.status == 137);
   result.out = ReadFile(outPath);
   result.err = ReadFile(errPath);
   return result;

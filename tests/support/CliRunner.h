@@ -11,12 +11,14 @@
 namespace torvane::test {
 
 struct CliResult {
-  int status = -1;
+  int status = -1;  // the exit status, -1 when it ended otherwise
+  bool killed = false;  // ended as SIGKILL ends it
   std::string out;
   std::string err;
 };
 
-CliResult RunCli(const std::vector<std::string>& args);
+// environment: NAME=VALUE settings for the run on top of this process's own.
+CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& environment = {});
 
 // Whether the torvane-cli run is the Windows build under Wine, which has no
 // PDF printer (no Qt) and names files as Windows does.
