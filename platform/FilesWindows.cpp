@@ -43,6 +43,10 @@ class Handle {
   HANDLE handle_;
 };
 
+// FileRenameInfoEx of Windows 10 1607, which mingw-w64's headers declare
+// only under a condition no build meets.
+constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // Opens for reading; backup semantics let a directory open too, so that it
@@ -131,6 +135,28 @@ std::optional<std::string> ReadToEnd(HANDLE file, std::uint64_t expectedSize) {
 
 std::uint64_t SizeOfInfo(const BY_HANDLE_FILE_INFORMATION& info) {
   return (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+}
+
+// Renames from over to. POSIX semantics first (Windows 10 1607 and later on
+// NTFS): readers that have the old file open keep reading it, as on Linux,
+// where a plain move over an open file is refused. Wherever that rename
+// fails, MoveFileExW, whose failure is then the one reported: at worst the
+// plain move is all there is. False with the last error set on failure.
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to, DWORD moveFlags) {
+  {
+    Handle file(::CreateFileW(from.c_str(), DELETE | SYNCHRONIZE, kShareAll, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::wstring& name = to.native();
+    std::string buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t), '\0');
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->Flags = FILE_RENAME_FLAG_REPLACE_IF_EXISTS | FILE_RENAME_FLAG_POSIX_SEMANTICS;
+    rename->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+    std::copy(name.begin(), name.end(), rename->FileName);
+    if (file.IsValid() &&
+        ::SetFileInformationByHandle(file.Get(), kFileRenameInfoEx, rename, static_cast<DWORD>(buffer.size())))
+      return (moveFlags & MOVEFILE_WRITE_THROUGH) == 0 || ::FlushFileBuffers(file.Get());
+  }
+  return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | moveFlags) != 0;
 }
 
 // A new, exclusively created file beside target; its path goes to temporary.
@@ -230,8 +256,7 @@ FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_v
   if (!file.Close()) throw fail();
   // Write-through makes the move itself durable too, which only a flushed
   // replacement asks for.
-  const DWORD flags = MOVEFILE_REPLACE_EXISTING | (flush ? MOVEFILE_WRITE_THROUGH : 0);
-  if (!::MoveFileExW(temporary.c_str(), path.c_str(), flags)) throw fail();
+  if (!MoveOver(temporary, path, flush ? MOVEFILE_WRITE_THROUGH : 0)) throw fail();
   return StampOfInfo(info);
 }
 
@@ -256,7 +281,7 @@ FileStamp OverwriteFile(const std::filesystem::path& path, std::string_view cont
 
 bool ExchangeOrMove(const std::filesystem::path& from, const std::filesystem::path& to) {
   // Windows has no exchange of two files' places.
-  if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) throw LastErrorAt(FileAction::Replace, to);
+  if (!MoveOver(from, to, 0)) throw LastErrorAt(FileAction::Replace, to);
   return false;
 }
 

@@ -18,8 +18,8 @@ set(windows_excluded_cases
   FileReplacerTest.AKilledWritersMarkHasItsSparesRemovedEverywhereAndAMarkLastsAsLongAsItsWriter
   # Windows cannot trade two files' places, so a replacement keeps no spare.
   FileReplacerTest.TheSpareFilesGoWithTheReplacer
-  # Windows (Wine at least) refuses to replace a file that is open, even
-  # one opened with FILE_SHARE_DELETE; the Linux reader keeps its version.
+  # Wine has no rename with POSIX semantics and refuses to move a file over
+  # one that is open; the reader of the old version keeps it on Linux only.
   RecordFileTest.TheReaderKeepsTheVersionItOpenedWhenTheFileIsReplaced
   IniGTTest.AWriteReplacesTheWholeFileAtOnce
   # Wine makes no symbolic links.
