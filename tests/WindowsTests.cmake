@@ -13,9 +13,6 @@ set(windows_excluded_cases
   RecordFileTest.AFailedReplacementLeavesTheOldFileWhole
   StoreWriterTest.AWriteThatFailsThrowsWithThePathAndLeavesTheOldFileWhole
   FileReplacerTest.AFailedReplacementLeavesTheOldFileWholeAndNamesIt
-  # Windows has no fork, the tests' way to have the id of an ended process.
-  FileReplacerTest.SparesOfEndedProcessesAreRemovedAndOthersKept
-  FileReplacerTest.AKilledWritersMarkHasItsSparesRemovedEverywhereAndAMarkLastsAsLongAsItsWriter
   # Windows cannot trade two files' places, so a replacement keeps no spare.
   FileReplacerTest.TheSpareFilesGoWithTheReplacer
   # Wine has no rename with POSIX semantics and refuses to move a file over
