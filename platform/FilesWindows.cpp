@@ -3,8 +3,9 @@
 // ANSI code page.
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
-#include <limits>
+#include <string>
 #include <utility>
 
 #include "platform/Files.h"
@@ -144,7 +145,8 @@ std::uint64_t SizeOfInfo(const BY_HANDLE_FILE_INFORMATION& info) {
 // plain move is all there is. False with the last error set on failure.
 bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to, DWORD moveFlags) {
   {
-    Handle file(::CreateFileW(from.c_str(), DELETE | SYNCHRONIZE, kShareAll, nullptr, OPEN_EXISTING,
+    // Write access for the flush after the rename.
+    Handle file(::CreateFileW(from.c_str(), DELETE | SYNCHRONIZE | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     const std::wstring& name = to.native();
     std::string buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t), '\0');
