@@ -46,7 +46,7 @@ StoreResult Refused(std::string reason) { return {StoreOutcome::Refused, {}, std
 StoreResult Stored(std::string_view middle, const std::filesystem::path& file) {
   std::string line(kStoredPrefix);
   line += middle;
-  line += file.filename().string();
+  line += platform::Utf8OfPath(file.filename());
   return {StoreOutcome::Stored, std::move(line), {}};
 }
 
@@ -192,7 +192,7 @@ std::string StoreWriter::Impl::StoreSorted(const std::filesystem::path& file, st
     } else {
       contents = ReadFileContents(file);
       if (auto problem = RecordSequenceProblem(contents, type, size); !problem.empty())
-        return "the store file " + file.string() + " is damaged (" + problem + "); it is left as it is";
+        return "the store file " + platform::Utf8OfPath(file) + " is damaged (" + problem + "); it is left as it is";
       reordered = SortRecords(contents, size);
     }
   }

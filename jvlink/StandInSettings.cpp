@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "platform/Paths.h"
+#include "settings/IniGT.h"
 
 namespace torvane {
 namespace {
@@ -36,10 +36,11 @@ StandInSettings LoadStandInSettings(const std::filesystem::path& programDir) {
 
 void SaveStandInSettings(const std::filesystem::path& programDir, const StandInSettings& settings) {
   TIniGT file = SettingsFile(programDir);
-  const bool written = file.WriteString(kSection, kServiceKey, Utf8ToCp932(settings.serviceKey)) &&
-                       file.WriteString(kSection, kDeliveryFolder, Utf8ToCp932(platform::Utf8OfPath(settings.deliveryFolder))) &&
-                       file.WriteString(kSection, kCacheFolder, Utf8ToCp932(platform::Utf8OfPath(settings.cacheFolder))) &&
-                       file.WriteInteger(kSection, kDownloadPace, settings.downloadPaceMs);
+  const bool written =
+      file.WriteString(kSection, kServiceKey, Utf8ToCp932(settings.serviceKey)) &&
+      file.WriteString(kSection, kDeliveryFolder, Utf8ToCp932(platform::Utf8OfPath(settings.deliveryFolder))) &&
+      file.WriteString(kSection, kCacheFolder, Utf8ToCp932(platform::Utf8OfPath(settings.cacheFolder))) &&
+      file.WriteInteger(kSection, kDownloadPace, settings.downloadPaceMs);
   if (!written) throw std::runtime_error(platform::Utf8OfPath(file.FilePath()) + " に設定を書き込めません");
 }
 

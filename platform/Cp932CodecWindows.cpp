@@ -23,8 +23,8 @@ bool IsBestFitOnly(std::string_view bytes) {
 std::optional<char32_t> DecodeCp932Character(std::string_view bytes) {
   if (bytes.empty() || IsBestFitOnly(bytes)) return std::nullopt;
   wchar_t out[2];
-  const int n = ::MultiByteToWideChar(kCp932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                                      out, 2);
+  const int n =
+      ::MultiByteToWideChar(kCp932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), out, 2);
   // Two UTF-16 units are two characters: CP932 has none beyond the BMP.
   if (n != 1) return std::nullopt;
   return static_cast<char32_t>(out[0]);

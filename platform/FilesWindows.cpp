@@ -164,12 +164,11 @@ bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to
 // A new, exclusively created file beside target; its path goes to temporary.
 HANDLE CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
   static std::atomic<unsigned long> counter{0};
-  const std::string stem =
-      "." + Utf8OfPath(target.filename()) + "." + std::to_string(::GetCurrentProcessId()) + "-";
+  const std::string stem = "." + Utf8OfPath(target.filename()) + "." + std::to_string(::GetCurrentProcessId()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = target.parent_path() / PathFromUtf8(stem + std::to_string(counter.fetch_add(1)) + ".tmp");
-    const HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return file;
   }
   return INVALID_HANDLE_VALUE;
@@ -203,7 +202,8 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
     if (IsMissing(::GetLastError())) return std::nullopt;
     throw LastErrorAt(FileAction::Examine, path);
   }
-  return StampOfInfo(RegularFileInfo(file.Get(), path, FileAction::Examine, Utf8OfPath(path) + " is not a regular file"));
+  return StampOfInfo(
+      RegularFileInfo(file.Get(), path, FileAction::Examine, Utf8OfPath(path) + " is not a regular file"));
 }
 
 ReadOnlyFile::~ReadOnlyFile() { Close(); }
@@ -237,8 +237,7 @@ bool ReadOnlyFile::ReadAt(std::uint64_t offset, char* dest, std::size_t size) co
   return true;
 }
 
-FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
-                                Durability durability) {
+FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents, Durability durability) {
   std::filesystem::path temporary;
   Handle file(CreateTemporaryBeside(path, temporary));
   if (!file.IsValid()) throw LastErrorAt(FileAction::Write, path);

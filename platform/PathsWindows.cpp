@@ -24,8 +24,7 @@ std::filesystem::path ExecutableDir() {
 bool IsWritableDirectory(const std::filesystem::path& directory) {
   // Windows keeps write permission in access lists that only an attempt
   // reads right: create a file that goes away when closed.
-  const std::filesystem::path probe =
-      directory / (L".torvane-write-test-" + std::to_wstring(::GetCurrentProcessId()));
+  const std::filesystem::path probe = directory / (L".torvane-write-test-" + std::to_wstring(::GetCurrentProcessId()));
   const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (file == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_FILE_EXISTS;

@@ -74,7 +74,8 @@ TEST_F(BadStoreTest, DamagedHorseFilesAreNamedAndTheRaceIsStillShown) {
   EXPECT_NE(damaged.out, "");
   EXPECT_NE(damaged.out, intact.out);
   for (const auto& file : {UmOf(1), SeOf(2), SeOf(3), UmOf(4)})
-    EXPECT_NE(damaged.err.find(test::CliPathText(file)), std::string::npos) << file << " is not named in:\n" << damaged.err;
+    EXPECT_NE(damaged.err.find(test::CliPathText(file)), std::string::npos) << file << " is not named in:\n"
+                                                                            << damaged.err;
   EXPECT_EQ(damaged.err.find(test::CliPathText(UmOf(0))), std::string::npos) << "a missing horse master is no fault";
   const auto list = Run({"list", kDate, "0"});
   EXPECT_EQ(list.status, 0) << list.err;
@@ -119,7 +120,8 @@ TEST_F(BadStoreTest, RecordsOfTheWrongTypeOrRandomBytesAreNamedAndLeftBlank) {
   const auto shown = Run({"info", kDate, "0"});
   EXPECT_EQ(shown.status, 0) << shown.err;
   for (const auto& file : {dateFile, UmOf(0), SeOf(1)})
-    EXPECT_NE(shown.err.find(test::CliPathText(file) + " is damaged: record"), std::string::npos) << file << ":\n" << shown.err;
+    EXPECT_NE(shown.err.find(test::CliPathText(file) + " is damaged: record"), std::string::npos) << file << ":\n"
+                                                                                                  << shown.err;
 }
 
 TEST_F(BadStoreTest, ADeletedDateFileIsReportedAsNotReady) {

@@ -62,8 +62,8 @@ CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::st
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   // Under Wine a process that ends itself as a kill would ends with 137
   // (128 + SIGKILL), not by the signal.
-  result.killed = (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
-                  (CliIsWindowsBuildUnderWine() && result.status == 137);
+  result.killed =
+      (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) || (CliIsWindowsBuildUnderWine() && result.status == 137);
   result.out = ReadFile(outPath);
   result.err = ReadFile(errPath);
   return result;

@@ -11,7 +11,7 @@
 namespace torvane::test {
 
 struct CliResult {
-  int status = -1;  // the exit status, -1 when it ended otherwise
+  int status = -1;      // the exit status, -1 when it ended otherwise
   bool killed = false;  // ended as SIGKILL ends it
   std::string out;
   std::string err;
