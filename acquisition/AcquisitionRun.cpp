@@ -4,8 +4,9 @@
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
 #include "codes/KeibaFunc.h"
-#include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
+#include "platform/Paths.h"
+#include "settings/IniGT.h"
 #include "store/RecordFile.h"
 
 namespace torvane {
@@ -289,7 +290,7 @@ void AcquisitionRun::RememberLastFileTimestamp() {
   }
   view_.SetPickerDateTime(*value);
   if (!settings_.WriteString(kSettingsSection, kLastTimeKey, text)) {
-    view_.ShowInformation(std::string(kLastTimeNotWritten) + settings_.FilePath().string());
+    view_.ShowInformation(std::string(kLastTimeNotWritten) + platform::Utf8OfPath(settings_.FilePath()));
     SetOutcome(RunOutcome::LastTimeNotWritten);
   }
 }

@@ -45,7 +45,7 @@ StoreResult Refused(std::string reason) { return {StoreOutcome::Refused, {}, std
 StoreResult Stored(std::string_view middle, const std::filesystem::path& file) {
   std::string line(kStoredPrefix);
   line += middle;
-  line += file.filename().string();
+  line += platform::Utf8OfPath(file.filename());
   return {StoreOutcome::Stored, std::move(line), {}};
 }
 

@@ -8,6 +8,7 @@
 #include "browse/RaceList.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "platform/Paths.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
 #include "store/SystemErrorText.h"
@@ -131,7 +132,7 @@ class DateLoad {
       dest.Blank();
       // A file with a part of a record was reported as damaged on opening.
       if (reader_.TrailingBytes() == 0)
-        warnings_.push_back({path, "the horse master file " + path.string() + " is empty"});
+        warnings_.push_back({path, "the horse master file " + platform::Utf8OfPath(path) + " is empty"});
       return;
     }
     try {

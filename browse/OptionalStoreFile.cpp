@@ -1,4 +1,5 @@
 #include "browse/OptionalStoreFile.h"
+#include "platform/Paths.h"
 #include "store/SystemErrorText.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, 
     reader.Open(path, recordSize);
     // Still used: its whole records are what a reader can make of it.
     if (reader.TrailingBytes() != 0)
-      warnings.push_back({path, "the store file " + path.string() + " is damaged: its last " +
+      warnings.push_back({path, "the store file " + platform::Utf8OfPath(path) + " is damaged: its last " +
                                     std::to_string(reader.TrailingBytes()) + " bytes are no whole record of " +
                                     std::to_string(recordSize) + " bytes (cut short, or a line of another length)"});
     return true;
@@ -32,8 +33,8 @@ bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, 
 bool IsSoundRecord(std::string_view record, std::string_view recordType, const std::filesystem::path& path,
                    std::size_t index, std::vector<LoadWarning>& warnings) {
   if (record.starts_with(recordType) && record.ends_with("\r\n")) return true;
-  const std::string message = "the store file " + path.string() + " is damaged: record " + std::to_string(index + 1) +
-                              " is no " + std::string(recordType) + " record";
+  const std::string message = "the store file " + platform::Utf8OfPath(path) + " is damaged: record " +
+                              std::to_string(index + 1) + " is no " + std::string(recordType) + " record";
   // One warning a file: a file of random bytes would give one per record.
   const bool warned = std::any_of(warnings.begin(), warnings.end(), [&](const LoadWarning& warning) {
     return warning.path == path && warning.message.find(" is no " + std::string(recordType) + " record") !=

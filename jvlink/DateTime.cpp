@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "codes/Formatted.h"
+#include "platform/Clock.h"
 
 namespace torvane {
 
@@ -56,9 +57,7 @@ DateTime AddDays(const DateTime& value, int days) {
 }
 
 DateTime LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const std::tm local = platform::LocalTimeNow();
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 

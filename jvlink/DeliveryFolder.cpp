@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "jvlink/DateTime.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 
@@ -22,7 +23,7 @@ std::vector<DeliveryEntry> DeliveriesAfter(const std::filesystem::path& folder, 
   std::vector<DeliveryEntry> selected;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
-    std::string name = entry.path().filename().string();
+    std::string name = platform::Utf8OfPath(entry.path().filename());
     auto stamp = DeliveryStamp(name);
     if (stamp && *stamp > fromStamp) selected.push_back({std::move(name), std::move(*stamp)});
   }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "jvlink/JVLinkStandIn.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 
@@ -12,8 +13,8 @@ std::unique_ptr<JVLink> CreateJVLink(std::string_view progID, const std::filesys
   if (progID != kJVLinkProgID) throw JVLinkUnavailable("no component is registered as \"" + name + "\"");
   std::error_code error;
   if (!std::filesystem::is_directory(programDir, error))
-    throw JVLinkUnavailable("cannot create \"" + name + "\": its program directory " + programDir.string() +
-                            " is not a directory");
+    throw JVLinkUnavailable("cannot create \"" + name + "\": its program directory " +
+                            platform::Utf8OfPath(programDir) + " is not a directory");
   return std::make_unique<JVLinkStandIn>(programDir);
 }
 

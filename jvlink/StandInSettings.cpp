@@ -2,8 +2,9 @@
 
 #include <stdexcept>
 
-#include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
+#include "platform/Paths.h"
+#include "settings/IniGT.h"
 
 namespace torvane {
 namespace {
@@ -26,8 +27,8 @@ StandInSettings LoadStandInSettings(const std::filesystem::path& programDir) {
   const TIniGT file = SettingsFile(programDir);
   StandInSettings settings;
   settings.serviceKey = ReadText(file, kServiceKey, kTrialServiceKey);
-  settings.deliveryFolder = ReadText(file, kDeliveryFolder, kDefaultDeliveryFolder);
-  settings.cacheFolder = ReadText(file, kCacheFolder, kDefaultCacheFolder);
+  settings.deliveryFolder = platform::PathFromUtf8(ReadText(file, kDeliveryFolder, kDefaultDeliveryFolder));
+  settings.cacheFolder = platform::PathFromUtf8(ReadText(file, kCacheFolder, kDefaultCacheFolder));
   settings.downloadPaceMs = file.ReadInteger(kSection, kDownloadPace, kDefaultDownloadPaceMs);
   if (settings.downloadPaceMs < 0) settings.downloadPaceMs = kDefaultDownloadPaceMs;
   return settings;
@@ -35,11 +36,12 @@ StandInSettings LoadStandInSettings(const std::filesystem::path& programDir) {
 
 void SaveStandInSettings(const std::filesystem::path& programDir, const StandInSettings& settings) {
   TIniGT file = SettingsFile(programDir);
-  const bool written = file.WriteString(kSection, kServiceKey, Utf8ToCp932(settings.serviceKey)) &&
-                       file.WriteString(kSection, kDeliveryFolder, Utf8ToCp932(settings.deliveryFolder.string())) &&
-                       file.WriteString(kSection, kCacheFolder, Utf8ToCp932(settings.cacheFolder.string())) &&
-                       file.WriteInteger(kSection, kDownloadPace, settings.downloadPaceMs);
-  if (!written) throw std::runtime_error(file.FilePath().string() + " に設定を書き込めません");
+  const bool written =
+      file.WriteString(kSection, kServiceKey, Utf8ToCp932(settings.serviceKey)) &&
+      file.WriteString(kSection, kDeliveryFolder, Utf8ToCp932(platform::Utf8OfPath(settings.deliveryFolder))) &&
+      file.WriteString(kSection, kCacheFolder, Utf8ToCp932(platform::Utf8OfPath(settings.cacheFolder))) &&
+      file.WriteInteger(kSection, kDownloadPace, settings.downloadPaceMs);
+  if (!written) throw std::runtime_error(platform::Utf8OfPath(file.FilePath()) + " に設定を書き込めません");
 }
 
 std::filesystem::path ResolvedFolder(const std::filesystem::path& programDir, const std::filesystem::path& folder) {

@@ -14,7 +14,9 @@ namespace torvane::platform {
 std::optional<char32_t> DecodeCp932Character(std::string_view bytes);
 
 // The CP932 bytes the system writes for a code point; nothing when CP932
-// cannot represent it.
+// cannot represent it. For a character that no code decodes to (U+00A5,
+// U+2212 and a few more) iconv writes a look-alike where Windows refuses:
+// ask only for characters that some code decodes to.
 std::optional<std::string> EncodeCp932Character(char32_t codePoint);
 
 }  // namespace torvane::platform

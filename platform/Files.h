@@ -91,7 +91,10 @@ void RenameOver(const std::filesystem::path& temporary, const std::filesystem::p
 void RemoveQuietly(const std::filesystem::path& path) noexcept;
 
 // Puts everything written to the file system that holds path onto the disk
-// before it returns. Throws FileError naming path.
+// before it returns. Throws FileError naming path. Windows cannot flush a
+// whole file system without an administrator's rights: there the temporary
+// files and their renames are each flushed as they are made, and this
+// returns at once.
 void FlushFileSystem(const std::filesystem::path& path);
 
 }  // namespace torvane::platform

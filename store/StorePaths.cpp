@@ -48,9 +48,10 @@ std::optional<DateDigits> SplitDate(std::string_view text, const std::array<std:
 // thousands of these, and each "/" on a path would parse it anew.
 std::filesystem::path StoreFilePath(const std::filesystem::path& programDir,
                                     std::initializer_list<std::string_view> parts, std::string_view extension) {
+  constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
   std::string text = platform::Utf8OfPath(programDir);
   for (const std::string_view part : parts) {
-    if (!text.empty() && text.back() != '/') text += '/';
+    if (!text.empty() && text.back() != '/' && text.back() != kSeparator) text += kSeparator;
     text += part;
   }
   text += extension;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/Paths.h"
 #include "store/RecordFile.h"
 
 namespace torvane {
@@ -50,10 +51,11 @@ std::string SystemReasonText(std::error_code code) {
 
 std::string JapaneseErrorText(const std::exception& error) {
   if (const auto* store = dynamic_cast<const StoreError*>(&error); store && store->Code())
-    return ActionText(store->Action(), store->Path().string()) + "（" + SystemReasonText(store->Code()) + "）";
+    return ActionText(store->Action(), platform::Utf8OfPath(store->Path())) + "（" + SystemReasonText(store->Code()) +
+           "）";
   if (const auto* system = dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
-    std::string paths = system->path1().string();
-    if (!system->path2().empty()) paths += "、" + system->path2().string();
+    std::string paths = platform::Utf8OfPath(system->path1());
+    if (!system->path2().empty()) paths += "、" + platform::Utf8OfPath(system->path2());
     if (paths.empty()) return SystemReasonText(system->code());
     return paths + "：" + SystemReasonText(system->code());
   }

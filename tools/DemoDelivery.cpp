@@ -9,6 +9,8 @@
 #include <system_error>
 #include <tuple>
 
+#include "platform/Clock.h"
+#include "platform/Paths.h"
 #include "tools/DemoRacing.h"
 #include "tools/DemoRecords.h"
 #include "tools/DemoWeek.h"
@@ -102,14 +104,14 @@ void WriteDemoDelivery(const std::filesystem::path& dir, const std::vector<Deliv
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   if (error || !std::filesystem::is_directory(dir))
-    throw std::runtime_error("cannot create the directory " + dir.string() + ": " +
+    throw std::runtime_error("cannot create the directory " + platform::Utf8OfPath(dir) + ": " +
                              (error ? error.message() : "a file of that name is in the way"));
   for (const DeliveryFile& file : files) {
     const std::filesystem::path path = dir / file.name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(file.contents.data(), static_cast<std::streamsize>(file.contents.size()));
     out.close();
-    if (!out) throw std::runtime_error("cannot write " + path.string() + ": " + std::strerror(errno));
+    if (!out) throw std::runtime_error("cannot write " + platform::Utf8OfPath(path) + ": " + std::strerror(errno));
   }
 }
 
@@ -129,9 +131,7 @@ sys_days ParseDemoDate(std::string_view yyyymmdd) {
 }
 
 sys_days LocalToday() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) throw std::runtime_error("cannot read the local date");
+  const std::tm local = platform::LocalTimeNow();
   return sys_days{std::chrono::year{local.tm_year + 1900} /
                   std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
                   std::chrono::day{static_cast<unsigned>(local.tm_mday)}};

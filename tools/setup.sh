@@ -13,6 +13,8 @@ packages=(
   poppler-utils
   desktop-file-utils lintian dpkg-dev
   clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix wine wine64   # the Windows build and its tests (tools/build-windows.sh)
+  g++-mingw-w64-i686-posix wine32:i386     # the 32-bit JV-Link bridge
 )
 
 missing=()
@@ -33,7 +35,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   log=$build_dir/apt-get.log
   echo "Installing ${#missing[@]} Debian packages with apt-get (log: $log): ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  if ! { apt-get update && apt-get install -y --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+  # wine32 is an i386 package.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then dpkg --add-architecture i386; fi
+  # A mirror in the middle of a sync fails one index ("File has unexpected
+  # size") while the others are fine: the install then decides.
+  if ! apt-get update >"$log" 2>&1; then
+    echo "apt-get update reported errors (see $log); installing from the package lists there are."
+  fi
+  if ! apt-get install -y --no-install-recommends "${missing[@]}" >>"$log" 2>&1; then
     cat "$log" >&2
     echo "Installing the Debian packages failed; the log above is kept in $log." >&2
     exit 1

@@ -3,6 +3,7 @@
 #include <QString>
 #include <system_error>
 
+#include "platform/Paths.h"
 #include "settings/ProgramDir.h"
 
 namespace torvane {
@@ -18,7 +19,7 @@ std::filesystem::path HelpFilePath(const std::filesystem::path& programDir) {
 }
 
 QUrl HelpContentsUrl(const std::filesystem::path& helpFile) {
-  QUrl url = QUrl::fromLocalFile(QString::fromStdString(helpFile.string()));
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(platform::Utf8OfPath(helpFile)));
   url.setFragment(QStringLiteral("contents"));
   return url;
 }

@@ -18,19 +18,18 @@
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/AppIcon.h"
-#include "settings/IniGT.h"
 #include "app/ui/HelpFile.h"
 #include "app/ui/PrgrsForm.h"
 #include "app/ui/WindowPlace.h"
-#include "browse/ui/RaceHeaderPanel.h"
-#include "browse/ui/RaceNavigator.h"
+#include "browse/RaceGate.h"
 #include "browse/WorkingSet.h"
-#include "browse/ui/InfoGridWidget.h"
-#include "browse/ui/ListGridWidget.h"
 #include "browse/ui/HorseForm.h"
 #include "browse/ui/HorseSearchBox.h"
+#include "browse/ui/InfoGridWidget.h"
+#include "browse/ui/ListGridWidget.h"
+#include "browse/ui/RaceHeaderPanel.h"
+#include "browse/ui/RaceNavigator.h"
 #include "browse/ui/RankingTab.h"
-#include "browse/RaceGate.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -38,9 +37,11 @@
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
+#include "platform/Paths.h"
 #include "print/PdfFileName.h"
 #include "print/PrintPreconditions.h"
 #include "print/ui/PrintRequests.h"
+#include "settings/IniGT.h"
 #include "store/StorePaths.h"
 
 namespace torvane {
@@ -383,7 +384,7 @@ void TMainForm::FormCloseQuery() {
 
 void TMainForm::TellSettingsNotWritten() {
   ShowPlainMessage(this, QStringLiteral("設定ファイルに書き込めませんでした。\n") +
-                             QString::fromStdString(iniGT1_->FilePath().string()));
+                             QString::fromStdString(platform::Utf8OfPath(iniGT1_->FilePath())));
 }
 
 void TMainForm::JVDataGet1Click() {
@@ -399,7 +400,7 @@ void TMainForm::DataListCloseClick() {
 
 void TMainForm::HelpContentsClick() {
   const std::filesystem::path helpFile = HelpFilePath(programDir_);
-  const QString fileName = QString::fromStdString(helpFile.string());
+  const QString fileName = QString::fromStdString(platform::Utf8OfPath(helpFile));
   std::error_code error;
   if (!std::filesystem::is_regular_file(helpFile, error)) {
     ShowPlainMessage(this, QStringLiteral("ヘルプファイルを表示できませんでした。\n") + fileName);

@@ -15,12 +15,13 @@
 #include "controls/ui/JapaneseTexts.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "jvlink/StandInSettings.h"
+#include "platform/Paths.h"
 #include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
 
-QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+QString PathText(const std::filesystem::path& path) { return QString::fromStdString(platform::Utf8OfPath(path)); }
 
 }  // namespace
 
@@ -64,7 +65,8 @@ StandInSettingsDialog::StandInSettingsDialog(std::filesystem::path programDir, Q
 }
 
 void StandInSettingsDialog::ChooseDeliveryFolder() {
-  const QString start = PathText(ResolvedFolder(programDir_, deliveryFolder_->text().toStdString()));
+  const QString start =
+      PathText(ResolvedFolder(programDir_, platform::PathFromUtf8(deliveryFolder_->text().toStdString())));
   const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("配信フォルダの選択"), start);
   if (!folder.isEmpty()) deliveryFolder_->setText(folder);
 }
@@ -72,7 +74,7 @@ void StandInSettingsDialog::ChooseDeliveryFolder() {
 bool StandInSettingsDialog::Save() {
   StandInSettings settings = LoadStandInSettings(programDir_);
   settings.serviceKey = serviceKey_->text().trimmed().toStdString();
-  settings.deliveryFolder = deliveryFolder_->text().trimmed().toStdString();
+  settings.deliveryFolder = platform::PathFromUtf8(deliveryFolder_->text().trimmed().toStdString());
   try {
     SaveStandInSettings(programDir_, settings);
     return true;

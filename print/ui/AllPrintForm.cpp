@@ -11,16 +11,17 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/JapaneseTexts.h"
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"
+#include "platform/Paths.h"
 #include "print/PreviewGeometry.h"
 #include "print/ui/PdfFileChoice.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrintFailure.h"
 #include "print/ui/PrinterSetupDialog.h"
+#include "settings/IniGT.h"
 
 namespace torvane {
 namespace {
@@ -143,7 +144,7 @@ void TAllPrintForm::FormCloseQuery() {
 
 void TAllPrintForm::TellSettingsNotWritten() {
   ShowPlainMessage(this, QStringLiteral("設定ファイルに書き込めませんでした。\n") +
-                             QString::fromStdString(settings_.FilePath().string()));
+                             QString::fromStdString(platform::Utf8OfPath(settings_.FilePath())));
 }
 
 void TAllPrintForm::RadioGroup1Click(int index) {

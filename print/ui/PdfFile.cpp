@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "controls/ui/DesignFonts.h"
+#include "platform/Paths.h"
 #include "print/ui/PageOutput.h"
 #include "print/ui/PictureCanvas.h"
 #include "print/ui/Printers.h"
@@ -26,7 +27,7 @@ void WritePrintPdf(const std::filesystem::path& file, const std::function<void(P
   const int screenDpi = static_cast<int>(std::lround(QGuiApplication::primaryScreen()->logicalDotsPerInchY()));
   PictureCanvas canvas([screenDpi] { return RecordingTarget{PdfPrinterMetrics(), screenDpi}; });
   record(canvas);
-  WritePdf(QString::fromStdString(file.string()), canvas.Pages(), canvas.Target().printer);
+  WritePdf(QString::fromStdString(platform::Utf8OfPath(file)), canvas.Pages(), canvas.Target().printer);
 }
 
 }  // namespace torvane

@@ -94,7 +94,7 @@ TEST_F(AcquisitionRunTest, DownloadThenReadLeavesTheStartTime) {
                     "pos:rd:0", "range:rd:0-3", kRaLine, "pos:rd:1", "status:データ読込み中．．．(1/3)", kTkLine,
                     "pos:rd:2", "status:データ読込み中．．．(2/3)", kUmLine, "pos:dl:0", "pos:rd:0",
                     "status:データ作成が完了しました。", "cursor:default", "beep"}));
-  EXPECT_EQ(test::ReadFile(dir_ / "Data" / "2003年04月06日.jvTK"), test::TkRecord(kRaceKey));
+  EXPECT_EQ(test::ReadFile(dir_ / "Data" / u8"2003年04月06日.jvTK"), test::TkRecord(kRaceKey));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
   EXPECT_EQ(LastTime(), "(none)") << "a run that fetched keeps the start time";
   EXPECT_TRUE(view_.Starting("picker:").empty());

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "jvdata/RecordBuilder.h"
+#include "platform/Paths.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
 #include "tests/store/FileSizeLimit.h"
@@ -99,7 +100,8 @@ class StoreWriterTest : public ::testing::Test {
 
   struct ProgramDir {
     fs::path path;
-    fs::path operator/(std::string_view name) const { return path / name; }
+    // name is UTF-8 with "/" between its parts.
+    fs::path operator/(std::string_view name) const { return path / platform::PathFromUtf8(name).make_preferred(); }
     const fs::path& Path() const { return path; }
   };
   test::TempDir root_;
@@ -226,7 +228,7 @@ TEST_F(StoreWriterTest, RecordsAroundARefusedOneAreStoredAsUsual) {
 
 TEST_F(StoreWriterTest, ADamagedStoreFileIsAnErrorWithItsPathAndIsLeftAsItIs) {
   test::WriteFile(dir_ / kSeFile, Zeroed(Se('7', {.number = 1})) + "half a record");
-  ExpectStoreError(Se('7', {.number = 2}), (dir_ / kSeFile).string());
+  ExpectStoreError(Se('7', {.number = 2}), platform::Utf8OfPath(dir_ / kSeFile));
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 1})) + "half a record");
   std::string foreign = Zeroed(Ra('1', {}));
   foreign.replace(0, 2, "SE");
@@ -245,13 +247,13 @@ TEST_F(StoreWriterTest, SymbolicLinksInTheStoreAreRefusedByNameAndNothingOutside
   fs::create_directories(dir_ / "UMA" / "2000");
   fs::create_symlink(outside / "file", dir_ / kUmFile);
   ExpectStored(Ra('1', {}), "作成済み:11R/2003040606.jvSERA");
-  ExpectStoreError(Tk('1', {}), (dir_ / kDateFile).string());
-  ExpectStoreError(Se('7', {}), (dir_ / "SEI" / "2000").string());
-  ExpectStoreError(Um(), (dir_ / kUmFile).string());
+  ExpectStoreError(Tk('1', {}), platform::Utf8OfPath(dir_ / kDateFile));
+  ExpectStoreError(Se('7', {}), platform::Utf8OfPath(dir_ / "SEI" / "2000"));
+  ExpectStoreError(Um(), platform::Utf8OfPath(dir_ / kUmFile));
   fs::remove(dir_ / kDateFile);
   fs::rename(dir_ / "Data", outside / "Data");
   fs::create_directory_symlink(outside / "Data", dir_ / "Data");
-  ExpectStoreError(Tk('1', {}), (dir_ / "Data").string());
+  ExpectStoreError(Tk('1', {}), platform::Utf8OfPath(dir_ / "Data"));
   EXPECT_TRUE(fs::is_empty(outside / "Data"));
   EXPECT_EQ(test::ReadFile(outside / "file"), "outside");
   EXPECT_TRUE(fs::is_empty(outside / "folder"));
@@ -305,11 +307,11 @@ TEST_F(StoreWriterTest, ABatchThatCannotBeWrittenNamesEveryFileAndLeavesThemAsTh
     writer_.Flush();
     FAIL() << "no error";
   } catch (const BatchWriteError& error) {
-    EXPECT_NE(std::string(error.what()).find((dir_ / kSeFile).string()), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find(platform::Utf8OfPath(dir_ / kSeFile)), std::string::npos) << error.what();
     EXPECT_EQ(error.NotWritten(), (std::vector<fs::path>{dir_ / kSeFile, dir_ / kUmFile}));
     const std::string text = StoreFailureText(error, writer_.StoredSinceFlush());
     EXPECT_TRUE(text.starts_with("データ作成エラー:")) << text;
-    EXPECT_NE(text.find((dir_ / kUmFile).string()), std::string::npos) << text;
+    EXPECT_NE(text.find(platform::Utf8OfPath(dir_ / kUmFile)), std::string::npos) << text;
     EXPECT_NE(text.find("一覧の最後の2件の作成済みデータは保存されていません。"), std::string::npos) << text;
   }
   EXPECT_EQ(FilesUnder(dir_.Path()), std::set<std::string>{kSeFile}) << "no temporary file is left";
@@ -340,7 +342,7 @@ TEST_F(StoreWriterTest, ADirectoryThatCannotBeCreatedThrowsWithItsPath) {
     Store(Ra('1', {}));
     FAIL() << "no error";
   } catch (const StoreError& error) {
-    EXPECT_NE(std::string(error.what()).find((dir_ / "SEIR" / "2003").string()), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find(platform::Utf8OfPath(dir_ / "SEIR" / "2003")), std::string::npos) << error.what();
   }
   fs::remove_all(dir_ / "Data");
   EXPECT_THROW(Store(Tk('1', {})), StoreError);

@@ -16,10 +16,10 @@ std::vector<std::string> Utf8(const std::vector<std::string>& dates) {
 
 TEST(DateListTest, ListsTheDateFilesNewestFirst) {
   test::TempDir dir;
-  for (const char* name : {"2004年01月05日.jvTK", "2003年12月28日.jvTK", "2004年01月10日.jvTK"})
+  for (const char8_t* name : {u8"2004年01月05日.jvTK", u8"2003年12月28日.jvTK", u8"2004年01月10日.jvTK"})
     test::WriteFile(dir / "Data" / name, "");
   // Neither is a date file: another extension, a name of another form.
-  test::WriteFile(dir / "Data" / "2004年01月11日.jvTK.tmp", "");
+  test::WriteFile(dir / "Data" / u8"2004年01月11日.jvTK.tmp", "");
   test::WriteFile(dir / "Data" / "notes.jvTK", "");
   const auto dates = BuildDateList(dir.Path());
   EXPECT_EQ(Utf8(dates), (std::vector<std::string>{"2004年01月10日", "2004年01月05日", "2003年12月28日"}));

@@ -136,7 +136,7 @@ TEST_F(AcquireTest, ADamagedStoreFileEndsTheRunWithItsPathAndKeepsLastTime) {
   EXPECT_EQ(result.status, 1);
   const auto errors = Lines(result.out, "データ作成エラー:");
   ASSERT_EQ(errors.size(), 1u) << result.out;
-  EXPECT_NE(errors[0].find(dateFile.string()), std::string::npos) << errors[0];
+  EXPECT_NE(errors[0].find(test::CliPathText(dateFile)), std::string::npos) << errors[0];
   EXPECT_NE(errors[0].find("damaged"), std::string::npos) << errors[0];
   EXPECT_TRUE(Lines(result.out, "データ作成が完了しました。").empty()) << result.out;
   EXPECT_EQ(test::ReadFile(dateFile), damaged);

@@ -74,8 +74,9 @@ TEST_F(BadStoreTest, DamagedHorseFilesAreNamedAndTheRaceIsStillShown) {
   EXPECT_NE(damaged.out, "");
   EXPECT_NE(damaged.out, intact.out);
   for (const auto& file : {UmOf(1), SeOf(2), SeOf(3), UmOf(4)})
-    EXPECT_NE(damaged.err.find(file.string()), std::string::npos) << file << " is not named in:\n" << damaged.err;
-  EXPECT_EQ(damaged.err.find(UmOf(0).string()), std::string::npos) << "a missing horse master is no fault";
+    EXPECT_NE(damaged.err.find(test::CliPathText(file)), std::string::npos) << file << " is not named in:\n"
+                                                                            << damaged.err;
+  EXPECT_EQ(damaged.err.find(test::CliPathText(UmOf(0))), std::string::npos) << "a missing horse master is no fault";
   const auto list = Run({"list", kDate, "0"});
   EXPECT_EQ(list.status, 0) << list.err;
   EXPECT_NE(list.out, "");
@@ -91,7 +92,7 @@ TEST_F(BadStoreTest, ATruncatedDateFileIsNamedAndItsWholeRacesAreListed) {
   const auto result = Run({"races", kDate});
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), static_cast<long>(races - 1)) << result.out;
-  EXPECT_NE(result.err.find(dateFile.string()), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(test::CliPathText(dateFile)), std::string::npos) << result.err;
 }
 
 // Records of the wrong type, or bytes that are no record, would pass for
@@ -119,7 +120,8 @@ TEST_F(BadStoreTest, RecordsOfTheWrongTypeOrRandomBytesAreNamedAndLeftBlank) {
   const auto shown = Run({"info", kDate, "0"});
   EXPECT_EQ(shown.status, 0) << shown.err;
   for (const auto& file : {dateFile, UmOf(0), SeOf(1)})
-    EXPECT_NE(shown.err.find(file.string() + " is damaged: record"), std::string::npos) << file << ":\n" << shown.err;
+    EXPECT_NE(shown.err.find(test::CliPathText(file) + " is damaged: record"), std::string::npos) << file << ":\n"
+                                                                                                  << shown.err;
 }
 
 TEST_F(BadStoreTest, ADeletedDateFileIsReportedAsNotReady) {
@@ -139,7 +141,7 @@ TEST_F(BadStoreTest, AnUnreadableDirectoryIsNamed) {
   const auto result = Run({"info", kDate, "0"});
   std::filesystem::permissions(horses, std::filesystem::perms::owner_all);
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(result.err.find(horses.string()), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(test::CliPathText(horses)), std::string::npos) << result.err;
 }
 
 TEST_F(BadStoreTest, GarbageSettingsDoNotStopAnAcquisition) {

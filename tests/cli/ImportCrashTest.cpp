@@ -7,11 +7,7 @@
 // the import makes it, never holding another file's records. A rerun on what
 // the kill left must then give exactly the store of an uninterrupted import,
 // with nothing of the killed run left behind.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -128,22 +124,11 @@ void WriteDelivery(const std::filesystem::path& path, const std::vector<std::str
 }
 
 // Runs an import that its writer's hook kills at step of the file'th file it
-// writes; the wait status.
-int ImportKilledAt(const std::filesystem::path& programDir, const std::filesystem::path& delivery, std::size_t file,
-                   const char* step) {
-  const std::string killAt = std::to_string(file) + ":" + step;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const int nullFd = open("/dev/null", O_WRONLY);
-    dup2(nullFd, STDOUT_FILENO);
-    setenv("TORVANE_TEST_KILL_AT", killAt.c_str(), 1);
-    execl(TORVANE_CLI_PATH, TORVANE_CLI_PATH, "--dir", programDir.c_str(), "import", delivery.c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = -1;
-  if (pid > 0) waitpid(pid, &status, 0);
-  return status;
+// writes.
+test::CliResult ImportKilledAt(const std::filesystem::path& programDir, const std::filesystem::path& delivery,
+                               std::size_t file, const char* step) {
+  return test::RunCli({"--dir", programDir.string(), "import", delivery.string()},
+                      {"TORVANE_TEST_KILL_AT=" + std::to_string(file) + ":" + step});
 }
 
 test::CliResult Import(const std::filesystem::path& programDir, const std::filesystem::path& delivery) {
@@ -186,8 +171,8 @@ TEST(ImportCrashTest, EveryKillLeavesEachFileWholeAsBeforeOrAfterAndARerunEndsAs
     SCOPED_TRACE("trial " + std::to_string(trial) + ": file " + std::to_string(file) + ", " + step);
     std::filesystem::remove_all(programDir);
     std::filesystem::copy(start, programDir, std::filesystem::copy_options::recursive);
-    const int status = ImportKilledAt(programDir, second, file, step);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the run was not killed: status " << status;
+    const test::CliResult killed = ImportKilledAt(programDir, second, file, step);
+    ASSERT_TRUE(killed.killed) << "the run was not killed: status " << killed.status << "\n" << killed.err;
 
     const std::vector<std::string> problems = test::StoreProblems(programDir);
     ASSERT_TRUE(problems.empty()) << problems.front();

@@ -19,7 +19,7 @@ TEST(StandInSettingsTest, DefaultsWithoutFileAndResolvedFolders) {
 
 TEST(StandInSettingsTest, SavedSettingsReadBackInTheirOwnFile) {
   test::TempDir dir;
-  const StandInSettings saved{"", "/データ/配信", "キャッシュ", 0};
+  const StandInSettings saved{"", u8"/データ/配信", u8"キャッシュ", 0};
   SaveStandInSettings(dir.Path(), saved);
   const StandInSettings loaded = LoadStandInSettings(dir.Path());
   EXPECT_EQ(loaded.serviceKey, "") << "a cleared key stays cleared, it does not fall back to the trial key";

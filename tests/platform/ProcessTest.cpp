@@ -19,6 +19,10 @@ TEST(ProcessTest, TheLockKeepsASecondHolderOutUntilTheFirstLetsGo) {
   ExclusiveFileLock third;
   EXPECT_TRUE(third.TryLock(dir / "lock"));
   EXPECT_THROW(ExclusiveFileLock().TryLock(dir / "missing" / "lock"), FileError);
+}
+
+TEST(ProcessTest, TheLockFileIsNeverMadeThroughALink) {
+  test::TempDir dir;
   std::filesystem::create_symlink(dir / "elsewhere", dir / "link");
   EXPECT_THROW(ExclusiveFileLock().TryLock(dir / "link"), FileError);
   EXPECT_FALSE(std::filesystem::exists(dir / "elsewhere")) << "no file made through the link";

@@ -19,7 +19,7 @@ TEST(StorePathsTest, DateTextIsFourteenCp932Bytes) {
 TEST(StorePathsTest, DateFileNameCarriesTheKanjiInUtf8AndTurnsBackIntoTheDateText) {
   const std::string dateText = DateText("2003", "04", "06");
   const std::filesystem::path path = DateFilePath(kProgramDir, dateText);
-  EXPECT_EQ(path, kProgramDir / "Data" / "2003年04月06日.jvTK");
+  EXPECT_EQ(path, kProgramDir / "Data" / u8"2003年04月06日.jvTK");
   EXPECT_EQ(DateTextOfFileName(path.filename().string()), dateText);
   EXPECT_EQ(DateTextOfFileName("1999年12月31日.jvTK"), Utf8ToCp932("1999年12月31日"));
 }

@@ -1,7 +1,7 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
@@ -9,9 +9,14 @@
 namespace torvane::test {
 
 TempDir::TempDir(const std::filesystem::path& base) {
-  std::string pattern = (base / "torvane-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary directory");
-  path_ = pattern;
+  // A random name that nobody else has created (create_directory tells),
+  // as mkdtemp does where there is one.
+  static std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = base / ("torvane-test-" + std::to_string(random() % 1000000000));
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("cannot create a temporary directory in " + base.string());
 }
 
 TempDir::~TempDir() {

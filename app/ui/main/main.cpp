@@ -5,10 +5,11 @@
 #include <filesystem>
 #include <iostream>
 
-#include "settings/ProgramDir.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/TorvaneApplication.h"
 #include "app/ui/ViewerStartup.h"
+#include "platform/Paths.h"
+#include "settings/ProgramDir.h"
 
 int main(int argc, char** argv) {
   torvane::TorvaneApplication application(argc, argv);
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
   std::filesystem::path programDir = torvane::DefaultProgramDir();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() == 3 && arguments[1] == QStringLiteral("--dir")) {
-    programDir = std::filesystem::absolute(arguments[2].toStdString());
+    programDir = std::filesystem::absolute(torvane::platform::PathFromUtf8(arguments[2].toStdString()));
   } else if (arguments.size() != 1) {
     std::cerr << "usage: torvane [--dir PROGRAMDIR]\n";
     return 2;

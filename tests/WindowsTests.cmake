@@ -1,0 +1,82 @@
+# The Windows build's tests, run under Wine (CMAKE_CROSSCOMPILING_EMULATOR,
+# see tools/build-windows.sh): one ctest per suite, since every start of a
+# Windows program under Wine costs far more than on Linux; and the CLI's
+# tests of the Linux build run a second time, against torvane-cli.exe.
+
+# Cases that cannot work on Windows, left out by name.
+set(windows_excluded_cases
+  # Windows has no FIFOs in the file system.
+  RecordFileTest.AFifoInPlaceOfAStoreFileIsRefusedAtOnce
+  IniGTTest.AFifoInPlaceOfTheFileIsNeitherWaitedOnNorReplaced
+  # Windows has no per-process file size limit, the tests' way to make a
+  # write fail part-way.
+  RecordFileTest.AFailedReplacementLeavesTheOldFileWhole
+  StoreWriterTest.AWriteThatFailsThrowsWithThePathAndLeavesTheOldFileWhole
+  StoreWriterTest.ABatchThatCannotBeWrittenNamesEveryFileAndLeavesThemAsTheyWere
+  AcquisitionRunTest.ABatchThatCannotBeWrittenNamesItsFilesAndTheUnsavedRecordsAndKeepsLastTime
+  # Wine has no rename with POSIX semantics and refuses to move a file over
+  # one that is open; the reader of the old version keeps it on Linux only.
+  RecordFileTest.TheReaderKeepsTheVersionItOpenedWhenTheFileIsReplaced
+  IniGTTest.AWriteReplacesTheWholeFileAtOnce
+  StoreWriterTest.AReaderKeepsTheVersionItOpenedWhileTheStoreIsWritten
+  # Wine makes no symbolic links.
+  IniGTTest.AWriteThroughALinkReplacesItsTarget
+  DateLoaderTest.FilesThatCannotBeReadAreReportedAndLeftBlank
+  ProcessTest.TheLockFileIsNeverMadeThroughALink
+  StoreWriterTest.SymbolicLinksInTheStoreAreRefusedByNameAndNothingOutsideIsTouched
+  StandInTest.ALinkUnderTheTemporaryNameOfACopyIsNotFollowed
+  # The test holds the program directory's lock from Linux (flock), which
+  # Wine's own file locks do not see.
+  ImportTest.AnotherWriterIsRefusedAtOnceWhileOneHoldsTheStoreAndNothingIsLost
+  # "/srv/jv" has no drive, so it is no absolute path on Windows.
+  StandInSettingsTest.DefaultsWithoutFileAndResolvedFolders
+)
+set(windows_excluded_suites
+  # Limits the address space with RLIMIT_AS, measured in /proc.
+  DeliveredFileTest
+  # The Linux rule (the XDG data folder, then ~/.local/share) over Unix paths.
+  ProgramDirTest
+)
+
+# One gtest option for every suite: a name a suite does not have leaves
+# nothing out, and a case's suite name need not be its file's.
+list(JOIN windows_excluded_cases ":" joined)
+set(filter "--gtest_filter=-${joined}")
+
+foreach(dir ${TORVANE_CORE_FOLDERS})
+  file(GLOB unit_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*Test.cpp)
+  foreach(test_source ${unit_tests})
+    get_filename_component(test_name ${test_source} NAME_WE)
+    if(test_name IN_LIST windows_excluded_suites)
+      continue()
+    endif()
+    add_executable(${test_name} ${test_source})
+    target_link_libraries(${test_name} PRIVATE torvane_test_support torvane_${dir} GTest::gtest_main)
+    add_test(NAME ${test_name} COMMAND ${test_name} ${filter})
+    set_tests_properties(${test_name} PROPERTIES LABELS ${dir} TIMEOUT 120)
+  endforeach()
+endforeach()
+
+if(NOT CMAKE_CROSSCOMPILING)
+  return()  # on Windows itself there is no Linux build to run them
+endif()
+
+# The Linux build's CLI tests, against this build's torvane-cli.exe under
+# Wine. Their temporary files go to test-scratch, as in the Linux build.
+set(TORVANE_LINUX_BUILD_DIR ${CMAKE_SOURCE_DIR}/build CACHE PATH
+  "The Linux build whose CLI tests run against torvane-cli.exe")
+set(test_scratch ${CMAKE_BINARY_DIR}/test-scratch)
+add_test(NAME TestScratchSetup COMMAND ${CMAKE_COMMAND} -E make_directory ${test_scratch}/tmp)
+add_test(NAME TestScratchCleanup COMMAND ${CMAKE_COMMAND} -E rm -rf ${test_scratch})
+set_tests_properties(TestScratchSetup PROPERTIES FIXTURES_SETUP test_scratch)
+set_tests_properties(TestScratchCleanup PROPERTIES FIXTURES_CLEANUP test_scratch)
+file(GLOB cli_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cli/*Test.cpp)
+foreach(test_source ${cli_tests})
+  get_filename_component(test_name ${test_source} NAME_WE)
+  if(test_name IN_LIST windows_excluded_suites)
+    continue()
+  endif()
+  add_test(NAME cli.${test_name} COMMAND ${TORVANE_LINUX_BUILD_DIR}/bin/${test_name} ${filter})
+  set_tests_properties(cli.${test_name} PROPERTIES LABELS cli TIMEOUT 300 FIXTURES_REQUIRED test_scratch
+    ENVIRONMENT "TORVANE_CLI=$<TARGET_FILE:torvane-cli>;TORVANE_CLI_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR};TORVANE_CLI_UNDER_WINE=1;TMPDIR=${test_scratch}/tmp")
+endforeach()
