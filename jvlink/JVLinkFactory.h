@@ -13,6 +13,9 @@ namespace torvane {
 
 inline constexpr std::string_view kJVLinkProgID = "JVDTLab.JVLink";
 
+// What the user is told when the component cannot be created.
+inline constexpr std::string_view kJVLinkMissingText = "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。";
+
 // The component cannot be created; the message names the ProgID and why.
 class JVLinkUnavailable : public std::runtime_error {
  public:

@@ -13,7 +13,14 @@ packages=(
   poppler-utils
   desktop-file-utils lintian dpkg-dev
   clang-14 libclang-rt-14-dev
+  # The 32-bit JV-Link bridge and its test component, run under Wine by the tests.
+  g++-mingw-w64-i686-posix wine wine32:i386
 )
+
+# wine32 is a package of the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386 && [ "$(id -u)" -eq 0 ]; then
+  dpkg --add-architecture i386
+fi
 
 missing=()
 for package in "${packages[@]}"; do
