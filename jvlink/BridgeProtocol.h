@@ -37,7 +37,9 @@
 // called; a frame longer than kMaxFrameBytes cannot be skipped safely and
 // ends the bridge. The bridge ends when its input closes.
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,7 +50,7 @@ namespace torvane::bridge {
 inline constexpr std::uint32_t kMagic = 0x4A565654;  // "TVVJ" on the wire
 inline constexpr std::uint32_t kVersion = 1;
 inline constexpr std::uint32_t kMaxFrameBytes = 64u << 20;
-inline constexpr std::size_t kReadBatchBytes = 1u << 20;  // of UTF-16 text per kRead answer
+inline constexpr std::size_t kReadBatchBytes = 1u << 18;  // of UTF-16 text per kRead answer
 inline constexpr std::uint32_t kFrameHeaderBytes = 4;
 
 enum class Op : std::uint8_t { kHello = 1, kInit, kSetUI, kOpen, kStatus, kRead, kCancel, kClose };
@@ -63,9 +65,11 @@ enum class Status : std::uint8_t {
 
 inline bool IsKnownOp(std::uint8_t op) { return op >= 1 && op <= static_cast<std::uint8_t>(Op::kClose); }
 
-// Builds one payload.
+// Builds one frame: the payload, with room for its length in front.
 class Encoder {
  public:
+  Encoder() : bytes_(kFrameHeaderBytes, '\0') {}
+
   Encoder& U8(std::uint8_t value) {
     bytes_.push_back(static_cast<char>(value));
     return *this;
@@ -77,9 +81,14 @@ class Encoder {
   Encoder& I32(std::int32_t value) { return U32(static_cast<std::uint32_t>(value)); }
   Encoder& Wide(std::u16string_view text) {
     U32(static_cast<std::uint32_t>(text.size()));
-    for (const char16_t unit : text) {
-      bytes_.push_back(static_cast<char>(unit & 0xFF));
-      bytes_.push_back(static_cast<char>(unit >> 8));
+    if constexpr (std::endian::native == std::endian::little) {
+      // Records are most of what crosses: copied whole, not unit by unit.
+      bytes_.append(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    } else {
+      for (const char16_t unit : text) {
+        bytes_.push_back(static_cast<char>(unit & 0xFF));
+        bytes_.push_back(static_cast<char>(unit >> 8));
+      }
     }
     return *this;
   }
@@ -88,17 +97,17 @@ class Encoder {
     bytes_.append(text);
     return *this;
   }
-  Encoder& Raw(const Encoder& other) {
-    bytes_ += other.bytes_;
-    return *this;
+  // Where the next field goes, for Patch.
+  std::size_t Position() const { return bytes_.size(); }
+  // Overwrites a U32 written earlier at position (a count known only later).
+  void Patch(std::size_t position, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) bytes_[position + shift / 8] = static_cast<char>((value >> shift) & 0xFF);
   }
   // The frame: the length, then the payload.
-  std::string Frame() const {
-    Encoder header;
-    header.U32(static_cast<std::uint32_t>(bytes_.size()));
-    return header.bytes_ + bytes_;
+  const std::string& Frame() {
+    Patch(0, static_cast<std::uint32_t>(bytes_.size() - kFrameHeaderBytes));
+    return bytes_;
   }
-  std::size_t Size() const { return bytes_.size(); }
 
  private:
   std::string bytes_;
@@ -129,9 +138,13 @@ class Decoder {
     const std::uint32_t count = U32();
     if (!Need(std::size_t{count} * 2)) return {};
     std::u16string text(count, u'\0');
-    for (std::uint32_t i = 0; i < count; ++i)
-      text[i] = static_cast<char16_t>(static_cast<std::uint8_t>(rest_[2 * i]) |
-                                      (static_cast<std::uint8_t>(rest_[2 * i + 1]) << 8));
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(text.data(), rest_.data(), std::size_t{count} * 2);
+    } else {
+      for (std::uint32_t i = 0; i < count; ++i)
+        text[i] = static_cast<char16_t>(static_cast<std::uint8_t>(rest_[2 * i]) |
+                                        (static_cast<std::uint8_t>(rest_[2 * i + 1]) << 8));
+    }
     rest_.remove_prefix(std::size_t{count} * 2);
     return text;
   }
@@ -180,7 +193,8 @@ inline Encoder Response(Op op, Status status) {
 }
 
 inline std::string FailureFrame(Op op, Status status, std::string_view text) {
-  return Response(op, status).Bytes(text).Frame();
+  Encoder out = Response(op, status);
+  return out.Bytes(text).Frame();
 }
 
 }  // namespace torvane::bridge

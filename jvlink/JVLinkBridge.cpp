@@ -114,7 +114,7 @@ bool JVLinkBridge::EnsureRunning() {
   return !failed_;
 }
 
-bool JVLinkBridge::Send(const Encoder& request) {
+bool JVLinkBridge::Send(Encoder& request) {
   if (failed_) return false;
   if (child_->Write(request.Frame())) return true;
   Fail("the JV-Link bridge has ended");
@@ -123,15 +123,14 @@ bool JVLinkBridge::Send(const Encoder& request) {
 
 std::optional<std::string> JVLinkBridge::ReceiveFrame(Op op, std::optional<std::chrono::milliseconds> limit) {
   const auto deadline = limit ? std::chrono::steady_clock::now() + *limit : platform::ChildProcess::Deadline::max();
-  std::string frame;
-  std::size_t wanted = bridge::kFrameHeaderBytes;
+  std::string frame(bridge::kFrameHeaderBytes, '\0');
+  std::size_t have = 0;
   bool haveHeader = false;
   for (;;) {
-    while (frame.size() < wanted) {
-      std::string chunk(wanted - frame.size(), '\0');
+    while (have < frame.size()) {
       std::size_t got = 0;
-      switch (child_->Read(chunk.data(), chunk.size(), got, deadline)) {
-        case platform::ChildProcess::ReadStatus::kData: frame.append(chunk, 0, got); break;
+      switch (child_->Read(frame.data() + have, frame.size() - have, got, deadline)) {
+        case platform::ChildProcess::ReadStatus::kData: have += got; break;
         case platform::ChildProcess::ReadStatus::kEnded:
           Fail("the JV-Link bridge ended during " + CallName(op));
           return std::nullopt;
@@ -147,7 +146,7 @@ std::optional<std::string> JVLinkBridge::ReceiveFrame(Op op, std::optional<std::
       Fail("the JV-Link bridge answered a frame of " + std::to_string(length) + " bytes");
       return std::nullopt;
     }
-    wanted += length;
+    frame.resize(bridge::kFrameHeaderBytes + length);
     haveHeader = true;
   }
 }
@@ -174,7 +173,7 @@ std::optional<std::string> JVLinkBridge::Receive(Op op, std::optional<std::chron
   return std::nullopt;
 }
 
-std::optional<std::string> JVLinkBridge::Call(const Encoder& request, Op op,
+std::optional<std::string> JVLinkBridge::Call(Encoder& request, Op op,
                                               std::optional<std::chrono::milliseconds> limit) {
   if (!SettlePendingRead() || !Send(request)) return std::nullopt;
   return Receive(op, limit);
@@ -290,7 +289,8 @@ std::int32_t JVLinkBridge::JVRead(std::u16string& buff, std::int32_t& size, std:
 
 void JVLinkBridge::JVCancel() {
   if (failed_) return;
-  (void)Call(Request(Op::kCancel), Op::kCancel, answerLimit_);
+  Encoder request = Request(Op::kCancel);
+  (void)Call(request, Op::kCancel, answerLimit_);
 }
 
 std::int32_t JVLinkBridge::JVClose() {

@@ -71,9 +71,9 @@ class JVLinkBridge final : public JVLink {
   void Start();
   // Sends a request and waits for its answer (no limit when limit is empty);
   // the results that follow the status, or nothing after a failure.
-  std::optional<std::string> Call(const bridge::Encoder& request, bridge::Op op,
+  std::optional<std::string> Call(bridge::Encoder& request, bridge::Op op,
                                   std::optional<std::chrono::milliseconds> limit);
-  bool Send(const bridge::Encoder& request);
+  bool Send(bridge::Encoder& request);
   std::optional<std::string> Receive(bridge::Op op, std::optional<std::chrono::milliseconds> limit);
   std::optional<std::string> ReceiveFrame(bridge::Op op, std::optional<std::chrono::milliseconds> limit);
   void SendRead();

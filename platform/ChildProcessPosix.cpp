@@ -22,6 +22,7 @@ namespace {
 // the child's output open after the child itself is gone.
 constexpr auto kEndCheckInterval = std::chrono::milliseconds(100);
 constexpr auto kExitGrace = std::chrono::milliseconds(2000);
+constexpr int kOutputPipeBytes = 1 << 20;
 
 std::system_error SystemError(const std::string& what, int code) {
   return std::system_error(std::error_code(code, std::generic_category()), what);
@@ -57,6 +58,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command, const std::v
   MakePipe(toChild);
   try {
     MakePipe(fromChild);
+    // A child that writes large answers (a batch of records) waits less on a
+    // large pipe; the system's limit may refuse it, which costs only speed.
+    (void)::fcntl(fromChild[0], F_SETPIPE_SZ, kOutputPipeBytes);
   } catch (...) {
     ::close(toChild[0]);
     ::close(toChild[1]);

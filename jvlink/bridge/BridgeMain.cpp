@@ -136,7 +136,8 @@ class Server {
     std::string failure;
     if (!component_.Created() && !component_.Create(L"JVDTLab.JVLink", failure))
       return FailureFrame(Op::kHello, Status::kComponentUnavailable, failure);
-    return Response(Op::kHello, Status::kOk).U32(kVersion).Frame();
+    Encoder out = Response(Op::kHello, Status::kOk);
+    return out.U32(kVersion).Frame();
   }
 
   // Decodes the arguments (leaving the check to the caller), makes the call
@@ -186,7 +187,8 @@ class Server {
   }
 
   bool ReadBatch(std::uint32_t most, Encoder& out, std::string& failure) {
-    Encoder items;
+    const std::size_t countPosition = out.Position();
+    out.U32(0);
     std::uint32_t count = 0;
     std::size_t textBytes = 0;
     while (count < std::max<std::uint32_t>(most, 1) && textBytes < kReadBatchBytes) {
@@ -197,13 +199,12 @@ class Server {
         failure = call.failure;
         return false;
       }
-      items.I32(item.result).I32(item.size).Wide(item.buff).Wide(item.fileName);
+      out.I32(item.result).I32(item.size).Wide(item.buff).Wide(item.fileName);
       textBytes += 2 * (item.buff.size() + item.fileName.size());
       ++count;
       if (!ContinuesBatch(item.result)) break;
     }
-    out.U32(count);
-    out.Raw(items);
+    out.Patch(countPosition, count);
     return true;
   }
 

@@ -9,6 +9,7 @@
 #include "acquisition/JVResultMessage.h"
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkFactory.h"
+#include "platform/ChildProcess.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
 #include "tests/jvlink/DeliveryFixture.h"
 #include "tests/support/CliRunner.h"
@@ -174,6 +175,47 @@ TEST_F(BridgeTest, AMissingComponentBridgeOrWineIsToldAtOnce) {
             "the JV-Link bridge " + (dir_ / "torvane-jvlink.exe").string() + " is missing");
   ::setenv("PATH", dir_.Path().c_str(), 1);
   EXPECT_EQ(unavailable(kBridge), "wine is not installed: it is needed to run the JV-Link bridge");
+}
+
+TEST_F(BridgeTest, MalformedRequestsAreRefusedOneByOneAndAnEndlessFrameEndsTheBridge) {
+  platform::ChildProcess child(platform::WindowsProgramCommand(kBridge), {{"WINEDEBUG", "-all"}});
+  const auto ask = [&](std::string frame) {
+    EXPECT_TRUE(child.Write(frame));
+    std::string answer;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (std::size_t got = 0; answer.size() < 4 || answer.size() < 4 + bridge::FrameLength(answer); ) {
+      char buffer[4096];
+      if (child.Read(buffer, sizeof buffer, got, deadline) != platform::ChildProcess::ReadStatus::kData) break;
+      answer.append(buffer, got);
+    }
+    bridge::Decoder decoder(std::string_view(answer).substr(std::min<std::size_t>(4, answer.size())));
+    const std::uint8_t op = decoder.U8();
+    return std::pair{op, static_cast<bridge::Status>(decoder.U8())};
+  };
+  const auto request = [](bridge::Op op) {
+    bridge::Encoder out;
+    out.U8(static_cast<std::uint8_t>(op));
+    return out;
+  };
+  bridge::Encoder hello = request(bridge::Op::kHello);
+  ASSERT_EQ(ask(hello.U32(bridge::kMagic).U32(bridge::kVersion).Frame()).second, bridge::Status::kOk);
+
+  bridge::Encoder unknown;
+  EXPECT_EQ(ask(unknown.U8(99).Frame()), std::pair(std::uint8_t{99}, bridge::Status::kMalformed));
+  bridge::Encoder truncated = request(bridge::Op::kOpen);
+  truncated.U32(1000).U8('T');  // a dataspec of 1000 units that ends after half of one
+  EXPECT_EQ(ask(truncated.Frame()).second, bridge::Status::kMalformed);
+  bridge::Encoder trailing = request(bridge::Op::kInit);
+  EXPECT_EQ(ask(trailing.Wide(kJVInitSid).U8(0).Frame()).second, bridge::Status::kMalformed);
+  bridge::Encoder init = request(bridge::Op::kInit);
+  EXPECT_EQ(ask(init.Wide(kJVInitSid).Frame()), std::pair(std::uint8_t{2}, bridge::Status::kOk))
+      << "the bridge serves on after what it refused";
+
+  EXPECT_EQ(ask(std::string("\xFF\xFF\xFF\xFF", 4)).second, bridge::Status::kMalformed);
+  char rest;
+  std::size_t got = 0;
+  EXPECT_EQ(child.Read(&rest, 1, got, std::chrono::steady_clock::now() + std::chrono::seconds(30)),
+            platform::ChildProcess::ReadStatus::kEnded);
 }
 
 }  // namespace
