@@ -52,5 +52,7 @@ class ChildProcess {
 // The command that runs a Windows program: the program itself on Windows,
 // "wine" and the program elsewhere (Wine takes WINEPREFIX from the environment).
 std::vector<std::string> WindowsProgramCommand(const std::filesystem::path& program);
+// Whether this system runs Windows programs itself (without Wine).
+bool WindowsProgramsRunNatively();
 
 }  // namespace torvane::platform

@@ -153,4 +153,6 @@ std::vector<std::string> WindowsProgramCommand(const std::filesystem::path& prog
   return {"wine", program.string()};
 }
 
+bool WindowsProgramsRunNatively() { return false; }
+
 }  // namespace torvane::platform
