@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,7 +20,7 @@ class ChildProcess {
   using Variable = std::pair<std::string, std::string>;
 
   // Starts command[0] (searched on the PATH when it names no directory) with
-  // the rest as its arguments, in this process's environment plus the
+  // the rest as its arguments (UTF-8 texts), in this process's environment plus the
   // defaults for variables it does not set. Its standard error is this
   // process's. Throws std::system_error when the program cannot be started
   // (no such file: std::errc::no_such_file_or_directory).
@@ -43,9 +44,11 @@ class ChildProcess {
  private:
   bool HasEnded();
 
-  long long pid_ = -1;
-  int input_ = -1;
-  int output_ = -1;
+  // The system's handles: a process id and file descriptors on POSIX.
+  std::intptr_t process_ = -1;
+  std::intptr_t input_ = -1;   // the child's standard input, written here
+  std::intptr_t output_ = -1;  // the child's standard output, read here
+  std::intptr_t readDone_ = -1;  // Windows: the event of a read in progress
   bool ended_ = false;
 };
 

@@ -83,26 +83,26 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command, const std::v
     ::close(fromChild[0]);
     throw SystemError("cannot start " + command.front(), error);
   }
-  pid_ = pid;
+  process_ = pid;
   input_ = toChild[1];
   output_ = fromChild[0];
 }
 
 ChildProcess::~ChildProcess() {
-  if (input_ >= 0) ::close(input_);
+  ::close(static_cast<int>(input_));
   const auto deadline = std::chrono::steady_clock::now() + kExitGrace;
   while (!HasEnded() && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   if (!ended_) {
     Kill();
-    ::waitpid(static_cast<pid_t>(pid_), nullptr, 0);
+    ::waitpid(static_cast<pid_t>(process_), nullptr, 0);
   }
-  ::close(output_);
+  ::close(static_cast<int>(output_));
 }
 
 bool ChildProcess::Write(std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = ::write(input_, bytes.data(), bytes.size());
+    const ssize_t written = ::write(static_cast<int>(input_), bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
       return false;
@@ -118,11 +118,11 @@ ChildProcess::ReadStatus ChildProcess::Read(char* buffer, std::size_t size, std:
     const auto now = std::chrono::steady_clock::now();
     const auto wait = std::min(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now),
                                std::chrono::duration_cast<std::chrono::milliseconds>(kEndCheckInterval));
-    pollfd entry{output_, POLLIN, 0};
+    pollfd entry{static_cast<int>(output_), POLLIN, 0};
     const int ready = ::poll(&entry, 1, static_cast<int>(std::max<long long>(wait.count(), 0)));
     if (ready < 0 && errno != EINTR) return ReadStatus::kEnded;
     if (ready > 0) {
-      const ssize_t count = ::read(output_, buffer, size);
+      const ssize_t count = ::read(static_cast<int>(output_), buffer, size);
       if (count > 0) {
         got = static_cast<std::size_t>(count);
         return ReadStatus::kData;
@@ -132,7 +132,7 @@ ChildProcess::ReadStatus ChildProcess::Read(char* buffer, std::size_t size, std:
     }
     if (ready == 0 && HasEnded()) {
       // Whatever it wrote before it ended is still there to read.
-      pollfd last{output_, POLLIN, 0};
+      pollfd last{static_cast<int>(output_), POLLIN, 0};
       if (::poll(&last, 1, 0) > 0) continue;
       return ReadStatus::kEnded;
     }
@@ -141,11 +141,11 @@ ChildProcess::ReadStatus ChildProcess::Read(char* buffer, std::size_t size, std:
 }
 
 void ChildProcess::Kill() {
-  if (!ended_) ::kill(static_cast<pid_t>(pid_), SIGKILL);
+  if (!ended_) ::kill(static_cast<pid_t>(process_), SIGKILL);
 }
 
 bool ChildProcess::HasEnded() {
-  if (!ended_ && ::waitpid(static_cast<pid_t>(pid_), nullptr, WNOHANG) == static_cast<pid_t>(pid_)) ended_ = true;
+  if (!ended_ && ::waitpid(static_cast<pid_t>(process_), nullptr, WNOHANG) == static_cast<pid_t>(process_)) ended_ = true;
   return ended_;
 }
 
