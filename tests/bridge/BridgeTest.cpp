@@ -134,14 +134,26 @@ TEST_F(BridgeTest, EveryFailureEndsTheRunWithItsMessageAndKeepsTheStartTime) {
   EXPECT_EQ(LastTime(), "2003/04/06 10:46:42");
 }
 
-TEST_F(BridgeTest, CancelWhileReadingStopsAtTheNextRecordAndCloses) {
+TEST_F(BridgeTest, CancelWhileFetchingAndWhileReading) {
   DeliverTwoFiles();
-  Run();  // fills the cache
+  ::setenv("TORVANE_TEST_PACE_MS", "2000", 1);  // the first file is still on its way at the cancel
   JVLinkBridge bridge(kBridge);
   ASSERT_EQ(bridge.JVInit(std::u16string(kJVInitSid)), 0);
   AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
   run.FormCreate();
   view_.picker = {2000, 1, 1, 0, 0, 0};
+  view_.onTimerStart = [&] { run.ButtonCancelClick(); };
+  run.ButtonStartClick();
+  EXPECT_EQ(run.LastOutcome(), RunOutcome::Cancelled);
+  EXPECT_TRUE(view_.Has("info:JVCancel:キャンセルされました"));
+  view_.onTimerStart = nullptr;
+  view_.events.clear();
+  run.ButtonStartClick();  // the component is still open after a cancelled fetch
+  EXPECT_EQ(view_.Starting("info:").back(), "info:JVOpenエラー:" + JVResultMessage("JVOpen", -202));
+  EXPECT_EQ(view_.events.back(), "beep") << "and closed, so that the next start goes ahead";
+
+  ::setenv("TORVANE_TEST_PACE_MS", "1", 1);
+  Run();  // fills the cache
   view_.onPump = [&](int pump) {
     if (pump == 3) run.ButtonCancelClick();
   };

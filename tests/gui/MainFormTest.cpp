@@ -14,6 +14,7 @@
 
 #include "settings/IniGT.h"
 #include "app/ui/MainForm.h"
+#include "app/ui/ViewerStartup.h"
 #include "browse/ui/RaceNavigator.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
@@ -211,20 +212,33 @@ class MainFormTest : public QObject {
   }
 
   void AComponentThatCannotBeCreatedIsToldAndTheFormerOneStays() {
+    const QString missing = QStringLiteral(
+        "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n"
+        "wine is not installed: it is needed to run the JV-Link bridge");
     TempDir dir;
+    const QByteArray path = qgetenv("PATH");
+    {
+      // At start-up: the viewer does not start.
+      TempDir chosen;
+      torvane::test::WriteFile(chosen / "torvane.ini", "[JVLink]\r\nComponent=installed\r\n");
+      qputenv("PATH", QByteArray::fromStdString(dir.Path().string()));  // no Wine to run the bridge with
+      ModalWatcher watcher;
+      QVERIFY(!torvane::StartViewer(chosen.Path()));
+      qputenv("PATH", path);
+      QCOMPARE(watcher.Messages().size(), 1u);
+      QCOMPARE(watcher.Messages()[0].text, missing);
+    }
     auto form = Make(dir);
     QAction* installed = Find<QAction>(*form, "UseInstalledJVLink1");
     QAction* standIn = Find<QAction>(*form, "UseStandIn1");
     QVERIFY(standIn->isChecked());
     torvane::JVLink* former = &form->JVLink1();
-    const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(dir.Path().string()));  // no Wine to run the bridge with
     ModalWatcher watcher;
     installed->trigger();
     qputenv("PATH", path);
     QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
-    QCOMPARE(watcher.Messages()[0].text, QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n"
-                                                       "wine is not installed: it is needed to run the JV-Link bridge"));
+    QCOMPARE(watcher.Messages()[0].text, missing);
     QVERIFY(standIn->isChecked());
     QCOMPARE(&form->JVLink1(), former);
     standIn->trigger();
