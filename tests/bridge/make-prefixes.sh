@@ -2,6 +2,8 @@
 # Makes the bridge tests' own 32-bit Wine prefixes, never a user's:
 #   ROOT/registered  the test component registered as "JVDTLab.JVLink"
 #   ROOT/empty       nothing registered
+# Prefixes made by the same Wine for the same component path are kept: the
+# tests only read them, and a rebuilt component is found at its registered path.
 # usage: make-prefixes.sh ROOT TEST_COMPONENT_DLL
 set -eu
 root=$1
@@ -11,6 +13,10 @@ command -v wine >/dev/null || { echo "wine is not installed (tools/setup.sh inst
 export WINEARCH=win32 WINEDEBUG=-all
 # No offer to install Mono or Gecko, which would wait for an answer.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+made="$(wine --version) $component"
+if [ -f "$root/made-by" ] && [ "$(cat "$root/made-by")" = "$made" ]; then
+  exit 0
+fi
 rm -rf "$root"
 mkdir -p "$root"
 for prefix in registered empty; do
@@ -21,3 +27,4 @@ WINEPREFIX=$root/registered wine regsvr32 /s "$component"
 for prefix in registered empty; do
   WINEPREFIX=$root/$prefix wineserver -w
 done
+echo "$made" > "$root/made-by"
