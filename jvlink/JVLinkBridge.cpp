@@ -17,6 +17,12 @@ using bridge::Status;
 
 constexpr std::uint32_t kReadBatchRecords = 256;
 
+// Where an answer's results begin in its frame: after the length, the op and the status.
+constexpr std::size_t kResultsOffset = bridge::kFrameHeaderBytes + 2;
+
+// An answer's results, read in place: batches of records are large.
+Decoder Results(const std::string& frame) { return Decoder(std::string_view(frame).substr(kResultsOffset)); }
+
 Encoder Request(Op op) {
   Encoder request;
   request.U8(static_cast<std::uint8_t>(op));
@@ -93,7 +99,7 @@ void JVLinkBridge::Start() {
   hello.U32(bridge::kMagic).U32(bridge::kVersion);
   if (!Send(hello)) return;
   const std::optional<std::string> results = Receive(Op::kHello, answerLimit_);
-  if (results && Decoder(*results).U32() != bridge::kVersion) Fail("the JV-Link bridge is of another version");
+  if (results && Results(*results).U32() != bridge::kVersion) Fail("the JV-Link bridge is of another version");
 }
 
 void JVLinkBridge::Fail(std::string text) {
@@ -140,7 +146,7 @@ std::optional<std::string> JVLinkBridge::ReceiveFrame(Op op, std::optional<std::
           return std::nullopt;
       }
     }
-    if (haveHeader) return frame.substr(bridge::kFrameHeaderBytes);
+    if (haveHeader) return frame;
     const std::uint32_t length = bridge::FrameLength(frame);
     if (length > bridge::kMaxFrameBytes) {
       Fail("the JV-Link bridge answered a frame of " + std::to_string(length) + " bytes");
@@ -154,14 +160,14 @@ std::optional<std::string> JVLinkBridge::ReceiveFrame(Op op, std::optional<std::
 std::optional<std::string> JVLinkBridge::Receive(Op op, std::optional<std::chrono::milliseconds> limit) {
   std::optional<std::string> payload = ReceiveFrame(op, limit);
   if (!payload) return std::nullopt;
-  Decoder decoder(*payload);
+  Decoder decoder(std::string_view(*payload).substr(bridge::kFrameHeaderBytes));
   const std::uint8_t answeredOp = decoder.U8();
   const auto status = static_cast<Status>(decoder.U8());
   if (!decoder.Ok() || answeredOp != static_cast<std::uint8_t>(op)) {
     Fail("the JV-Link bridge answered out of turn");
     return std::nullopt;
   }
-  if (status == Status::kOk) return payload->substr(2);
+  if (status == Status::kOk) return payload;
   std::string text = decoder.Bytes();
   text = StatusText(status) + (text.empty() ? "" : ": " + text);
   if (status == Status::kCallFailed) {
@@ -185,7 +191,7 @@ std::int32_t JVLinkBridge::CodeCall(Op op, std::optional<std::chrono::millisecon
   if (op == Op::kInit) request.Wide(*sid_);
   const std::optional<std::string> results = Call(request, op, limit);
   if (!results) return failureCode;
-  Decoder decoder(*results);
+  Decoder decoder = Results(*results);
   const std::int32_t code = decoder.I32();
   if (decoder.Complete()) return code;
   Fail("the JV-Link bridge answered a malformed result");
@@ -218,7 +224,7 @@ std::int32_t JVLinkBridge::JVOpen(const std::u16string& dataSpec, const std::u16
   const std::optional<std::string> results = Call(request, Op::kOpen, answerLimit_);
   batch_.clear();
   if (!results) return kBridgeCallFailure;
-  Decoder decoder(*results);
+  Decoder decoder = Results(*results);
   const std::int32_t code = decoder.I32();
   const std::int32_t reads = decoder.I32();
   const std::int32_t downloads = decoder.I32();
@@ -248,7 +254,7 @@ bool JVLinkBridge::ReceiveRead() {
   readPending_ = false;
   const std::optional<std::string> results = Receive(Op::kRead, answerLimit_);
   if (!results) return false;
-  Decoder decoder(*results);
+  Decoder decoder = Results(*results);
   const std::uint32_t count = decoder.U32();
   const std::size_t before = batch_.size();
   for (std::uint32_t i = 0; i < count && decoder.Ok(); ++i) {

@@ -69,8 +69,8 @@ class JVLinkBridge final : public JVLink {
 
  private:
   void Start();
-  // Sends a request and waits for its answer (no limit when limit is empty);
-  // the results that follow the status, or nothing after a failure.
+  // Sends a request and waits for its answer (no limit when limit is empty):
+  // its whole frame, with the status kOk, or nothing after a failure.
   std::optional<std::string> Call(bridge::Encoder& request, bridge::Op op,
                                   std::optional<std::chrono::milliseconds> limit);
   bool Send(bridge::Encoder& request);

@@ -139,6 +139,7 @@ TEST_F(BridgeTest, CancelWhileFetchingAndWhileReading) {
   ::setenv("TORVANE_TEST_PACE_MS", "2000", 1);  // the first file is still on its way at the cancel
   JVLinkBridge bridge(kBridge);
   ASSERT_EQ(bridge.JVInit(std::u16string(kJVInitSid)), 0);
+  EXPECT_EQ(bridge.JVSetUIProperties(), 0);  // the test component has no dialog of its own
   AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
   run.FormCreate();
   view_.picker = {2000, 1, 1, 0, 0, 0};
