@@ -167,6 +167,24 @@ TEST_F(BridgeTest, CancelWhileFetchingAndWhileReading) {
   EXPECT_EQ(bridge.Failure(), "");
 }
 
+TEST_F(BridgeTest, ABridgeThatDiedIsStartedAgainForTheNextRun) {
+  DeliverTwoFiles();
+  Run();  // fills the cache
+  ::setenv("TORVANE_TEST_FAULT", "crash@1", 1);
+  JVLinkBridge bridge(kBridge);
+  ASSERT_EQ(bridge.JVInit(std::u16string(kJVInitSid)), 0);
+  ::unsetenv("TORVANE_TEST_FAULT");  // the next bridge's component is sound
+  AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
+  run.FormCreate();
+  view_.picker = {2000, 1, 1, 0, 0, 0};
+  run.ButtonStartClick();
+  ASSERT_EQ(run.LastOutcome(), RunOutcome::ReadFailed);
+  run.ButtonStartClick();
+  EXPECT_EQ(run.LastOutcome(), RunOutcome::Completed) << view_.Starting("info:").back();
+  EXPECT_EQ(bridge.Failure(), "");
+  EXPECT_EQ(LastTime(), "2003/04/06 10:46:42");
+}
+
 TEST_F(BridgeTest, AMissingComponentBridgeOrWineIsToldAtOnce) {
   UsePrefix("empty");
   const test::CliResult unregistered = RunCli({"--dir", dir_.Path().string(), "acquire", "--jvlink", "--from", kFrom});
