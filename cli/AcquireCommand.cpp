@@ -1,5 +1,6 @@
-// torvane-cli acquire [--from yyyymmddhhnnss] [--source DIR]: one acquisition
-// run through the JV-Link stand-in, as the acquisition window's start runs it.
+// torvane-cli acquire [--jvlink] [--from yyyymmddhhnnss] [--source DIR]: one
+// acquisition run through the JV-Link stand-in, or the installed component
+// through the bridge, as the acquisition window's start runs it.
 #include <chrono>
 #include <optional>
 #include <ostream>
@@ -12,6 +13,8 @@
 #include "settings/ProgramDir.h"
 #include "cli/CommandRegistry.h"
 #include "cli/TestKillHook.h"
+#include "jvlink/JVLinkBridge.h"
+#include "jvlink/JVLinkFactory.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "store/StoreLock.h"
 #include "store/StorePaths.h"
@@ -61,6 +64,7 @@ class ConsoleAcquisitionView final : public AcquisitionView {
 };
 
 struct AcquireOptions {
+  bool installed = false;
   std::optional<DateTime> from;
   std::optional<std::filesystem::path> source;
 };
@@ -69,6 +73,10 @@ AcquireOptions ParseOptions(const std::vector<std::string>& args) {
   AcquireOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
+    if (option == "--jvlink") {
+      options.installed = true;
+      continue;
+    }
     if (option != "--from" && option != "--source") throw CommandError("unknown argument '" + option + "'");
     if (i + 1 >= args.size()) throw CommandError(option + " needs a value");
     const std::string& value = args[++i];
@@ -82,17 +90,40 @@ AcquireOptions ParseOptions(const std::vector<std::string>& args) {
       options.source = std::filesystem::absolute(value);
     }
   }
+  if (options.installed && options.source) throw CommandError("--source serves the stand-in only, not --jvlink");
   return options;
+}
+
+// The stand-in, or the installed component through the bridge; nothing,
+// with the reason on err, when the component cannot be reached.
+std::unique_ptr<JVLink> OpenJVLink(const AcquireOptions& options, CommandContext& context) {
+  if (options.installed) {
+    try {
+      return std::make_unique<JVLinkBridge>(DefaultBridgePath());
+    } catch (const JVLinkUnavailable& error) {
+      context.err << kJVLinkMissingText << '\n' << error.what() << std::endl;
+      return nullptr;
+    }
+  }
+  auto standIn = std::make_unique<JVLinkStandIn>(context.programDir);
+  if (options.source) standIn->OverrideDeliveryFolder(*options.source);
+  return standIn;
 }
 
 int Acquire(CommandContext& context) {
   const AcquireOptions options = ParseOptions(context.args);
   // The viewer creates these at start-up; the command stands in for it.
   CreateStoreDirectories(context.programDir);
-  JVLinkStandIn jvLink(context.programDir);
-  if (options.source) jvLink.OverrideDeliveryFolder(*options.source);
-  if (const std::int32_t result = jvLink.JVInit(std::u16string(kJVInitSid)); result != 0) {
+  const std::unique_ptr<JVLink> jvLink = OpenJVLink(options, context);
+  if (!jvLink) return 1;
+  // A bridge that failed says what happened, beside the result code's text.
+  const auto tellBridgeFailure = [&] {
+    const auto* bridge = dynamic_cast<const JVLinkBridge*>(jvLink.get());
+    if (bridge && !bridge->Failure().empty()) context.err << bridge->Failure() << std::endl;
+  };
+  if (const std::int32_t result = jvLink->JVInit(std::u16string(kJVInitSid)); result != 0) {
     context.out << "JVInitエラーが発生しました。：" << JVResultMessage("JVInit", result) << std::endl;
+    tellBridgeFailure();
     return 1;
   }
 
@@ -100,7 +131,7 @@ int Acquire(CommandContext& context) {
   StoreWriter writer(context.programDir);
   InstallTestKillHook(writer);
   ConsoleAcquisitionView view(context.out);
-  AcquisitionRun run(jvLink, view, settings, writer);
+  AcquisitionRun run(*jvLink, view, settings, writer);
   run.FormCreate();
   if (options.from) view.SetPickerDateTime(*options.from);
   run.ButtonStartClick();
@@ -108,6 +139,7 @@ int Acquire(CommandContext& context) {
     std::this_thread::sleep_for(kTimerInterval);
     run.TimerJVStatusTimer();
   }
+  tellBridgeFailure();
   const RunOutcome outcome = run.LastOutcome();
   if (outcome == RunOutcome::StoreBusy) context.err << "torvane-cli acquire: " << kOtherWriterText << '\n';
   return outcome == RunOutcome::Completed || outcome == RunOutcome::NothingNew ? 0 : 1;
@@ -115,7 +147,8 @@ int Acquire(CommandContext& context) {
 
 const CommandRegistration registration(
     "acquire",
-    "[--from yyyymmddhhnnss] [--source DIR]  one acquisition run through the JV-Link stand-in, from --from or the\n"
+    "[--jvlink] [--from yyyymmddhhnnss] [--source DIR]  one acquisition run through the JV-Link stand-in, or with\n"
+    "      --jvlink the installed JV-Link through its bridge (under Wine, in WINEPREFIX), from --from or the\n"
     "      settings' LastTime, serving --source instead of the stand-in's delivery folder; prints every status\n"
     "      line, stored-record line and dialog text on stdout as it happens; exit 0 when the run read to the end\n"
     "      or found nothing new, 1 on a JV-Link or store error, when the settings' LastTime could not be written\n"

@@ -3,18 +3,40 @@
 #include <string>
 #include <system_error>
 
+#include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "platform/ChildProcess.h"
 #include "platform/Paths.h"
+#include "settings/IniGT.h"
 
 namespace torvane {
+namespace {
 
-std::unique_ptr<JVLink> CreateJVLink(std::string_view progID, const std::filesystem::path& programDir) {
-  const std::string name(progID);
-  if (progID != kJVLinkProgID) throw JVLinkUnavailable("no component is registered as \"" + name + "\"");
+constexpr std::string_view kSection = "JVLink";
+constexpr std::string_view kKey = "Component";
+constexpr std::string_view kInstalledValue = "installed";
+constexpr std::string_view kStandInValue = "standin";
+
+}  // namespace
+
+JVLinkComponent ChosenJVLinkComponent(const TIniGT& settings) {
+  const std::string value = settings.ReadString(kSection, kKey, "");
+  if (value == kInstalledValue) return JVLinkComponent::kInstalled;
+  if (value == kStandInValue) return JVLinkComponent::kStandIn;
+  return platform::WindowsProgramsRunNatively() ? JVLinkComponent::kInstalled : JVLinkComponent::kStandIn;
+}
+
+bool SaveJVLinkComponent(TIniGT& settings, JVLinkComponent component) {
+  return settings.WriteString(kSection, kKey,
+                              component == JVLinkComponent::kInstalled ? kInstalledValue : kStandInValue);
+}
+
+std::unique_ptr<JVLink> CreateJVLink(JVLinkComponent component, const std::filesystem::path& programDir) {
+  if (component == JVLinkComponent::kInstalled) return std::make_unique<JVLinkBridge>(DefaultBridgePath());
   std::error_code error;
   if (!std::filesystem::is_directory(programDir, error))
-    throw JVLinkUnavailable("cannot create \"" + name + "\": its program directory " +
-                            platform::Utf8OfPath(programDir) + " is not a directory");
+    throw JVLinkUnavailable("the stand-in's program directory " + platform::Utf8OfPath(programDir) +
+                            " is not a directory");
   return std::make_unique<JVLinkStandIn>(programDir);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Creating the JV-Link component by its ProgID, as the start-up check does
-// to see that the component is installed.
+// Creating the JV-Link component the user chose: the installed component
+// (ProgID "JVDTLab.JVLink", reached through the bridge) or the stand-in that serves
+// the demo's delivery folder. Start-up creates one to see that it is there.
 
 #include <filesystem>
 #include <memory>
@@ -11,18 +12,30 @@
 
 namespace torvane {
 
-inline constexpr std::string_view kJVLinkProgID = "JVDTLab.JVLink";
+class TIniGT;
 
-// The component cannot be created; the message names the ProgID and why.
+// What the user is told when the component cannot be created.
+inline constexpr std::string_view kJVLinkMissingText = "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。";
+
+// The component cannot be created; the message says why.
 class JVLinkUnavailable : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// A new instance of the component registered under progID. On this platform
-// the stand-in (JVLinkStandIn.h) is registered under kJVLinkProgID and serves
-// the program directory's settings. Throws JVLinkUnavailable for any other
-// ProgID, or when the program directory is not a directory.
-std::unique_ptr<JVLink> CreateJVLink(std::string_view progID, const std::filesystem::path& programDir);
+enum class JVLinkComponent { kInstalled, kStandIn };
+
+// The choice kept in the settings file (section "JVLink", key "Component":
+// "installed" or "standin"). Without one: the installed component where
+// Windows programs run natively, the stand-in elsewhere (where the installed
+// one needs Wine and a component installed into it).
+JVLinkComponent ChosenJVLinkComponent(const TIniGT& settings);
+// False when the settings file cannot be written.
+bool SaveJVLinkComponent(TIniGT& settings, JVLinkComponent component);
+
+// A new instance of the component. The stand-in serves the program
+// directory's settings; the installed one runs the bridge (DefaultBridgePath).
+// Throws JVLinkUnavailable naming the cause.
+std::unique_ptr<JVLink> CreateJVLink(JVLinkComponent component, const std::filesystem::path& programDir);
 
 }  // namespace torvane

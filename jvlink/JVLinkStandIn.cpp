@@ -6,7 +6,6 @@
 #include "jvlink/CacheDownload.h"
 #include "jvlink/DateTime.h"
 #include "jvlink/DeliveryFolder.h"
-#include "jvlink/StandInSettings.h"
 
 namespace torvane {
 namespace {
@@ -54,7 +53,7 @@ bool IsCached(const std::filesystem::path& cached, const std::filesystem::path& 
 
 }  // namespace
 
-JVLinkStandIn::JVLinkStandIn(std::filesystem::path programDir) : programDir_(std::move(programDir)) {}
+JVLinkStandIn::JVLinkStandIn(SettingsSource settings) : settings_(std::move(settings)) {}
 
 JVLinkStandIn::~JVLinkStandIn() = default;
 
@@ -90,11 +89,11 @@ std::int32_t JVLinkStandIn::JVOpen(const std::u16string& dataSpec, const std::u1
 
 std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, std::int32_t& readCount,
                                     std::int32_t& downloadCount, std::u16string& lastFileTimestamp) {
-  const StandInSettings settings = LoadStandInSettings(programDir_);
+  const StandInSettings settings = settings_();
   if (settings.serviceKey.empty()) return kNoServiceKey;
   const std::filesystem::path deliveryFolder =
-      deliveryFolderOverride_ ? *deliveryFolderOverride_ : ResolvedFolder(programDir_, settings.deliveryFolder);
-  const std::filesystem::path cacheFolder = ResolvedFolder(programDir_, settings.cacheFolder);
+      deliveryFolderOverride_ ? *deliveryFolderOverride_ : settings.deliveryFolder;
+  const std::filesystem::path& cacheFolder = settings.cacheFolder;
 
   std::vector<DeliveryEntry> selected;
   try {

@@ -36,6 +36,7 @@
 
 #include "jvlink/DeliveredRecords.h"
 #include "jvlink/JVLink.h"
+#include "jvlink/StandInSettings.h"
 
 namespace torvane {
 
@@ -43,9 +44,12 @@ class CacheDownload;
 
 class JVLinkStandIn final : public JVLink {
  public:
+  // The settings to serve, asked for at every JVOpen, with absolute folders.
+  using SettingsSource = std::function<StandInSettings()>;
+  explicit JVLinkStandIn(SettingsSource settings);
   // The settings are read from the program directory at every JVOpen, so a
   // change made in the settings dialog counts from the next run.
-  explicit JVLinkStandIn(std::filesystem::path programDir);
+  explicit JVLinkStandIn(const std::filesystem::path& programDir);
   ~JVLinkStandIn() override;
 
   // Serves this folder instead of the configured delivery folder.
@@ -84,7 +88,7 @@ class JVLinkStandIn final : public JVLink {
   // 0 when the current file is in the cache, else the JVRead code for it.
   std::int32_t Availability(const SelectedFile& file) const;
 
-  const std::filesystem::path programDir_;
+  const SettingsSource settings_;
   std::optional<std::filesystem::path> deliveryFolderOverride_;
   std::function<std::int32_t()> settingsDialog_;
   bool initialized_ = false;

@@ -164,9 +164,13 @@ bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to
 // A new, exclusively created file beside target; its path goes to temporary.
 HANDLE CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
   static std::atomic<unsigned long> counter{0};
-  const std::string stem = "." + Utf8OfPath(target.filename()) + "." + std::to_string(::GetCurrentProcessId()) + "-";
+  // Appended piece by piece: GCC 12 takes a chain of + here for an overlapping copy.
+  std::string stem = ".";
+  stem.append(Utf8OfPath(target.filename())).append(".").append(std::to_string(::GetCurrentProcessId())).append("-");
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = target.parent_path() / PathFromUtf8(stem + std::to_string(counter.fetch_add(1)) + ".tmp");
+    std::string name = stem;
+    name.append(std::to_string(counter.fetch_add(1))).append(kTemporaryFileSuffix);
+    temporary = target.parent_path() / PathFromUtf8(name);
     const HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return file;

@@ -1,6 +1,7 @@
 #include "app/ui/MainForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include "app/ui/AppIcon.h"
 #include "app/ui/HelpFile.h"
 #include "app/ui/PrgrsForm.h"
+#include "app/ui/ViewerStartup.h"
 #include "app/ui/WindowPlace.h"
 #include "browse/RaceGate.h"
 #include "browse/WorkingSet.h"
@@ -37,6 +39,7 @@
 #include "controls/ui/PlainMessage.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
+#include "jvlink/ui/StandInSettingsDialog.h"
 #include "platform/Paths.h"
 #include "print/PdfFileName.h"
 #include "print/PrintPreconditions.h"
@@ -128,6 +131,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
 
   ReadWindowPlace();
   dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
+  ShowJVLinkChoice(ChosenJVLinkComponent(*iniGT1_));
 
   prgrsForm_ = std::make_unique<TPrgrsForm>(this);
   navigator_ = new RaceNavigator({this, dateCombo_, datList_, raceHeader_, upDown1_, pageControl1_, stringGrid1_,
@@ -191,6 +195,18 @@ void TMainForm::BuildMenus() {
                            QStringLiteral("分析用ﾃﾞｰﾀ読込後、ﾃﾞｰﾀﾘｽﾄを消します"));
   dataListClose_->setCheckable(true);
   connect(dataListClose_, &QAction::triggered, this, &TMainForm::DataListCloseClick);
+  option->addSeparator();
+  useInstalledJVLink_ = addItem(option, "UseInstalledJVLink1", QStringLiteral("インストール済みのJV-Linkを使う"),
+                                QStringLiteral("JRA-VANのJV-Linkからデータを取得します"));
+  useStandIn_ = addItem(option, "UseStandIn1", QStringLiteral("デモ用のJV-Link代替を使う"),
+                        QStringLiteral("デモ用の配信フォルダからデータを取得します"));
+  auto* components = new QActionGroup(this);
+  for (QAction* choice : {useInstalledJVLink_, useStandIn_}) {
+    choice->setCheckable(true);
+    components->addAction(choice);
+  }
+  connect(useInstalledJVLink_, &QAction::triggered, this, [this] { ChooseJVLink(JVLinkComponent::kInstalled); });
+  connect(useStandIn_, &QAction::triggered, this, [this] { ChooseJVLink(JVLinkComponent::kStandIn); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -363,12 +379,38 @@ void TMainForm::showEvent(QShowEvent* event) {
   QMetaObject::invokeMethod(this, &TMainForm::FormShow, Qt::QueuedConnection);
 }
 
-void TMainForm::FormShow() {
+void TMainForm::FormShow() { InitJVLink1(); }
+
+void TMainForm::InitJVLink1() {
   const std::int32_t code = jvLink1_->JVInit(std::u16string(kJVInitSid));
   if (code != 0) {
     ShowPlainMessage(this,
                      QStringLiteral("JVInitエラーが発生しました。：") + FromUtf8(JVResultMessage("JVInit", code)));
   }
+}
+
+void TMainForm::ShowJVLinkChoice(JVLinkComponent component) {
+  (component == JVLinkComponent::kInstalled ? useInstalledJVLink_ : useStandIn_)->setChecked(true);
+}
+
+void TMainForm::ChooseJVLink(JVLinkComponent component) {
+  const JVLinkComponent former = ChosenJVLinkComponent(*iniGT1_);
+  std::unique_ptr<JVLink> chosen;
+  try {
+    chosen = CreateJVLink(component, programDir_);
+  } catch (const std::exception& error) {
+    TMsgDlg dialog(this);
+    dialog.SetSound(true);
+    dialog.SetMsgDlgType(TMsgDlg::TMsgDlgType::mtInformation);
+    dialog.SetDisplayMsg(JVLinkMissingMessage(error));
+    dialog.Execute();
+    ShowJVLinkChoice(former);
+    return;
+  }
+  AttachStandInSettingsDialog(*chosen, programDir_);
+  jvLink1_ = std::move(chosen);
+  if (!SaveJVLinkComponent(*iniGT1_, component)) TellSettingsNotWritten();
+  InitJVLink1();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

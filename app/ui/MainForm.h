@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "controls/ui/UrlOpener.h"
+#include "jvlink/JVLinkFactory.h"
 
 class QAction;
 class QComboBox;
@@ -95,6 +96,12 @@ class TMainForm : public QMainWindow {
   void JVDataGet1Click();
   void Exit1Click();
   void DataListCloseClick();
+  // The option menu's choice of component: the new one replaces JVLink1 and
+  // is kept in the settings; one that cannot be created is told and the
+  // former one stays.
+  void ChooseJVLink(JVLinkComponent component);
+  void ShowJVLinkChoice(JVLinkComponent component);
+  void InitJVLink1();
   void HelpContentsClick();
   void SpeedButton6Click();
   void LeftPanelButtonClick();
@@ -115,6 +122,8 @@ class TMainForm : public QMainWindow {
   bool firstShown_ = false;
 
   QAction* dataListClose_ = nullptr;
+  QAction* useInstalledJVLink_ = nullptr;
+  QAction* useStandIn_ = nullptr;
   TRaceHeaderPanel* raceHeader_ = nullptr;
   TUpDown* upDown1_ = nullptr;
   QWidget* leftPanel_ = nullptr;

@@ -10,6 +10,8 @@
 #include "controls/ui/MsgDlg.h"
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
+#include "settings/IniGT.h"
+#include "settings/ProgramDir.h"
 #include "store/SystemErrorText.h"
 
 namespace torvane {
@@ -30,6 +32,11 @@ void TellStartFailure(const std::exception& error) {
 
 }  // namespace
 
+QString JVLinkMissingMessage(const std::exception& cause) {
+  return QString::fromUtf8(kJVLinkMissingText.data(), static_cast<qsizetype>(kJVLinkMissingText.size())) +
+         QStringLiteral("\n") + QString::fromStdString(cause.what());
+}
+
 void PrepareApplication(QApplication& application) {
   // The menu entry's name, by which desktops match the windows to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("torvane"));
@@ -46,17 +53,18 @@ std::unique_ptr<TMainForm> StartViewer(const std::filesystem::path& programDir) 
     return nullptr;
   }
 
+  // The instance that shows the chosen component is there becomes the main
+  // window's control: for the installed one, creating it starts the bridge.
+  std::unique_ptr<JVLink> jvLink;
   try {
-    // Only to see that the component is there; the main window gets its own.
-    (void)CreateJVLink(kJVLinkProgID, programDir);
-  } catch (const std::exception&) {
-    Tell(TMsgDlg::TMsgDlgType::mtInformation,
-         QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
+    const TIniGT settings(programDir, kSettingsFileName);
+    jvLink = CreateJVLink(ChosenJVLinkComponent(settings), programDir);
+  } catch (const std::exception& error) {
+    Tell(TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
     return nullptr;
   }
 
   try {
-    std::unique_ptr<JVLink> jvLink = CreateJVLink(kJVLinkProgID, programDir);
     AttachStandInSettingsDialog(*jvLink, programDir);
     return std::make_unique<TMainForm>(programDir, std::move(jvLink));
   } catch (const std::exception& error) {

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <memory>
 
+#include <QString>
+#include <exception>
+
 class QApplication;
 
 namespace torvane {
@@ -15,6 +18,10 @@ class TMainForm;
 // The application as the viewer runs it: its desktop name and icon, the design
 // fonts, and Qt's own texts in Japanese. Called once, before any window.
 void PrepareApplication(QApplication& application);
+
+// The text for a JV-Link component that cannot be created: the request to
+// install JV-Link, and the cause in one more line.
+QString JVLinkMissingMessage(const std::exception& cause);
 
 // The main window, not yet shown; nothing after the user was told why the
 // viewer cannot start (a directory that cannot be made, no JV-Link).

@@ -14,6 +14,7 @@
 
 #include "settings/IniGT.h"
 #include "app/ui/MainForm.h"
+#include "app/ui/ViewerStartup.h"
 #include "browse/ui/RaceNavigator.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
@@ -210,6 +211,41 @@ class MainFormTest : public QObject {
     QVERIFY(!Make(dir)->CloseDataListAfterChoice());
   }
 
+  void AComponentThatCannotBeCreatedIsToldAndTheFormerOneStays() {
+    const QString missing = QStringLiteral(
+        "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n"
+        "wine is not installed: it is needed to run the JV-Link bridge");
+    TempDir dir;
+    const QByteArray path = qgetenv("PATH");
+    {
+      // At start-up: the viewer does not start.
+      TempDir chosen;
+      torvane::test::WriteFile(chosen / "torvane.ini", "[JVLink]\r\nComponent=installed\r\n");
+      qputenv("PATH", QByteArray::fromStdString(dir.Path().string()));  // no Wine to run the bridge with
+      ModalWatcher watcher;
+      QVERIFY(!torvane::StartViewer(chosen.Path()));
+      qputenv("PATH", path);
+      QCOMPARE(watcher.Messages().size(), 1u);
+      QCOMPARE(watcher.Messages()[0].text, missing);
+    }
+    auto form = Make(dir);
+    QAction* installed = Find<QAction>(*form, "UseInstalledJVLink1");
+    QAction* standIn = Find<QAction>(*form, "UseStandIn1");
+    QVERIFY(standIn->isChecked());
+    torvane::JVLink* former = &form->JVLink1();
+    qputenv("PATH", QByteArray::fromStdString(dir.Path().string()));  // no Wine to run the bridge with
+    ModalWatcher watcher;
+    installed->trigger();
+    qputenv("PATH", path);
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
+    QCOMPARE(watcher.Messages()[0].text, missing);
+    QVERIFY(standIn->isChecked());
+    QCOMPARE(&form->JVLink1(), former);
+    standIn->trigger();
+    QVERIFY(&form->JVLink1() != former);
+    QVERIFY(torvane::test::ReadFile(dir / "torvane.ini").find("[JVLink]\r\nComponent=standin") != std::string::npos);
+  }
+
   void SettingsThatCannotBeWrittenAreTold() {
     TempDir dir;
     std::filesystem::create_directory(dir / "torvane.ini");  // a file that can never be replaced
@@ -232,7 +268,8 @@ class MainFormTest : public QObject {
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "File1")),
              (QStringList{"ＪＶデータ取得(&J)", "-", "登録馬情報印刷(&P)", "登録馬リスト印刷(&L)", "-",
                           "プリンタ設定(&S)", "-", "終了(&X)"}));
-    QCOMPARE(EntriesOf(Find<QMenu>(*form, "Option1")), (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す"}));
+    QCOMPARE(EntriesOf(Find<QMenu>(*form, "Option1")),
+             (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す", "-", "インストール済みのJV-Linkを使う", "デモ用のJV-Link代替を使う"}));
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "Help1")), (QStringList{"目次(&C)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
 
     const std::vector<std::pair<const char*, QString>> hints = {
