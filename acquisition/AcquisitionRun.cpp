@@ -20,7 +20,8 @@ constexpr DateTime kPickerInitialValue{2003, 4, 6, 10, 46, 42};
 constexpr std::string_view kNoTimestamp = "00000000000000";
 
 constexpr std::string_view kStartNotice =
-    "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは極力避けてください。";
+    "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは極力"
+    "避けてください。";
 constexpr std::string_view kNothingNew = "最新のデータがありません。";
 constexpr std::string_view kDownloading = "ダウンロード中・・・";
 constexpr std::string_view kDownloadProgress = "ダウンロード中．．．(";
@@ -102,8 +103,8 @@ void AcquisitionRun::ButtonStartClick() {
   const std::u16string fromTime = Cp932ToUtf16(ToDigits14(from));
   view_.SetBusyCursor(true);
   lastFileTimestamp_.clear();
-  const std::int32_t result = jvLink_.JVOpen(std::u16string(kTokuDiffDataSpec), fromTime, kNormalDataOption,
-                                             readCount_, downloadCount_, lastFileTimestamp_);
+  const std::int32_t result = jvLink_.JVOpen(std::u16string(kTokuDiffDataSpec), fromTime, kNormalDataOption, readCount_,
+                                             downloadCount_, lastFileTimestamp_);
   if (result == kJVOpenNothingNewer || (result == 0 && readCount_ == 0)) {
     Report(std::string(kNothingNew));
     SetOutcome(RunOutcome::NothingNew);

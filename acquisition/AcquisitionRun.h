@@ -49,16 +49,16 @@ inline constexpr std::string_view kRefusedRecordPrefix = "取込不可:";
 // How the last run ended.
 enum class RunOutcome {
   NotRun,
-  Completed,     // read to the end of the data, JV-Link closed
-  NothingNew,    // JVOpen -1, or nothing to read
-  OpenFailed,    // JVOpen error
-  StatusFailed,  // JVStatus error while fetching
-  ReadFailed,    // JVRead error
-  StoreFailed,   // a store file could not be written
-  Cancelled,     // cancelled while fetching or reading
-  CloseFailed,   // JVClose error after an otherwise complete run
+  Completed,           // read to the end of the data, JV-Link closed
+  NothingNew,          // JVOpen -1, or nothing to read
+  OpenFailed,          // JVOpen error
+  StatusFailed,        // JVStatus error while fetching
+  ReadFailed,          // JVRead error
+  StoreFailed,         // a store file could not be written
+  Cancelled,           // cancelled while fetching or reading
+  CloseFailed,         // JVClose error after an otherwise complete run
   LastTimeNotWritten,  // read everything, but the next run's start time could not be kept
-  StoreBusy,     // another writer holds the store's lock: nothing done
+  StoreBusy,           // another writer holds the store's lock: nothing done
 };
 
 class AcquisitionRun {

@@ -11,7 +11,8 @@ namespace {
 std::optional<int> Number(std::string_view text, std::size_t& i, std::size_t maxDigits) {
   const std::size_t start = i;
   int value = 0;
-  while (i < text.size() && i - start < maxDigits && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
+  while (i < text.size() && i - start < maxDigits && text[i] >= '0' && text[i] <= '9')
+    value = value * 10 + (text[i++] - '0');
   if (i == start || (i < text.size() && text[i] >= '0' && text[i] <= '9')) return std::nullopt;
   return value;
 }

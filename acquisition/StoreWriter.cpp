@@ -189,7 +189,8 @@ std::string StoreFailureText(const std::exception& error, std::uint64_t unsavedR
   const auto& files = batchError->NotWritten();
   text += kNotWrittenFiles;
   for (std::size_t i = 0; i < files.size() && i < kNamedFilesAtMost; ++i) text += "\n" + platform::Utf8OfPath(files[i]);
-  if (files.size() > kNamedFilesAtMost) text += "\nほか" + std::to_string(files.size() - kNamedFilesAtMost) + "ファイル";
+  if (files.size() > kNamedFilesAtMost)
+    text += "\nほか" + std::to_string(files.size() - kNamedFilesAtMost) + "ファイル";
   if (unsavedRecords > 0)
     text += "\n一覧の最後の" + std::to_string(unsavedRecords) + "件の作成済みデータは保存されていません。";
   return text;

@@ -13,8 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 

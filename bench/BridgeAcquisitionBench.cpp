@@ -60,8 +60,8 @@ Figure ReadAll(JVLink& jvLink) {
   const auto start = Clock::now();
   std::int32_t reads = 0, downloads = 0;
   std::u16string stamp, buff, name;
-  if (jvLink.JVOpen(std::u16string(kTokuDiffDataSpec), u"20000101000000", kNormalDataOption, reads, downloads,
-                    stamp) != 0 ||
+  if (jvLink.JVOpen(std::u16string(kTokuDiffDataSpec), u"20000101000000", kNormalDataOption, reads, downloads, stamp) !=
+          0 ||
       downloads != 0)
     throw std::runtime_error("JVOpen did not open the cached delivery");
   Figure figure;

@@ -18,10 +18,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <set>
-#include <string>
 #include <fstream>
+#include <set>
 #include <stdexcept>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -146,7 +146,8 @@ Delivery GenerateDelivery(std::uint64_t wanted, const std::filesystem::path& fol
     std::string contents;
     for (const auto& record : records) contents += record;
     delivery.files.push_back(folder / ("week" + Digits(static_cast<int>(delivery.files.size()), 5) + ".jvd"));
-    std::ofstream(delivery.files.back(), std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    std::ofstream(delivery.files.back(), std::ios::binary)
+        .write(contents.data(), static_cast<std::streamsize>(contents.size()));
     delivery.records += records.size();
     delivery.bytes += contents.size();
   };
@@ -170,7 +171,9 @@ Delivery GenerateDelivery(std::uint64_t wanted, const std::filesystem::path& fol
     };
     std::vector<std::string> records;
     for (const Race& race : races)
-      if (mainRace(race)) records.push_back(TkRecordOf('1', created, race, [&] { return drawHorse().Number(); }, draw));
+      if (mainRace(race))
+        records.push_back(TkRecordOf(
+            '1', created, race, [&] { return drawHorse().Number(); }, draw));
     for (const Race& race : races) records.push_back(RaRecordOf(created, race));
     for (const Race& race : races) {
       std::set<Horse> runners;
@@ -182,7 +185,9 @@ Delivery GenerateDelivery(std::uint64_t wanted, const std::filesystem::path& fol
       }
     }
     for (const Race& race : races)
-      if (mainRace(race)) records.push_back(TkRecordOf('2', created, race, [&] { return drawHorse().Number(); }, draw));
+      if (mainRace(race))
+        records.push_back(TkRecordOf(
+            '2', created, race, [&] { return drawHorse().Number(); }, draw));
     const bool seasonEnds = year_month_day{saturday + days{7}}.year() != year_month_day{saturday}.year();
     if (seasonEnds || delivery.records + records.size() >= wanted) {
       for (const Horse& horse : ranThisSeason) records.push_back(UmRecordOf(horse.Number(), horse.crop));

@@ -7,12 +7,12 @@
 
 #include "browse/DateList.h"
 #include "browse/GridCopy.h"
-#include "browse/infogrid/HorseProfileText.h"
 #include "browse/KanaFold.h"
 #include "browse/OptionalStoreFile.h"
-#include "browse/infogrid/PastRaceText.h"
 #include "browse/RaceDetailLookup.h"
 #include "browse/WorkingSet.h"
+#include "browse/infogrid/HorseProfileText.h"
+#include "browse/infogrid/PastRaceText.h"
 #include "codes/KeibaFunc.h"
 #include "store/StorePaths.h"
 
@@ -89,7 +89,7 @@ std::vector<HorseMatch> SearchHorses(const std::filesystem::path& programDir, st
   const std::u32string wanted = FoldKana(textUtf8);
   if (IsBlankText(wanted)) return matches;
   // The walk goes oldest first, so a later nomination replaces an earlier one.
-  std::vector<std::pair<std::string, std::size_t>> byBloodNumber;  // sorted by blood number
+  std::vector<std::pair<std::string, std::size_t>> byBloodNumber;                // sorted by blood number
   std::unordered_map<std::string, bool, NameHash, std::equal_to<>> nameMatches;  // raw name field: matches
   ForEachNomination(programDir, warnings, [&](const std::string& date, int slot, const TkRecord& tk, int h) {
     const TkEntry entry = tk.Entry(h);
@@ -127,8 +127,7 @@ std::vector<CareerRace> CareerOf(const std::filesystem::path& programDir, std::s
   career.resize(reader.Count());
   try {
     // Stored oldest first: the newest race is the last record.
-    for (std::size_t i = 0; i < reader.Count(); ++i)
-      reader.Read(reader.Count() - 1 - i, career[i].result.bytes.data());
+    for (std::size_t i = 0; i < reader.Count(); ++i) reader.Read(reader.Count() - 1 - i, career[i].result.bytes.data());
   } catch (const StoreError& error) {
     warnings.push_back({SeFilePath(programDir, bloodNumber), error.what()});
     career.clear();

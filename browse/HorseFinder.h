@@ -23,8 +23,8 @@ struct Nomination {
   int slot = 0;          // the race slot of its TK record in that date file
   int entry = 0;         // the entry index in the TK record (0..299)
   std::string bloodNumber;
-  std::string horseName;     // UTF-8, trimmed
-  std::string courseName;    // UTF-8, "中山"
+  std::string horseName;   // UTF-8, trimmed
+  std::string courseName;  // UTF-8, "中山"
   int raceNumber = 0;
   std::string raceName;      // UTF-8, trimmed
   std::string burdenWeight;  // "55.0kg", " " when blank

@@ -1,10 +1,11 @@
 #include "browse/OptionalStoreFile.h"
-#include "platform/Paths.h"
-#include "store/SystemErrorText.h"
 
 #include <algorithm>
 #include <string>
 #include <system_error>
+
+#include "platform/Paths.h"
+#include "store/SystemErrorText.h"
 
 namespace torvane {
 
@@ -37,8 +38,8 @@ bool IsSoundRecord(std::string_view record, std::string_view recordType, const s
                               std::to_string(index + 1) + " is no " + std::string(recordType) + " record";
   // One warning a file: a file of random bytes would give one per record.
   const bool warned = std::any_of(warnings.begin(), warnings.end(), [&](const LoadWarning& warning) {
-    return warning.path == path && warning.message.find(" is no " + std::string(recordType) + " record") !=
-                                        std::string::npos;
+    return warning.path == path &&
+           warning.message.find(" is no " + std::string(recordType) + " record") != std::string::npos;
   });
   if (!warned) warnings.push_back({path, message});
   return false;

@@ -25,8 +25,7 @@ std::vector<RankedNominee> RankByEarnedPrize(const WorkingSet& ws, int slot, int
   std::vector<Candidate> candidates;
   for (int h = 0; h < kMaxEntries; ++h) {
     if (!ws.EntryLoaded[slot][h]) continue;
-    candidates.push_back(
-        {h, ReadCodeNumber(tk.Entry(h).RunningNumber()), EarnedPrize(tk, ws.LoadedUm[slot][h])});
+    candidates.push_back({h, ReadCodeNumber(tk.Entry(h).RunningNumber()), EarnedPrize(tk, ws.LoadedUm[slot][h])});
   }
   std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
     if (a.earned != b.earned) return a.earned > b.earned;

@@ -25,12 +25,12 @@ enum class GateStanding {
 };
 
 struct RankedNominee {
-  int entry = 0;  // the TK entry index (0..299)
-  int rank = 1;   // equal prizes share a rank: 1, 2, 2, 4
-  std::string runningNumber;  // "%2d"
-  std::string name;           // UTF-8, trimmed
-  std::string sexAge;         // "牡5"
-  std::string burdenWeight;   // "55.0kg", " " when blank
+  int entry = 0;                 // the TK entry index (0..299)
+  int rank = 1;                  // equal prizes share a rank: 1, 2, 2, 4
+  std::string runningNumber;     // "%2d"
+  std::string name;              // UTF-8, trimmed
+  std::string sexAge;            // "牡5"
+  std::string burdenWeight;      // "55.0kg", " " when blank
   std::int64_t earnedPrize = 0;  // thousands of yen
   std::int64_t totalPrize = 0;   // thousands of yen
   GateStanding standing = GateStanding::Inside;

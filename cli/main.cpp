@@ -49,8 +49,10 @@ int main(int argc, char** argv) {
     if (command.name != name) continue;
     try {
       std::filesystem::create_directories(programDir);
-      CommandContext context{std::filesystem::absolute(programDir), {words.begin() + static_cast<long>(next), words.end()},
-                             std::cout, std::cerr};
+      CommandContext context{std::filesystem::absolute(programDir),
+                             {words.begin() + static_cast<long>(next), words.end()},
+                             std::cout,
+                             std::cerr};
       const int status = command.function(context);
       std::cout.flush();
       return status;

@@ -57,10 +57,10 @@ enum class Op : std::uint8_t { kHello = 1, kInit, kSetUI, kOpen, kStatus, kRead,
 
 enum class Status : std::uint8_t {
   kOk = 0,
-  kMalformed = 1,              // the request could not be decoded
-  kCallFailed = 2,             // the call failed in the component interface (not a result code)
-  kComponentUnavailable = 3,   // kHello: the component cannot be created
-  kVersionMismatch = 4,        // kHello: the bridge speaks another version
+  kMalformed = 1,             // the request could not be decoded
+  kCallFailed = 2,            // the call failed in the component interface (not a result code)
+  kComponentUnavailable = 3,  // kHello: the component cannot be created
+  kVersionMismatch = 4,       // kHello: the bridge speaks another version
 };
 
 inline bool IsKnownOp(std::uint8_t op) { return op >= 1 && op <= static_cast<std::uint8_t>(Op::kClose); }
@@ -101,7 +101,8 @@ class Encoder {
   std::size_t Position() const { return bytes_.size(); }
   // Overwrites a U32 written earlier at position (a count known only later).
   void Patch(std::size_t position, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes_[position + shift / 8] = static_cast<char>((value >> shift) & 0xFF);
+    for (int shift = 0; shift < 32; shift += 8)
+      bytes_[position + shift / 8] = static_cast<char>((value >> shift) & 0xFF);
   }
   // The frame: the length, then the payload.
   const std::string& Frame() {

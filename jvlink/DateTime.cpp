@@ -12,9 +12,8 @@ bool IsValidDateTime(const DateTime& value) {
   using namespace std::chrono;
   const year_month_day date{year{value.year}, month{static_cast<unsigned>(value.month)},
                             day{static_cast<unsigned>(value.day)}};
-  return value.year >= 1 && value.year <= 9999 && value.month >= 1 && value.day >= 1 && date.ok() &&
-         value.hour >= 0 && value.hour <= 23 && value.minute >= 0 && value.minute <= 59 && value.second >= 0 &&
-         value.second <= 59;
+  return value.year >= 1 && value.year <= 9999 && value.month >= 1 && value.day >= 1 && date.ok() && value.hour >= 0 &&
+         value.hour <= 23 && value.minute >= 0 && value.minute <= 59 && value.second >= 0 && value.second <= 59;
 }
 
 std::string DateTimeText(const DateTime& value, const std::array<std::string_view, 6>& after) {
@@ -45,9 +44,9 @@ std::optional<DateTime> FromDigits14(std::string_view digits) {
 
 DateTime AddDays(const DateTime& value, int days) {
   using namespace std::chrono;
-  const sys_days moved = sys_days{year{value.year} / month{static_cast<unsigned>(value.month)} /
-                                  day{static_cast<unsigned>(value.day)}} +
-                         std::chrono::days{days};
+  const sys_days moved =
+      sys_days{year{value.year} / month{static_cast<unsigned>(value.month)} / day{static_cast<unsigned>(value.day)}} +
+      std::chrono::days{days};
   const year_month_day date{moved};
   DateTime result = value;
   result.year = static_cast<int>(date.year());

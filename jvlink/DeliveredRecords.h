@@ -13,7 +13,7 @@
 namespace torvane {
 
 // Error codes of a file that cannot be read out.
-inline constexpr std::int32_t kFileSizeAbnormal = -402;     // an empty file
+inline constexpr std::int32_t kFileSizeAbnormal = -402;      // an empty file
 inline constexpr std::int32_t kFileContentsAbnormal = -403;  // not a sequence of CR LF-ended CP932 records
 inline constexpr std::int32_t kFileNotFound = -503;          // the file is gone
 
@@ -42,7 +42,7 @@ class DeliveredFile {
   std::int32_t Check();
 
   std::ifstream in_;
-  std::string pending_;   // read from the file, not yet handed out
+  std::string pending_;    // read from the file, not yet handed out
   std::size_t start_ = 0;  // where the next record begins in pending_
   std::int32_t code_ = 0;
 };

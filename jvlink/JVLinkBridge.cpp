@@ -31,11 +31,16 @@ Encoder Request(Op op) {
 
 std::string StatusText(Status status) {
   switch (status) {
-    case Status::kMalformed: return "the bridge could not read the request";
-    case Status::kCallFailed: return "the call failed in the component interface";
-    case Status::kComponentUnavailable: return "the component cannot be created";
-    case Status::kVersionMismatch: return "the bridge is of another version";
-    case Status::kOk: break;
+    case Status::kMalformed:
+      return "the bridge could not read the request";
+    case Status::kCallFailed:
+      return "the call failed in the component interface";
+    case Status::kComponentUnavailable:
+      return "the component cannot be created";
+    case Status::kVersionMismatch:
+      return "the bridge is of another version";
+    case Status::kOk:
+      break;
   }
   return "the bridge answered an unknown status " + std::to_string(static_cast<int>(status));
 }
@@ -43,14 +48,22 @@ std::string StatusText(Status status) {
 // The call as the failure texts name it.
 std::string CallName(Op op) {
   switch (op) {
-    case Op::kHello: return "its start (creating the component)";
-    case Op::kInit: return "JVInit";
-    case Op::kSetUI: return "JVSetUIProperties";
-    case Op::kOpen: return "JVOpen";
-    case Op::kStatus: return "JVStatus";
-    case Op::kRead: return "JVRead";
-    case Op::kCancel: return "JVCancel";
-    case Op::kClose: return "JVClose";
+    case Op::kHello:
+      return "its start (creating the component)";
+    case Op::kInit:
+      return "JVInit";
+    case Op::kSetUI:
+      return "JVSetUIProperties";
+    case Op::kOpen:
+      return "JVOpen";
+    case Op::kStatus:
+      return "JVStatus";
+    case Op::kRead:
+      return "JVRead";
+    case Op::kCancel:
+      return "JVCancel";
+    case Op::kClose:
+      return "JVClose";
   }
   return "an unknown call";
 }
@@ -87,8 +100,8 @@ void JVLinkBridge::Start() {
   const std::vector<std::string> command = platform::WindowsProgramCommand(program_);
   try {
     // Wine's own notes on standard error would bury the program's messages.
-    child_ = std::make_unique<platform::ChildProcess>(command, std::vector<platform::ChildProcess::Variable>{
-                                                                   {"WINEDEBUG", "-all"}});
+    child_ = std::make_unique<platform::ChildProcess>(
+        command, std::vector<platform::ChildProcess::Variable>{{"WINEDEBUG", "-all"}});
   } catch (const std::system_error& error) {
     const bool missing = error.code() == std::errc::no_such_file_or_directory;
     Fail(missing && command.size() > 1 ? command.front() + " is not installed: it is needed to run the JV-Link bridge"
@@ -136,7 +149,9 @@ std::optional<std::string> JVLinkBridge::ReceiveFrame(Op op, std::optional<std::
     while (have < frame.size()) {
       std::size_t got = 0;
       switch (child_->Read(frame.data() + have, frame.size() - have, got, deadline)) {
-        case platform::ChildProcess::ReadStatus::kData: have += got; break;
+        case platform::ChildProcess::ReadStatus::kData:
+          have += got;
+          break;
         case platform::ChildProcess::ReadStatus::kEnded:
           Fail("the JV-Link bridge ended during " + CallName(op));
           return std::nullopt;
@@ -179,14 +194,12 @@ std::optional<std::string> JVLinkBridge::Receive(Op op, std::optional<std::chron
   return std::nullopt;
 }
 
-std::optional<std::string> JVLinkBridge::Call(Encoder& request, Op op,
-                                              std::optional<std::chrono::milliseconds> limit) {
+std::optional<std::string> JVLinkBridge::Call(Encoder& request, Op op, std::optional<std::chrono::milliseconds> limit) {
   if (!SettlePendingRead() || !Send(request)) return std::nullopt;
   return Receive(op, limit);
 }
 
-std::int32_t JVLinkBridge::CodeCall(Op op, std::optional<std::chrono::milliseconds> limit,
-                                    std::int32_t failureCode) {
+std::int32_t JVLinkBridge::CodeCall(Op op, std::optional<std::chrono::milliseconds> limit, std::int32_t failureCode) {
   Encoder request = Request(op);
   if (op == Op::kInit) request.Wide(*sid_);
   const std::optional<std::string> results = Call(request, op, limit);

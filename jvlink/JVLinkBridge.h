@@ -57,8 +57,7 @@ class JVLinkBridge final : public JVLink {
   // Waits as long as the user keeps the component's dialog open.
   std::int32_t JVSetUIProperties() override;
   std::int32_t JVOpen(const std::u16string& dataSpec, const std::u16string& fromTime, std::int32_t option,
-                      std::int32_t& readCount, std::int32_t& downloadCount,
-                      std::u16string& lastFileTimestamp) override;
+                      std::int32_t& readCount, std::int32_t& downloadCount, std::u16string& lastFileTimestamp) override;
   std::int32_t JVStatus() override;
   std::int32_t JVRead(std::u16string& buff, std::int32_t& size, std::u16string& fileName) override;
   void JVCancel() override;

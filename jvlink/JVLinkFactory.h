@@ -15,7 +15,8 @@ namespace torvane {
 class TIniGT;
 
 // What the user is told when the component cannot be created.
-inline constexpr std::string_view kJVLinkMissingText = "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。";
+inline constexpr std::string_view kJVLinkMissingText =
+    "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。";
 
 // The component cannot be created; the message says why.
 class JVLinkUnavailable : public std::runtime_error {

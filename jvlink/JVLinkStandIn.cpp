@@ -57,7 +57,9 @@ JVLinkStandIn::JVLinkStandIn(SettingsSource settings) : settings_(std::move(sett
 
 JVLinkStandIn::~JVLinkStandIn() = default;
 
-void JVLinkStandIn::OverrideDeliveryFolder(std::filesystem::path folder) { deliveryFolderOverride_ = std::move(folder); }
+void JVLinkStandIn::OverrideDeliveryFolder(std::filesystem::path folder) {
+  deliveryFolderOverride_ = std::move(folder);
+}
 
 void JVLinkStandIn::SetSettingsDialog(std::function<std::int32_t()> dialog) { settingsDialog_ = std::move(dialog); }
 
@@ -71,8 +73,8 @@ std::int32_t JVLinkStandIn::JVInit(const std::u16string& sid) {
 
 std::int32_t JVLinkStandIn::JVSetUIProperties() { return settingsDialog_ ? settingsDialog_() : 0; }
 
-std::int32_t JVLinkStandIn::JVOpen(const std::u16string& dataSpec, const std::u16string& fromTime,
-                                   std::int32_t option, std::int32_t& readCount, std::int32_t& downloadCount,
+std::int32_t JVLinkStandIn::JVOpen(const std::u16string& dataSpec, const std::u16string& fromTime, std::int32_t option,
+                                   std::int32_t& readCount, std::int32_t& downloadCount,
                                    std::u16string& lastFileTimestamp) {
   readCount = 0;
   downloadCount = 0;
@@ -87,8 +89,8 @@ std::int32_t JVLinkStandIn::JVOpen(const std::u16string& dataSpec, const std::u1
   return OpenRun(*fromStamp, readCount, downloadCount, lastFileTimestamp);
 }
 
-std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, std::int32_t& readCount,
-                                    std::int32_t& downloadCount, std::u16string& lastFileTimestamp) {
+std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, std::int32_t& readCount, std::int32_t& downloadCount,
+                                    std::u16string& lastFileTimestamp) {
   const StandInSettings settings = settings_();
   if (settings.serviceKey.empty()) return kNoServiceKey;
   const std::filesystem::path deliveryFolder =
@@ -121,7 +123,8 @@ std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, std::int32_t& 
   downloadCount = static_cast<std::int32_t>(copies.size());
   lastFileTimestamp = Wide(selected.back().stamp);
   if (!copies.empty())
-    run->download = std::make_unique<CacheDownload>(std::move(copies), std::chrono::milliseconds(settings.downloadPaceMs));
+    run->download =
+        std::make_unique<CacheDownload>(std::move(copies), std::chrono::milliseconds(settings.downloadPaceMs));
   run_ = std::move(run);
   return 0;
 }

@@ -61,8 +61,7 @@ class JVLinkStandIn final : public JVLink {
   std::int32_t JVInit(const std::u16string& sid) override;
   std::int32_t JVSetUIProperties() override;
   std::int32_t JVOpen(const std::u16string& dataSpec, const std::u16string& fromTime, std::int32_t option,
-                      std::int32_t& readCount, std::int32_t& downloadCount,
-                      std::u16string& lastFileTimestamp) override;
+                      std::int32_t& readCount, std::int32_t& downloadCount, std::u16string& lastFileTimestamp) override;
   std::int32_t JVStatus() override;
   std::int32_t JVRead(std::u16string& buff, std::int32_t& size, std::u16string& fileName) override;
   void JVCancel() override;
@@ -78,9 +77,9 @@ class JVLinkStandIn final : public JVLink {
   struct Run {
     std::vector<SelectedFile> files;
     std::unique_ptr<CacheDownload> download;
-    std::size_t fileIndex = 0;        // the file being read
+    std::size_t fileIndex = 0;            // the file being read
     std::optional<DeliveredFile> reader;  // that file, once opened
-    bool readerFailed = false;        // its error was given: the next call passes it over
+    bool readerFailed = false;            // its error was given: the next call passes it over
   };
 
   std::int32_t OpenRun(const std::string& fromStamp, std::int32_t& readCount, std::int32_t& downloadCount,

@@ -46,8 +46,8 @@ class ChildProcess {
 
   // The system's handles: a process id and file descriptors on POSIX.
   std::intptr_t process_ = -1;
-  std::intptr_t input_ = -1;   // the child's standard input, written here
-  std::intptr_t output_ = -1;  // the child's standard output, read here
+  std::intptr_t input_ = -1;     // the child's standard input, written here
+  std::intptr_t output_ = -1;    // the child's standard output, read here
   std::intptr_t readDone_ = -1;  // Windows: the event of a read in progress
   bool ended_ = false;
 };

@@ -145,7 +145,8 @@ void ChildProcess::Kill() {
 }
 
 bool ChildProcess::HasEnded() {
-  if (!ended_ && ::waitpid(static_cast<pid_t>(process_), nullptr, WNOHANG) == static_cast<pid_t>(process_)) ended_ = true;
+  if (!ended_ && ::waitpid(static_cast<pid_t>(process_), nullptr, WNOHANG) == static_cast<pid_t>(process_))
+    ended_ = true;
   return ended_;
 }
 

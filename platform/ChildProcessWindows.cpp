@@ -82,16 +82,17 @@ std::wstring UniquePipeName() {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& command, const std::vector<Variable>& environmentDefaults) {
-  if (command.empty()) throw std::system_error(std::make_error_code(std::errc::invalid_argument), "no program to start");
+  if (command.empty())
+    throw std::system_error(std::make_error_code(std::errc::invalid_argument), "no program to start");
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   HANDLE childInput = nullptr;
   HANDLE input = nullptr;
   if (!CreatePipe(&childInput, &input, &inheritable, 0)) throw LastError("cannot make a pipe");
   SetHandleInformation(input, HANDLE_FLAG_INHERIT, 0);
   const std::wstring pipeName = UniquePipeName();
-  HANDLE output = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                                   PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 0, kOutputPipeBytes, 0,
-                                   nullptr);
+  HANDLE output =
+      CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                       PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 0, kOutputPipeBytes, 0, nullptr);
   HANDLE childOutput = output == INVALID_HANDLE_VALUE
                            ? INVALID_HANDLE_VALUE
                            : CreateFileW(pipeName.c_str(), GENERIC_WRITE, 0, &inheritable, OPEN_EXISTING, 0, nullptr);
@@ -164,7 +165,8 @@ ChildProcess::ReadStatus ChildProcess::Read(char* buffer, std::size_t size, std:
   if (GetLastError() != ERROR_IO_PENDING) return ReadStatus::kEnded;
   const auto remaining = [&]() -> DWORD {
     if (deadline == Deadline::max()) return INFINITE;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     return static_cast<DWORD>(std::clamp<long long>(left.count(), 0, INFINITE - 1));
   };
   // The child's end closes its side of the pipe, which ends the read too.

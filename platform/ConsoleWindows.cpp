@@ -3,10 +3,9 @@
 // from the wide command line.
 #include <windows.h>
 // after windows.h, which it needs
-#include <shellapi.h>
-
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 #include <stdio.h>
 
 #include "platform/Console.h"

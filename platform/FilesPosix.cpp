@@ -211,8 +211,7 @@ void RenameOver(const std::filesystem::path& temporary, const std::filesystem::p
 
 void RemoveQuietly(const std::filesystem::path& path) noexcept { ::unlink(path.c_str()); }
 
-FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
-                                Durability durability) {
+FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view contents, Durability durability) {
   const std::filesystem::path temporary = WriteTemporaryBeside(path, contents, durability);
   // The rename keeps the inode and the modification time, so the stamp taken
   // here is the stamp of the replaced file.

@@ -245,8 +245,7 @@ bool ReadOnlyFile::ReadAt(std::uint64_t offset, char* dest, std::size_t size) co
 // an administrator, so a durable write is made durable file by file: the
 // temporary file is flushed before it is closed, and the rename goes
 // through to the disk before it returns.
-std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::string_view contents,
-                                           Durability) {
+std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::string_view contents, Durability) {
   std::filesystem::path temporary;
   Handle file(CreateTemporaryBeside(path, temporary));
   if (!file.IsValid()) throw LastErrorAt(FileAction::Write, path);

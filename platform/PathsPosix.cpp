@@ -13,8 +13,6 @@ std::filesystem::path ExecutableDir() {
   return exe.parent_path();
 }
 
-bool IsWritableDirectory(const std::filesystem::path& directory) {
-  return ::access(directory.c_str(), W_OK) == 0;
-}
+bool IsWritableDirectory(const std::filesystem::path& directory) { return ::access(directory.c_str(), W_OK) == 0; }
 
 }  // namespace torvane::platform

@@ -1,16 +1,16 @@
 #include "settings/IniGT.h"
 
+#include <charconv>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
+
 #include "jvdata/Cp932.h"
 #include "platform/Process.h"
 #include "settings/FileReplace.h"
 #include "settings/PrivateProfile.h"
-
-#include <charconv>
-#include <cstddef>
-#include <span>
-#include <vector>
-#include <optional>
-#include <utility>
 
 namespace torvane {
 namespace {
@@ -50,8 +50,7 @@ bool WriteValues(const std::filesystem::path& file, std::string_view section,
   return ReplaceFileContents(file, *text);
 }
 
-bool WriteValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                std::string value) {
+bool WriteValue(const std::filesystem::path& file, std::string_view section, std::string_view key, std::string value) {
   const std::pair<std::string_view, std::string> values[] = {{key, std::move(value)}};
   return WriteValues(file, section, values);
 }
@@ -141,8 +140,7 @@ bool TIniGT::WriteString(std::string_view section, std::string_view key, std::st
   return WriteValue(filePath_, section, key, std::string(value));
 }
 
-bool TIniGT::WriteIntegers(std::string_view section,
-                           std::initializer_list<std::pair<std::string_view, int>> values) {
+bool TIniGT::WriteIntegers(std::string_view section, std::initializer_list<std::pair<std::string_view, int>> values) {
   std::vector<std::pair<std::string_view, std::string>> texts;
   for (const auto& [key, value] : values) texts.emplace_back(key, std::to_string(value));
   return WriteValues(filePath_, section, texts);

@@ -1,9 +1,9 @@
 #include "settings/PrivateProfile.h"
 
+#include <cstddef>
+
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
-
-#include <cstddef>
 
 namespace torvane {
 namespace {

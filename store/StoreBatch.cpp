@@ -23,8 +23,7 @@ void StoreBatch::CheckDirectories(const std::filesystem::path& directory, bool c
       case platform::EntryKind::Directory:
         break;
       case platform::EntryKind::Missing: {
-        if (!create)
-          throw StoreError(FileAction::Open, at, std::make_error_code(std::errc::no_such_file_or_directory));
+        if (!create) throw StoreError(FileAction::Open, at, std::make_error_code(std::errc::no_such_file_or_directory));
         std::error_code error;
         std::filesystem::create_directory(at, error);
         if (error) throw StoreError(FileAction::CreateDirectory, at, error);

@@ -141,7 +141,7 @@ void TGetDataForm::ProcessPendingEvents() {
 
 DateTime TGetDataForm::PickerDateTime() const {
   const QDateTime value = dateTimePicker1_->dateTime();
-  return {value.date().year(), value.date().month(), value.date().day(),
+  return {value.date().year(), value.date().month(),  value.date().day(),
           value.time().hour(), value.time().minute(), value.time().second()};
 }
 

@@ -183,8 +183,7 @@ void TMainForm::BuildMenus() {
   connect(addItem(file, "N8", QStringLiteral("登録馬リスト印刷(&L)"), {}), &QAction::triggered, this,
           &TMainForm::N8Click);
   file->addSeparator();
-  connect(addItem(file, "N4", QStringLiteral("プリンタ設定(&S)"), {}), &QAction::triggered, this,
-          &TMainForm::N4Click);
+  connect(addItem(file, "N4", QStringLiteral("プリンタ設定(&S)"), {}), &QAction::triggered, this, &TMainForm::N4Click);
   file->addSeparator();
   connect(addItem(file, "Exit1", QStringLiteral("終了(&X)"), QStringLiteral("このｱﾌﾟﾘｹｰｼｮﾝを終了します")),
           &QAction::triggered, this, &TMainForm::Exit1Click);
@@ -419,8 +418,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormCloseQuery() {
-  const bool written = iniGT1_->WriteIntegers(
-      "locate", {{"top", y()}, {"left", x()}, {"width", width()}, {"height", height()}});
+  const bool written =
+      iniGT1_->WriteIntegers("locate", {{"top", y()}, {"left", x()}, {"width", width()}, {"height", height()}});
   if (!written) TellSettingsNotWritten();
 }
 
@@ -430,7 +429,8 @@ void TMainForm::TellSettingsNotWritten() {
 }
 
 void TMainForm::JVDataGet1Click() {
-  TGetDataForm form(*jvLink1_, *iniGT1_, programDir_, [this] { navigator_->RebuildDateList(); }, this);
+  TGetDataForm form(
+      *jvLink1_, *iniGT1_, programDir_, [this] { navigator_->RebuildDateList(); }, this);
   form.exec();
 }
 
@@ -450,8 +450,9 @@ void TMainForm::HelpContentsClick() {
   }
   // The file is there: what failed is starting the program that shows it.
   if (!urlOpener_(HelpContentsUrl(helpFile)))
-    ShowPlainMessage(this, QStringLiteral("ヘルプファイルを開くブラウザ（URLを開くプログラム）を起動できませんでした。\n") +
-                               fileName);
+    ShowPlainMessage(
+        this,
+        QStringLiteral("ヘルプファイルを開くブラウザ（URLを開くプログラム）を起動できませんでした。\n") + fileName);
 }
 
 void TMainForm::SpeedButton6Click() {

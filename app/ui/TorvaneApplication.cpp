@@ -10,9 +10,8 @@ namespace torvane {
 namespace {
 
 QString FailureText(const std::exception& error) {
-  const QString reason = dynamic_cast<const std::bad_alloc*>(&error)
-                             ? QStringLiteral("メモリが足りません。")
-                             : QString::fromStdString(JapaneseErrorText(error));
+  const QString reason = dynamic_cast<const std::bad_alloc*>(&error) ? QStringLiteral("メモリが足りません。")
+                                                                     : QString::fromStdString(JapaneseErrorText(error));
   return QStringLiteral("処理を続けられませんでした。\n") + reason;
 }
 

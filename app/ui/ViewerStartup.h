@@ -3,11 +3,10 @@
 // directory is made, JV-Link's presence is checked through the factory, and
 // the main window is built over the program's JV-Link control.
 
-#include <filesystem>
-#include <memory>
-
 #include <QString>
 #include <exception>
+#include <filesystem>
+#include <memory>
 
 class QApplication;
 

@@ -38,7 +38,8 @@ inline constexpr int InfoColumnLeft(int column) {
   return left;
 }
 inline constexpr int InfoRowTop(int row) {
-  return row == 0 ? 0 : kInfoHeaderRowHeight + kInfoGridLineWidth + (row - 1) * (kInfoDataRowHeight + kInfoGridLineWidth);
+  return row == 0 ? 0
+                  : kInfoHeaderRowHeight + kInfoGridLineWidth + (row - 1) * (kInfoDataRowHeight + kInfoGridLineWidth);
 }
 
 // The part that never scrolls sideways (columns 0..4) and the part that

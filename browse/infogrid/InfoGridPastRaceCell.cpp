@@ -1,7 +1,7 @@
 // One of the horse's last five races: six lines from its SE result and the
 // race's RA detail.
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 
 #include "browse/infogrid/InfoGridCells.h"
 #include "browse/infogrid/PastRaceText.h"

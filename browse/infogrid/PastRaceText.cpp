@@ -111,9 +111,18 @@ Colour FinishingColourOf(std::int64_t position) {
 std::vector<std::string> PastRaceFields(const PastRaceTexts& t) {
   std::string corners;
   for (const std::string& corner : t.corners) corners += corner;
-  return {t.dateAndCourse, t.raceClass,     t.fieldAndDistance,   t.track,
-          t.weatherAndGoing, t.jockeyWeightAndPopularity, t.time, corners,
-          t.last3Furlongs, t.bodyWeightAndPrize, t.finishingPosition, t.opponentAndMargin};
+  return {t.dateAndCourse,
+          t.raceClass,
+          t.fieldAndDistance,
+          t.track,
+          t.weatherAndGoing,
+          t.jockeyWeightAndPopularity,
+          t.time,
+          corners,
+          t.last3Furlongs,
+          t.bodyWeightAndPrize,
+          t.finishingPosition,
+          t.opponentAndMargin};
 }
 
 }  // namespace torvane

@@ -1,18 +1,17 @@
 #include "browse/ui/RaceNavigator.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <algorithm>
 
-#include "browse/ui/RaceHeaderPanel.h"
 #include "browse/DateList.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
+#include "browse/ui/RaceHeaderPanel.h"
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
 #include "jvdata/Cp932.h"
@@ -108,8 +107,8 @@ void RaceNavigator::UpDown1Click(TUpDown::TUDBtnType button) {
 void RaceNavigator::ShowHeaderLabels() {
   const RaceHeaderLabels& labels = browser_.Labels();
   const std::pair<int, const std::string*> texts[] = {
-      {115, &labels.Label3D115}, {1, &labels.Label3D1}, {2, &labels.Label3D2}, {3, &labels.Label3D3},
-      {4, &labels.Label3D4},     {5, &labels.Label3D5}, {6, &labels.Label3D6}, {7, &labels.Label3D7},
+      {115, &labels.Label3D115}, {1, &labels.Label3D1}, {2, &labels.Label3D2},    {3, &labels.Label3D3},
+      {4, &labels.Label3D4},     {5, &labels.Label3D5}, {6, &labels.Label3D6},    {7, &labels.Label3D7},
       {8, &labels.Label3D8},     {9, &labels.Label3D9}, {110, &labels.Label3D110}};
   const bool shown = browser_.RaceOnShow();
   // Without a race the labels are back to their single blank.
@@ -150,8 +149,7 @@ bool RaceNavigator::ShowNomination(const std::string& dateText, int slot, int en
   const auto date = std::find(dates_.begin(), dates_.end(), dateText);
   if (date == dates_.end()) return false;
   const int dateIndex = static_cast<int>(date - dates_.begin());
-  if (w_.dateCombo->currentIndex() != dateIndex)
-    w_.dateCombo->setCurrentIndex(dateIndex);  // loads the date
+  if (w_.dateCombo->currentIndex() != dateIndex) w_.dateCombo->setCurrentIndex(dateIndex);  // loads the date
   const auto race = std::find_if(ws_.RaceList.begin(), ws_.RaceList.end(),
                                  [slot](const RaceListEntry& listed) { return listed.slot == slot; });
   if (race == ws_.RaceList.end() || entry < 0 || entry >= RegisteredCount(ws_.LoadedTk[slot])) return false;

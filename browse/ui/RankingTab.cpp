@@ -75,9 +75,14 @@ void RankingTab::Fill() {
   table_->setRowCount(static_cast<int>(ranked_.size()));
   for (int r = 0; r < static_cast<int>(ranked_.size()); ++r) {
     const RankedNominee& n = ranked_[r];
-    const QString texts[] = {QString::number(n.rank), Utf8(n.runningNumber), Utf8(n.name), Utf8(n.sexAge),
-                             Utf8(n.burdenWeight), QString::number(n.earnedPrize) + QStringLiteral("千円"),
-                             QString::number(n.totalPrize) + QStringLiteral("千円"), Utf8(StandingText(n.standing))};
+    const QString texts[] = {QString::number(n.rank),
+                             Utf8(n.runningNumber),
+                             Utf8(n.name),
+                             Utf8(n.sexAge),
+                             Utf8(n.burdenWeight),
+                             QString::number(n.earnedPrize) + QStringLiteral("千円"),
+                             QString::number(n.totalPrize) + QStringLiteral("千円"),
+                             Utf8(StandingText(n.standing))};
     for (int c = 0; c < 8; ++c) {
       auto* item = new QTableWidgetItem(texts[c]);
       if (c == 0 || c == 1 || (c >= 4 && c <= 6)) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,9 +1,10 @@
 #include "controls/ui/MsgDlg.h"
-#include "controls/ui/JapaneseTexts.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QShowEvent>
+
+#include "controls/ui/JapaneseTexts.h"
 
 namespace torvane {
 namespace {

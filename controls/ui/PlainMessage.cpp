@@ -1,8 +1,9 @@
 #include "controls/ui/PlainMessage.h"
-#include "controls/ui/JapaneseTexts.h"
 
 #include <QApplication>
 #include <QMessageBox>
+
+#include "controls/ui/JapaneseTexts.h"
 
 namespace torvane {
 

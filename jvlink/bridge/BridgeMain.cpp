@@ -113,7 +113,8 @@ class Server {
   std::string Answer(const std::string& payload) {
     Decoder in(payload);
     const std::uint8_t opByte = in.U8();
-    if (!in.Ok() || !IsKnownOp(opByte)) return FailureFrame(static_cast<Op>(opByte), Status::kMalformed, "unknown request");
+    if (!in.Ok() || !IsKnownOp(opByte))
+      return FailureFrame(static_cast<Op>(opByte), Status::kMalformed, "unknown request");
     const auto op = static_cast<Op>(opByte);
     if (op == Op::kHello) return Hello(in);
     if (!component_.Created())
@@ -132,7 +133,8 @@ class Server {
     const std::uint32_t version = in.U32();
     if (!in.Complete() || magic != kMagic) return FailureFrame(Op::kHello, Status::kMalformed, "not a hello");
     if (version != kVersion)
-      return FailureFrame(Op::kHello, Status::kVersionMismatch, "this bridge speaks version " + std::to_string(kVersion));
+      return FailureFrame(Op::kHello, Status::kVersionMismatch,
+                          "this bridge speaks version " + std::to_string(kVersion));
     std::string failure;
     if (!component_.Created() && !component_.Create(L"JVDTLab.JVLink", failure))
       return FailureFrame(Op::kHello, Status::kComponentUnavailable, failure);
@@ -148,7 +150,8 @@ class Server {
         const std::u16string sid = in.Wide();
         return in.Complete() && CodeResult(component_.JVInit(sid), out, failure);
       }
-      case Op::kSetUI: return in.Complete() && CodeResult(component_.NoArgumentCall(L"JVSetUIProperties"), out, failure);
+      case Op::kSetUI:
+        return in.Complete() && CodeResult(component_.NoArgumentCall(L"JVSetUIProperties"), out, failure);
       case Op::kOpen: {
         const std::u16string dataSpec = in.Wide();
         const std::u16string fromTime = in.Wide();
@@ -160,7 +163,8 @@ class Server {
         out.I32(open.call.code).I32(open.readCount).I32(open.downloadCount).Wide(open.lastFileTimestamp);
         return true;
       }
-      case Op::kStatus: return in.Complete() && CodeResult(component_.NoArgumentCall(L"JVStatus"), out, failure);
+      case Op::kStatus:
+        return in.Complete() && CodeResult(component_.NoArgumentCall(L"JVStatus"), out, failure);
       case Op::kRead: {
         const std::uint32_t most = in.U32();
         return in.Complete() && ReadBatch(most, out, failure);
@@ -171,8 +175,10 @@ class Server {
         failure = cancel.failure;
         return cancel.ok;
       }
-      case Op::kClose: return in.Complete() && CodeResult(component_.NoArgumentCall(L"JVClose"), out, failure);
-      case Op::kHello: break;
+      case Op::kClose:
+        return in.Complete() && CodeResult(component_.NoArgumentCall(L"JVClose"), out, failure);
+      case Op::kHello:
+        break;
     }
     return false;
   }

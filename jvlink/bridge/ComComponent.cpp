@@ -80,8 +80,8 @@ std::string HresultText(HRESULT result) {
   std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
   wchar_t* text = nullptr;
   const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::string reason = length > 0 ? Utf8(text, static_cast<int>(length)) : std::string();
   LocalFree(text);
   while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) reason.pop_back();
@@ -136,8 +136,7 @@ CallResult ComComponent::Invoke(const wchar_t* method, VARIANTARG* args, unsigne
                                            &value, &exception, &badArgument);
   if (FAILED(result)) {
     call.failure = Utf8(method) + " failed: " + HresultText(result);
-    if (result == DISP_E_EXCEPTION && exception.bstrDescription)
-      call.failure += ": " + Utf8(exception.bstrDescription);
+    if (result == DISP_E_EXCEPTION && exception.bstrDescription) call.failure += ": " + Utf8(exception.bstrDescription);
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
@@ -169,7 +168,7 @@ OpenResult ComComponent::JVOpen(const std::u16string& dataSpec, const std::u16st
   LONG readCount = 0;
   LONG downloadCount = 0;
   OwnedBstr stamp;
-  VARIANTARG args[] = {InString(spec),       InString(from),           InLong(option),
+  VARIANTARG args[] = {InString(spec),     InString(from),         InLong(option),
                        OutLong(readCount), OutLong(downloadCount), OutString(stamp)};
   OpenResult open;
   open.call = Invoke(L"JVOpen", args, 6, true);

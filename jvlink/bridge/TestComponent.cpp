@@ -90,8 +90,10 @@ enum Method : DISPID { kJVInit = 1, kJVSetUIProperties, kJVOpen, kJVStatus, kJVR
 constexpr struct {
   const wchar_t* name;
   DISPID id;
-} kMethods[] = {{L"JVInit", kJVInit}, {L"JVSetUIProperties", kJVSetUIProperties}, {L"JVOpen", kJVOpen},
-                {L"JVStatus", kJVStatus}, {L"JVRead", kJVRead}, {L"JVCancel", kJVCancel}, {L"JVClose", kJVClose}};
+} kMethods[] = {{L"JVInit", kJVInit},  {L"JVSetUIProperties", kJVSetUIProperties},
+                {L"JVOpen", kJVOpen},  {L"JVStatus", kJVStatus},
+                {L"JVRead", kJVRead},  {L"JVCancel", kJVCancel},
+                {L"JVClose", kJVClose}};
 
 // The arguments of one Invoke, first parameter first; wrong kinds are
 // reported as the type mismatch they are.
@@ -114,9 +116,7 @@ class Arguments {
     return std::nullopt;
   }
   LONG* OutLong(unsigned index) const { return At(index).vt == (VT_BYREF | VT_I4) ? At(index).plVal : nullptr; }
-  BSTR* OutString(unsigned index) const {
-    return At(index).vt == (VT_BYREF | VT_BSTR) ? At(index).pbstrVal : nullptr;
-  }
+  BSTR* OutString(unsigned index) const { return At(index).vt == (VT_BYREF | VT_BSTR) ? At(index).pbstrVal : nullptr; }
 
  private:
   DISPPARAMS* params_;
@@ -158,8 +158,8 @@ class TestJVLink final : public IDispatch {
     }
     return result;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                                   UINT*) override {
     if (!(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
     const Arguments args(params);
     std::int32_t code = 0;
@@ -218,7 +218,8 @@ class TestJVLink final : public IDispatch {
         code = Read(*buff, *size, *fileName);
         break;
       }
-      default: return DISP_E_MEMBERNOTFOUND;
+      default:
+        return DISP_E_MEMBERNOTFOUND;
     }
     if (result) {
       VariantInit(result);
@@ -230,8 +231,8 @@ class TestJVLink final : public IDispatch {
 
  private:
   std::int32_t Read(BSTR& buff, LONG& size, BSTR& fileName) {
-    const bool faultHere = fault_.kind != Fault::Kind::kNone && fault_.kind != Fault::Kind::kOpenCode &&
-                           recordsRead_ + 1 == fault_.record;
+    const bool faultHere =
+        fault_.kind != Fault::Kind::kNone && fault_.kind != Fault::Kind::kOpenCode && recordsRead_ + 1 == fault_.record;
     std::u16string text, name;
     std::int32_t length = size;
     std::int32_t code = standIn_.JVRead(text, length, name);

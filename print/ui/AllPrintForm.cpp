@@ -137,8 +137,8 @@ void TAllPrintForm::done(int result) {
 }
 
 void TAllPrintForm::FormCloseQuery() {
-  const bool written = settings_.WriteIntegers(
-      "Printlocate", {{"top", y()}, {"left", x()}, {"width", width()}, {"height", height()}});
+  const bool written =
+      settings_.WriteIntegers("Printlocate", {{"top", y()}, {"left", x()}, {"width", width()}, {"height", height()}});
   if (!written) TellSettingsNotWritten();
 }
 

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "settings/IniGT.h"
 #include "jvdata/Cp932.h"
 #include "print/PdfFileName.h"
 #include "print/ui/Printers.h"
+#include "settings/IniGT.h"
 
 namespace torvane {
 namespace {
@@ -17,8 +17,7 @@ constexpr std::string_view kFolderKey = "folder";
 
 QString StartFolder(const TIniGT* settings) {
   if (settings) {
-    const QString remembered =
-        QString::fromStdString(Cp932ToUtf8(settings->ReadString(kSection, kFolderKey, "")));
+    const QString remembered = QString::fromStdString(Cp932ToUtf8(settings->ReadString(kSection, kFolderKey, "")));
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
   }
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -53,7 +53,9 @@ QString AskPdfFileName(QWidget* parent, const QString& proposed) {
 }
 
 TPrinters::TPrinters(std::function<QStringList()> cupsPrinters, PdfFileAsker askPdfFile, PrinterMaker makePrinter)
-    : cupsPrinters_(std::move(cupsPrinters)), askPdfFile_(std::move(askPdfFile)), makePrinter_(std::move(makePrinter)) {}
+    : cupsPrinters_(std::move(cupsPrinters)),
+      askPdfFile_(std::move(askPdfFile)),
+      makePrinter_(std::move(makePrinter)) {}
 
 TPrinters::~TPrinters() = default;
 

@@ -102,7 +102,8 @@ inline constexpr DateTime kTestNow{2003, 3, 5, 12, 0, 0};
 // The start dialog's event for the picker's value.
 inline std::string StartDialog(const DateTime& from) {
   return "info:" + JapaneseDateTimeText(from) +
-         "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは極力避けてください。";
+         "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作すること"
+         "は極力避けてください。";
 }
 
 class AcquisitionFixture : public ::testing::Test {

@@ -1,11 +1,10 @@
 // The acquisition run over JV-Link answers the stand-in never gives: a
 // scripted component that replays the results it is told to.
-#include "acquisition/AcquisitionRun.h"
-
 #include <gtest/gtest.h>
 
 #include <deque>
 
+#include "acquisition/AcquisitionRun.h"
 #include "acquisition/JVResultMessage.h"
 #include "jvdata/Cp932.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
@@ -135,7 +134,10 @@ TEST_F(ScriptedRunTest, StatusAboveTheDownloadCountChangesNothing) {
 }
 
 TEST_F(ScriptedRunTest, RetriesTwoAndThreeAndStopsAtAnError) {
-  jvLink_.reads = {{-3, ""}, {-2, ""}, Record(test::UmRecord("2000100001", "テストホース")), {-502, ""},
+  jvLink_.reads = {{-3, ""},
+                   {-2, ""},
+                   Record(test::UmRecord("2000100001", "テストホース")),
+                   {-502, ""},
                    Record(test::UmRecord("2000100002", "テストホース"))};
   run_.ButtonStartClick();
   EXPECT_EQ(view_.From("status:データ読込み中．．．(0/1)"),

@@ -1,9 +1,8 @@
 // The acquisition run driven through the JV-Link stand-in over delivery
 // folders, as the acquisition window drives it.
-#include "acquisition/AcquisitionRun.h"
-
 #include <gtest/gtest.h>
 
+#include "acquisition/AcquisitionRun.h"
 #include "acquisition/JVResultMessage.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "jvlink/StandInSettings.h"
@@ -83,7 +82,8 @@ TEST_F(AcquisitionRunTest, OpenErrorIsShownWithItsMessage) {
 TEST_F(AcquisitionRunTest, DownloadThenReadLeavesTheStartTime) {
   DeliverWeek();
   run_.ButtonStartClick();
-  EXPECT_EQ(view_.From("cursor:busy"), (Events{"cursor:busy", "status:ダウンロード中・・・", "range:dl:0-3", "timer:on"}));
+  EXPECT_EQ(view_.From("cursor:busy"),
+            (Events{"cursor:busy", "status:ダウンロード中・・・", "range:dl:0-3", "timer:on"}));
   RunTimer(run_);
 
   const Events ticks = view_.Starting("status:ダウンロード中．．．(");
@@ -119,8 +119,8 @@ TEST_F(AcquisitionRunTest, StatusErrorClosesTheRun) {
   view_.onTimerStart = [&] { std::filesystem::remove_all(Deliveries()); };  // nothing left to copy
   run_.ButtonStartClick();
   RunTimer(run_);
-  EXPECT_EQ(view_.From("beep"), (Events{"beep", "info:JVStatusエラー:" + JVResultMessage("JVStatus", -502),
-                                        "timer:off", "cursor:default", "beep"}));
+  EXPECT_EQ(view_.From("beep"), (Events{"beep", "info:JVStatusエラー:" + JVResultMessage("JVStatus", -502), "timer:off",
+                                        "cursor:default", "beep"}));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::StatusFailed);
   EXPECT_TRUE(view_.Starting("list:").empty());
 }
@@ -168,10 +168,10 @@ TEST_F(AcquisitionRunTest, CancelWhileReadingStopsAfterTheCurrentRecordAndKeepsT
     if (pump == 3) run_.ButtonCancelClick();  // after the RA record and the file change
   };
   run_.ButtonStartClick();
-  EXPECT_EQ(view_.From("confirm:データ取込を中止します。実行しますか？"),
-            (Events{"confirm:データ取込を中止します。実行しますか？", "timer:off", "beep",
-                    "info:JVCancel:キャンセルされました", "status:JVCancel:キャンセルされました", "cursor:default",
-                    "beep"}));
+  EXPECT_EQ(
+      view_.From("confirm:データ取込を中止します。実行しますか？"),
+      (Events{"confirm:データ取込を中止します。実行しますか？", "timer:off", "beep",
+              "info:JVCancel:キャンセルされました", "status:JVCancel:キャンセルされました", "cursor:default", "beep"}));
   EXPECT_TRUE(view_.Has(kRaLine));
   EXPECT_FALSE(view_.Has(kTkLine));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Cancelled);
@@ -203,8 +203,8 @@ TEST_F(AcquisitionRunTest, ClosingWhileReadingWaitsForTheRunThenRebuildsTheDateL
   };
   run_.ButtonStartClick();
   EXPECT_EQ(view_.From("status:データ作成が完了しました。"),
-            (Events{"status:データ作成が完了しました。", "cursor:default", "beep", "picker:2003/04/06 10:46:42", "close",
-                    "rebuild"}));
+            (Events{"status:データ作成が完了しました。", "cursor:default", "beep", "picker:2003/04/06 10:46:42",
+                    "close", "rebuild"}));
   EXPECT_TRUE(view_.Has(kUmLine));
 }
 

@@ -1,6 +1,6 @@
-#include "acquisition/DateTimeText.h"
-
 #include <gtest/gtest.h>
+
+#include "acquisition/DateTimeText.h"
 
 namespace torvane {
 namespace {

@@ -1,9 +1,9 @@
-#include "acquisition/JVResultMessage.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
+
+#include "acquisition/JVResultMessage.h"
 
 namespace torvane {
 namespace {

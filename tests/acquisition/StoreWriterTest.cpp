@@ -1,8 +1,8 @@
-#include "acquisition/StoreWriter.h"
-
 #include <gtest/gtest.h>
+
 #include <set>
 
+#include "acquisition/StoreWriter.h"
 #include "jvdata/RecordBuilder.h"
 #include "platform/Paths.h"
 #include "store/RecordFile.h"
@@ -342,7 +342,8 @@ TEST_F(StoreWriterTest, ADirectoryThatCannotBeCreatedThrowsWithItsPath) {
     Store(Ra('1', {}));
     FAIL() << "no error";
   } catch (const StoreError& error) {
-    EXPECT_NE(std::string(error.what()).find(platform::Utf8OfPath(dir_ / "SEIR" / "2003")), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find(platform::Utf8OfPath(dir_ / "SEIR" / "2003")), std::string::npos)
+        << error.what();
   }
   fs::remove_all(dir_ / "Data");
   EXPECT_THROW(Store(Tk('1', {})), StoreError);

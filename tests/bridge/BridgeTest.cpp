@@ -49,9 +49,9 @@ class BridgeTest : public test::AcquisitionFixture {
     const char key[] = "2003040606010211";
     test::WriteDelivery(deliveries_.Path(), "RA", "20030405000000",
                         {test::RaRecord(key), test::SeRecord(key, "2000100001"), test::SeRecord(key, "2000100002")});
-    test::WriteDelivery(deliveries_.Path(), "UM", "20030406104642",
-                        {test::UmRecord("2000100001", "テストホース"), test::UmRecord("2000100002", "ホース"),
-                         test::TkRecord(key)});
+    test::WriteDelivery(
+        deliveries_.Path(), "UM", "20030406104642",
+        {test::UmRecord("2000100001", "テストホース"), test::UmRecord("2000100002", "ホース"), test::TkRecord(key)});
   }
 
   // One run through a new bridge; the bridge's failure text afterwards.
@@ -84,8 +84,9 @@ TEST_F(BridgeTest, DemoWeekGivesTheStandInsStoreAndLines) {
     return result;
   };
   const auto lastTime = [](const test::TempDir& program) {
-    return std::filesystem::exists(program / "torvane.ini") ? Lines(test::ReadFile(program / "torvane.ini"), "LastTime=")
-                                                            : std::vector<std::string>{};
+    return std::filesystem::exists(program / "torvane.ini")
+               ? Lines(test::ReadFile(program / "torvane.ini"), "LastTime=")
+               : std::vector<std::string>{};
   };
   for (int run = 1; run <= 2; ++run) {
     const test::CliResult expected = acquire(standIn, {"--source", deliveries_.Path().string()});
@@ -125,7 +126,8 @@ TEST_F(BridgeTest, EveryFailureEndsTheRunWithItsMessageAndKeepsTheStartTime) {
     ::setenv("TORVANE_TEST_FAULT", c.fault, 1);
     EXPECT_EQ(Run(std::chrono::seconds(2)), c.failure) << c.fault;
     EXPECT_EQ(outcome_, c.outcome) << c.fault;
-    EXPECT_TRUE(view_.Starting("info:").back().starts_with(c.info)) << c.fault << ": " << view_.Starting("info:").back();
+    EXPECT_TRUE(view_.Starting("info:").back().starts_with(c.info))
+        << c.fault << ": " << view_.Starting("info:").back();
     EXPECT_FALSE(view_.Has("info:JVCloseエラー:(-401)")) << c.fault << ": a closed bridge is told once";
     EXPECT_EQ(LastTime(), "(none)") << c.fault;
   }
@@ -214,7 +216,7 @@ TEST_F(BridgeTest, MalformedRequestsAreRefusedOneByOneAndAnEndlessFrameEndsTheBr
     EXPECT_TRUE(child.Write(frame));
     std::string answer;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    for (std::size_t got = 0; answer.size() < 4 || answer.size() < 4 + bridge::FrameLength(answer); ) {
+    for (std::size_t got = 0; answer.size() < 4 || answer.size() < 4 + bridge::FrameLength(answer);) {
       char buffer[4096];
       if (child.Read(buffer, sizeof buffer, got, deadline) != platform::ChildProcess::ReadStatus::kData) break;
       answer.append(buffer, got);

@@ -2,6 +2,8 @@
 // an X server (Xvfb): the installed component chosen in the settings file,
 // the test component fetching and serving the demo week. Screenshots of the
 // fetch and of the finished read are saved for a person to look at.
+#include <stdlib.h>
+
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -11,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <stdlib.h>
 
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/MainForm.h"

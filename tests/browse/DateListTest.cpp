@@ -1,7 +1,6 @@
-#include "browse/DateList.h"
-
 #include <gtest/gtest.h>
 
+#include "browse/DateList.h"
 #include "jvdata/Cp932.h"
 #include "tests/support/TempDir.h"
 

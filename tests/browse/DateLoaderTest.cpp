@@ -1,9 +1,8 @@
-#include "browse/DateLoader.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "browse/DateLoader.h"
 #include "codes/KeibaFunc.h"
 #include "tests/support/TestStore.h"
 

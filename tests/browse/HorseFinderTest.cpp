@@ -1,13 +1,12 @@
-#include "browse/HorseFinder.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
 #include "browse/DateLoader.h"
-#include "browse/infogrid/InfoGrid.h"
+#include "browse/HorseFinder.h"
 #include "browse/KanaFold.h"
+#include "browse/infogrid/InfoGrid.h"
 #include "browse/infogrid/PastRaceText.h"
 #include "codes/KeibaFunc.h"
 #include "tests/browse/InfoGridRecords.h"

@@ -28,8 +28,8 @@ void PutBytes(Record& record, std::string_view field, std::string_view cp932) {
   if (field.data() < begin || field.data() + field.size() > begin + record.bytes.size())
     throw std::invalid_argument("the field is not part of this record");
   if (cp932.size() > field.size())
-    throw std::length_error("'" + Cp932ToUtf8(cp932) + "' is longer than its field of " +
-                            std::to_string(field.size()) + " bytes");
+    throw std::length_error("'" + Cp932ToUtf8(cp932) + "' is longer than its field of " + std::to_string(field.size()) +
+                            " bytes");
   char* at = record.bytes.data() + (field.data() - begin);
   std::string padded(cp932);
   padded.resize(field.size(), ' ');

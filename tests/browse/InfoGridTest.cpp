@@ -1,12 +1,11 @@
 // What each kind of cell of the information grid draws, through the
 // fixed-pitch measure: one table of texts per column kind.
-#include "browse/infogrid/InfoGrid.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
+#include "browse/infogrid/InfoGrid.h"
 #include "tests/browse/InfoGridRecords.h"
 
 namespace torvane {

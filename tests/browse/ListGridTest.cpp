@@ -1,8 +1,7 @@
 // The registered horse list's cell texts and its clipboard copy.
-#include "browse/ListGrid.h"
-
 #include <gtest/gtest.h>
 
+#include "browse/ListGrid.h"
 #include "tests/support/TestStore.h"
 
 namespace torvane {

@@ -1,10 +1,9 @@
-#include "browse/PrizeRanking.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <stdexcept>
 
+#include "browse/PrizeRanking.h"
 #include "tests/browse/InfoGridRecords.h"
 #include "tests/support/TestStore.h"
 

@@ -1,10 +1,9 @@
-#include "browse/RaceBrowser.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <stdexcept>
 
+#include "browse/RaceBrowser.h"
 #include "tests/support/TestStore.h"
 
 namespace torvane {

@@ -46,9 +46,9 @@ class AcquireTest : public ::testing::Test {
     const auto raB = test::WriteDelivery(source_.Path(), "RAb", "20030406000000", {test::RaRecord(kRaceKey, "後")});
     const auto raA = test::WriteDelivery(source_.Path(), "RAa", "20030406000000", {test::RaRecord(kRaceKey, "先")});
     const auto tkLast = test::WriteDelivery(source_.Path(), "TK", "20030406000000", {test::TkRecord(kRaceKey, "新")});
-    const auto um = test::WriteDelivery(source_.Path(), "UM", "20030406104642",
-                                        {test::UmRecord("2000100001", "テストホース"),
-                                         test::SeRecord(kRaceKey, "2000100001")});
+    const auto um =
+        test::WriteDelivery(source_.Path(), "UM", "20030406104642",
+                            {test::UmRecord("2000100001", "テストホース"), test::SeRecord(kRaceKey, "2000100001")});
     selectedInStampOrder_ = {tkFirst, raA, raB, tkLast, um};
   }
 
@@ -93,10 +93,11 @@ TEST_F(AcquireTest, StoresWhatImportInStampOrderStores) {
 
   const test::CliResult next = Acquire({});  // from the stored start time
   EXPECT_EQ(next.status, 0);
-  EXPECT_EQ(Lines(next.out), (std::vector<std::string>{
-                                 "2003年04月06日10時46分42秒以降のデータ取込を開始します。データ作成が終了するまで本ソフトを"
-                                 "操作したり他のアプリケーションを操作することは極力避けてください。",
-                                 "最新のデータがありません。"}));
+  EXPECT_EQ(Lines(next.out),
+            (std::vector<std::string>{
+                "2003年04月06日10時46分42秒以降のデータ取込を開始します。データ作成が終了するまで本ソフトを"
+                "操作したり他のアプリケーションを操作することは極力避けてください。",
+                "最新のデータがありません。"}));
 }
 
 TEST_F(AcquireTest, PrintsEachStatusAsItHappens) {

@@ -1,8 +1,8 @@
 // torvane-cli dates, races, header and list, run as a user runs them.
 #include <gtest/gtest.h>
 
-#include "tests/support/TestStore.h"
 #include "tests/support/CliRunner.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

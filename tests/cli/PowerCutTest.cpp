@@ -60,7 +60,9 @@ class Mount {
   // Journalling metadata only, and no flush of a file's data when it is
   // renamed over another: nothing but the writer's own flushes carries the
   // data of the store to the disk before the names that lead to it.
-  bool Attach() { return mounted_ = Shell("mount -o loop,data=writeback,noauto_da_alloc " + Quoted(image_) + " " + Quoted(at_)); }
+  bool Attach() {
+    return mounted_ = Shell("mount -o loop,data=writeback,noauto_da_alloc " + Quoted(image_) + " " + Quoted(at_));
+  }
   bool Detach() { return !(mounted_ = !Shell("umount " + Quoted(at_))); }
 
  private:

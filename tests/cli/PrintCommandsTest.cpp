@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/TestStore.h"
 #include "tests/support/CliRunner.h"
+#include "tests/support/TestStore.h"
 
 namespace torvane {
 namespace {

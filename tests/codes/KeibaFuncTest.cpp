@@ -1,5 +1,3 @@
-#include "codes/KeibaFunc.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 
 namespace torvane {

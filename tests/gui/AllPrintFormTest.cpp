@@ -3,19 +3,19 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDir>
-#include <QStandardPaths>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
 
-#include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/UpDown.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrintRequests.h"
+#include "settings/IniGT.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/print/DemoRace.h"
 #include "tests/support/TempDir.h"

@@ -10,10 +10,10 @@
 #include <filesystem>
 
 #include "acquisition/ui/GetDataForm.h"
-#include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "settings/IniGT.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
 
@@ -73,7 +73,8 @@ class GetDataFormTest : public QObject {
     ModalWatcher watcher;
     f.form->ButtonStart()->click();
     QTRY_VERIFY_WITH_TIMEOUT(watcher.Messages().size() >= 2, kWindowWaitMs);
-    QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("2003年04月06日10時46分42秒以降のデータ取込を開始します。")));
+    QVERIFY(watcher.Messages()[0].text.startsWith(
+        QStringLiteral("2003年04月06日10時46分42秒以降のデータ取込を開始します。")));
     QVERIFY(!f.form->Run().IsRunning());
     QCOMPARE(f.form->ListBox1()->count(), 0);
     QVERIFY(!f.form->TimerJVStatus().isActive());

@@ -10,13 +10,13 @@
 #include <QTest>
 
 #include "acquisition/ui/GetDataForm.h"
-#include "settings/IniGT.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/JapaneseTexts.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrinterSetupDialog.h"
 #include "print/ui/Printers.h"
+#include "settings/IniGT.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
 

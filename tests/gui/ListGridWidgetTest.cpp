@@ -35,7 +35,8 @@ ListGridTexts TextsOfTwoHorses() {
 QColor PixelAt(ListGridWidget& grid, int column, int row) {
   const QImage image = grid.grab().toImage();
   const int x = grid.viewport()->x() + grid.columnViewportPosition(column) + 5;
-  const int y = row == 0 ? grid.horizontalHeader()->y() + 3 : grid.viewport()->y() + grid.rowViewportPosition(row - 1) + 3;
+  const int y =
+      row == 0 ? grid.horizontalHeader()->y() + 3 : grid.viewport()->y() + grid.rowViewportPosition(row - 1) + 3;
   return image.pixelColor(x, y);
 }
 

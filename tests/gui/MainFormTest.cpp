@@ -12,29 +12,29 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "settings/IniGT.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/ViewerStartup.h"
+#include "browse/ui/InfoGridWidget.h"
+#include "browse/ui/ListGridWidget.h"
 #include "browse/ui/RaceNavigator.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/UpDown.h"
-#include "browse/ui/InfoGridWidget.h"
-#include "browse/ui/ListGridWidget.h"
 #include "jvlink/JVLink.h"
 #include "print/ui/Printers.h"
-#include "tests/support/TestStore.h"
+#include "settings/IniGT.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestStore.h"
 
 using torvane::TMainForm;
 using torvane::test::HorseEntry;
 using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
-using torvane::test::TkRecordOf;
 using torvane::test::TempDir;
+using torvane::test::TkRecordOf;
 
 namespace {
 
@@ -73,7 +73,6 @@ struct Opened {
     };
   }
 };
-
 
 template <typename T>
 T* Find(const QObject& parent, const char* name) {
@@ -148,8 +147,8 @@ class MainFormTest : public QObject {
       QRect shown;
     };
     const Case cases[] = {
-        {{5000, -2000, 700, 520}, {10, 10, 630, 450}},  // off the screen
-        {{10, 10, 700, 99999}, {10, 10, 630, 450}},     // taller than the screen: pushed up off it
+        {{5000, -2000, 700, 520}, {10, 10, 630, 450}},   // off the screen
+        {{10, 10, 700, 99999}, {10, 10, 630, 450}},      // taller than the screen: pushed up off it
         {{-300, 100, 700, 400}, {-300, 100, 700, 400}},  // partly off, the title bar still in reach
     };
     for (const Case& c : cases) {
@@ -268,8 +267,9 @@ class MainFormTest : public QObject {
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "File1")),
              (QStringList{"ＪＶデータ取得(&J)", "-", "登録馬情報印刷(&P)", "登録馬リスト印刷(&L)", "-",
                           "プリンタ設定(&S)", "-", "終了(&X)"}));
-    QCOMPARE(EntriesOf(Find<QMenu>(*form, "Option1")),
-             (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す", "-", "インストール済みのJV-Linkを使う", "デモ用のJV-Link代替を使う"}));
+    QCOMPARE(
+        EntriesOf(Find<QMenu>(*form, "Option1")),
+        (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す", "-", "インストール済みのJV-Linkを使う", "デモ用のJV-Link代替を使う"}));
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "Help1")), (QStringList{"目次(&C)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
 
     const std::vector<std::pair<const char*, QString>> hints = {
@@ -447,7 +447,8 @@ class MainFormTest : public QObject {
     printBoth();  // a single horse: too few rows to print
     const QString noData = QStringLiteral("警告:読み込むﾃﾞｰﾀがありません。");
     const QString noRace = QStringLiteral("警告:レースを選択してください。");
-    QTRY_COMPARE_WITH_TIMEOUT(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}), kWindowWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(refusals, (std::vector<QString>{noData, noData, noRace, noRace, noRace, noRace}),
+                              kWindowWaitMs);
     QVERIFY(windows.empty());
 
     // Two horses: the preview window, then the list print on the PDF
@@ -474,7 +475,9 @@ class MainFormTest : public QObject {
     });
     Find<QAction>(*form, "JVDataGet1")->trigger();
     Find<QToolButton>(*form, "JVDataButton")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}), kWindowWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        titles, (std::vector<QString>{QStringLiteral("ＪＶデータ取込"), QStringLiteral("ＪＶデータ取込")}),
+        kWindowWaitMs);
     QCOMPARE(form->DateCombo()->count(), 1);
     QCOMPARE(form->DateCombo()->currentIndex(), -1);
   }
@@ -498,7 +501,8 @@ class MainFormTest : public QObject {
 
   void GridsAreOnTheirTabsAndShowWithTheFirstRace() {
     TempDir dir;
-    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "001", {HorseEntry{}})});
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日",
+                                 {TkRecordOf("20040110", "06", 1, "001", {HorseEntry{}})});
     auto form = Make(dir);
     QTabWidget* pages = form->PageControl1();
     QCOMPARE(pages->count(), 3);

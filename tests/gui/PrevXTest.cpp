@@ -178,7 +178,10 @@ class PrevXTest : public QObject {
     printers.SetCurrent(TPrinters::kPdfPrinterName);
     QVERIFY2(qAbs(paper.right() - preview.right()) < 0.02 && qAbs(paper.bottom() - preview.bottom()) < 0.02,
              qPrintable(QStringLiteral("paper %1 x %2, preview %3 x %4")
-                            .arg(paper.right()).arg(paper.bottom()).arg(preview.right()).arg(preview.bottom())));
+                            .arg(paper.right())
+                            .arg(paper.bottom())
+                            .arg(preview.right())
+                            .arg(preview.bottom())));
   }
 
   void InformationPrintOfThreeHundredHorsesAsPdf() {

@@ -10,13 +10,13 @@
 #include <QToolButton>
 #include <memory>
 
+#include "browse/ui/ListGridWidget.h"
 #include "browse/ui/RaceHeaderPanel.h"
 #include "browse/ui/RaceNavigator.h"
-#include "browse/ui/ListGridWidget.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
-#include "tests/support/TestStore.h"
 #include "tests/gui/support/ModalWatcher.h"
+#include "tests/support/TestStore.h"
 
 using namespace torvane;
 using torvane::test::HorseEntry;
@@ -47,10 +47,10 @@ struct Fixture {
     second.runningNumber = "002";
     second.name = "セカンド";
     test::WriteDateFile(dir.Path(), "2004年01月05日", {TkRecordOf("20040105", "06", 11, "001", {HorseEntry{}})});
-    test::WriteDateFile(dir.Path(), "2004年01月10日",
-                        {TkRecordOf("20040110", "06", 1, "002", {HorseEntry{}, second}),
-                         TkRecordOf("20040110", "06", 2, "000"),
-                         TkRecordOf("20040110", "06", 12, "001", {second}, "01", "12")});
+    test::WriteDateFile(
+        dir.Path(), "2004年01月10日",
+        {TkRecordOf("20040110", "06", 1, "002", {HorseEntry{}, second}), TkRecordOf("20040110", "06", 2, "000"),
+         TkRecordOf("20040110", "06", 12, "001", {second}, "01", "12")});
     pageControl->hide();
     navigator = std::make_unique<RaceNavigator>(
         RaceNavigatorWidgets{&window, dateCombo, datList, header, arrows, pageControl, listGrid, nullptr, leftPanel,

@@ -1,6 +1,6 @@
-#include "jvlink/DateTime.h"
-
 #include <gtest/gtest.h>
+
+#include "jvlink/DateTime.h"
 
 namespace torvane {
 namespace {
@@ -9,8 +9,8 @@ TEST(DateTimeTest, DigitsReadOnlyRealDatesAndTimes) {
   EXPECT_EQ(FromDigits14("20030406104642"), (DateTime{2003, 4, 6, 10, 46, 42}));
   EXPECT_EQ(ToDigits14({2003, 4, 6, 9, 5, 0}), "20030406090500");
   EXPECT_TRUE(FromDigits14("20040229000000")) << "a leap day";
-  for (const char* digits : {"20030229000000", "20031301000000", "20030400000000", "20030406240000",
-                             "20030406106000", "20030406104660", "00000000000000", "2003040610464", "2003-4-6104642"})
+  for (const char* digits : {"20030229000000", "20031301000000", "20030400000000", "20030406240000", "20030406106000",
+                             "20030406104660", "00000000000000", "2003040610464", "2003-4-6104642"})
     EXPECT_FALSE(FromDigits14(digits)) << digits;
 }
 

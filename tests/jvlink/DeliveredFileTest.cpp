@@ -1,11 +1,9 @@
-#include "jvlink/DeliveredRecords.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <fstream>
 
+#include "jvlink/DeliveredRecords.h"
 #include "tests/jvlink/DeliveryFixture.h"
 
 namespace torvane {

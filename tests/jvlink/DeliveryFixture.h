@@ -14,8 +14,12 @@ namespace torvane::test {
 
 // raceKey: yyyymmdd + racecourse 2 + meeting 2 + day 2 + race 2 (16 digits).
 inline std::string TkRecord(std::string_view raceKey, std::string_view raceNameUtf8 = "テスト特別", char kind = '1') {
-  return RecordBuilder("TK").Raw(3, std::string(1, kind)).Raw(4, "20030401").Raw(12, raceKey)
-      .Text(33, 60, raceNameUtf8).Bytes();
+  return RecordBuilder("TK")
+      .Raw(3, std::string(1, kind))
+      .Raw(4, "20030401")
+      .Raw(12, raceKey)
+      .Text(33, 60, raceNameUtf8)
+      .Bytes();
 }
 
 inline std::string RaRecord(std::string_view raceKey, std::string_view raceNameUtf8 = "テスト特別") {

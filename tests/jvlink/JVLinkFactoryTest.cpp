@@ -1,7 +1,6 @@
-#include "jvlink/JVLinkFactory.h"
-
 #include <gtest/gtest.h>
 
+#include "jvlink/JVLinkFactory.h"
 #include "platform/ChildProcess.h"
 #include "settings/IniGT.h"
 #include "tests/support/TempDir.h"

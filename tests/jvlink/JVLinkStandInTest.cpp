@@ -1,11 +1,10 @@
-#include "jvlink/JVLinkStandIn.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
 
 #include "jvdata/Cp932.h"
+#include "jvlink/JVLinkStandIn.h"
 #include "jvlink/StandInSettings.h"
 #include "tests/jvlink/DeliveryFixture.h"
 

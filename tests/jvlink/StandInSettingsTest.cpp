@@ -1,7 +1,6 @@
-#include "jvlink/StandInSettings.h"
-
 #include <gtest/gtest.h>
 
+#include "jvlink/StandInSettings.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {

@@ -1,10 +1,10 @@
-#include "platform/Cp932Codec.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
+
+#include "platform/Cp932Codec.h"
 
 namespace torvane::platform {
 namespace {

@@ -1,7 +1,6 @@
-#include "platform/Process.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/Process.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane::platform {

@@ -1,7 +1,6 @@
-#include "print/PdfFileName.h"
-
 #include <gtest/gtest.h>
 
+#include "print/PdfFileName.h"
 #include "tests/support/TestStore.h"
 
 namespace torvane {

@@ -1,9 +1,3 @@
-#include "settings/IniGT.h"
-
-#include "settings/ProgramDir.h"
-#include "tests/support/Fifo.h"
-#include "tests/support/TempDir.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,6 +7,11 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "settings/IniGT.h"
+#include "settings/ProgramDir.h"
+#include "tests/support/Fifo.h"
+#include "tests/support/TempDir.h"
 
 namespace torvane {
 namespace {

@@ -1,9 +1,9 @@
-#include "settings/PrivateProfile.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+
+#include "settings/PrivateProfile.h"
 
 namespace torvane {
 namespace {

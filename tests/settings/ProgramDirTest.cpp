@@ -1,6 +1,6 @@
-#include "settings/ProgramDir.h"
-
 #include <gtest/gtest.h>
+
+#include "settings/ProgramDir.h"
 
 namespace torvane {
 namespace {

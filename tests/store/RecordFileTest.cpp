@@ -1,7 +1,6 @@
-#include "store/RecordFile.h"
-
 #include <gtest/gtest.h>
 
+#include "store/RecordFile.h"
 #include "tests/store/FileSizeLimit.h"
 #include "tests/support/Fifo.h"
 #include "tests/support/TempDir.h"
@@ -77,8 +76,7 @@ TEST(RecordFileTest, OpeningAMissingFileNamesIt) {
     reader.Open(dir / "directory.jvSEI", 2);
     FAIL() << "a directory opened as records";
   } catch (const StoreError& error) {
-    EXPECT_NE(std::string(error.what()).find("directory.jvSEI: not a regular file"), std::string::npos)
-        << error.what();
+    EXPECT_NE(std::string(error.what()).find("directory.jvSEI: not a regular file"), std::string::npos) << error.what();
   }
   EXPECT_EQ(reader.Count(), 0u);
   EXPECT_THROW(ReadAllRecords(dir / "missing.jvSEI", 555), StoreError);

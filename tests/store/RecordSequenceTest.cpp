@@ -1,5 +1,3 @@
-#include "store/RecordSequence.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +5,7 @@
 
 #include "jvdata/JVData_Structure.h"
 #include "jvdata/RecordBuilder.h"
+#include "store/RecordSequence.h"
 
 namespace torvane {
 namespace {

@@ -1,8 +1,7 @@
-#include "store/StorePaths.h"
-
 #include <gtest/gtest.h>
 
 #include "jvdata/Cp932.h"
+#include "store/StorePaths.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {

@@ -1,8 +1,7 @@
-#include "store/SystemErrorText.h"
-
 #include <gtest/gtest.h>
 
 #include "store/RecordFile.h"
+#include "store/SystemErrorText.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {

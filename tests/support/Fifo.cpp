@@ -28,9 +28,7 @@ bool ReturnsWithoutWaiting(const std::filesystem::path&, const std::function<voi
 
 namespace torvane::test {
 
-void MakeFifo(const std::filesystem::path& path) {
-  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
-}
+void MakeFifo(const std::filesystem::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path; }
 
 bool ReturnsWithoutWaiting(const std::filesystem::path& path, const std::function<void()>& read,
                            std::chrono::seconds timeout) {

@@ -1,5 +1,3 @@
-#include "tools/DemoDelivery.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +8,7 @@
 #include "jvdata/JVData_Structure.h"
 #include "tests/support/DemoFileName.h"
 #include "tests/support/TempDir.h"
+#include "tools/DemoDelivery.h"
 
 namespace torvane {
 namespace {

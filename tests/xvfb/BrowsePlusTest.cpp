@@ -43,8 +43,8 @@ class BrowsePlusTest : public QObject {
   void RankingSearchAndHorseWindow() {
     test::TempDir dir;
     WriteDemoDelivery(dir / "deliveries", MakeDemoDelivery(ParseDemoDate("20261209")));
-    const test::CliResult stored = test::RunCli({"--dir", dir.Path().string(), "acquire", "--from",
-                                                 "20000101000000", "--source", (dir / "deliveries").string()});
+    const test::CliResult stored = test::RunCli({"--dir", dir.Path().string(), "acquire", "--from", "20000101000000",
+                                                 "--source", (dir / "deliveries").string()});
     QCOMPARE(stored.status, 0);
 
     const std::unique_ptr<TMainForm> form = StartViewer(dir.Path());
@@ -97,9 +97,8 @@ class BrowsePlusTest : public QObject {
       horse->close();
     });
     const auto actions = form->StringGrid4()->actions();
-    const auto horseRecord = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
-      return a->objectName() == QStringLiteral("HorseRecord1");
-    });
+    const auto horseRecord = std::find_if(actions.begin(), actions.end(),
+                                          [](QAction* a) { return a->objectName() == QStringLiteral("HorseRecord1"); });
     QVERIFY(horseRecord != actions.end());
     (*horseRecord)->trigger();
     QVERIFY(careerRows > 0);

@@ -4,26 +4,27 @@
 // records are read, choose a date, choose the largest race, both tabs, the
 // information print on a printer chosen in the preview. Screenshots of each
 // step are saved for a person to look at.
+#include <xcb/xcb.h>
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <algorithm>
 #include <cstring>
 #include <map>
-#include <xcb/xcb.h>
 
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/MainForm.h"
@@ -90,14 +91,12 @@ std::map<xcb_window_t, QString> ShownWindowCaptionsOf(xcb_connection_t* connecti
         *static_cast<const std::uint32_t*>(xcb_get_property_value(owner.get())) != pid)
       continue;
     const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&free)> attributes(
-        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, children[i]), nullptr),
-        free);
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, children[i]), nullptr), free);
     if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) continue;
     const auto name = property(nameAtom, utf8);
-    captions[children[i]] =
-        name ? QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
-                                 xcb_get_property_value_length(name.get()))
-             : QString();
+    captions[children[i]] = name ? QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
+                                                     xcb_get_property_value_length(name.get()))
+                                 : QString();
   }
   return captions;
 }
@@ -218,13 +217,13 @@ class FirstSessionTest : public QObject {
   void TheViewerShowsItsCaptionAndEndsWhenClosed() {
     test::TempDir dir;
     QProcess viewer;
-    viewer.start(QStringLiteral(TORVANE_VIEWER_PATH), {QStringLiteral("--dir"), QString::fromStdString(dir.Path().string())});
+    viewer.start(QStringLiteral(TORVANE_VIEWER_PATH),
+                 {QStringLiteral("--dir"), QString::fromStdString(dir.Path().string())});
     QVERIFY(viewer.waitForStarted());
     const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, nullptr),
-                                                                                 xcb_disconnect);
+                                                                                  xcb_disconnect);
     std::map<xcb_window_t, QString> captions;
-    QTRY_VERIFY_WITH_TIMEOUT(!(captions = ShownWindowCaptionsOf(connection.get(), viewer.processId())).empty(),
-                             20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(captions = ShownWindowCaptionsOf(connection.get(), viewer.processId())).empty(), 20000);
     QCOMPARE(captions.begin()->second, QStringLiteral("Torvane for JRA-VAN Data Lab."));
 
     QElapsedTimer sinceClose;
@@ -232,7 +231,8 @@ class FirstSessionTest : public QObject {
     AskToClose(connection.get(), captions.begin()->first);
     QVERIFY(viewer.waitForFinished(10000));
     QCOMPARE(viewer.exitCode(), 0);
-    QVERIFY2(sinceClose.elapsed() < 700, qPrintable(QStringLiteral("ended %1 ms after the close").arg(sinceClose.elapsed())));
+    QVERIFY2(sinceClose.elapsed() < 700,
+             qPrintable(QStringLiteral("ended %1 ms after the close").arg(sinceClose.elapsed())));
   }
 
  private:
@@ -274,7 +274,10 @@ class FirstSessionTest : public QObject {
     QVERIFY2(zoomWhole, "the zoom choice is cut at the preview's default width");
     QVERIFY2(qAbs(paper.right() - preview.right()) < 0.02 && qAbs(paper.bottom() - preview.bottom()) < 0.02,
              qPrintable(QStringLiteral("printed to %1 x %2 of the page, the preview shows %3 x %4")
-                            .arg(paper.right()).arg(paper.bottom()).arg(preview.right()).arg(preview.bottom())));
+                            .arg(paper.right())
+                            .arg(paper.bottom())
+                            .arg(preview.right())
+                            .arg(preview.bottom())));
   }
 };
 

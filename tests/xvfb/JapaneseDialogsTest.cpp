@@ -11,12 +11,12 @@
 #include <QTimer>
 
 #include "acquisition/ui/GetDataForm.h"
-#include "settings/IniGT.h"
 #include "app/ui/ViewerStartup.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrintRequests.h"
 #include "print/ui/Printers.h"
+#include "settings/IniGT.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/print/DemoRace.h"
 #include "tests/support/TempDir.h"

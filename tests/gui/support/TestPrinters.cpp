@@ -46,8 +46,8 @@ std::unique_ptr<QPrinter> MakeFilePrinter(const QString& name) {
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(made.outputFile);
   printer->setResolution(made.dpi);
-  printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                     QPageLayout::Millimeter));
+  printer->setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
   return printer;
 }
 
@@ -107,9 +107,10 @@ QRectF PreviewPageInk(TPrevX& preview) {
   const ScreenGeometry& g = preview.Geometry();
   // Inside the dotted outline of the printable area, which is no ink of the page.
   constexpr int kSheetMargin = 10;
-  const QRect printable = QRect(kSheetMargin + g.offsetX, kSheetMargin + g.offsetY, g.printableWidth,
-                                g.printableHeight).adjusted(2, 2, -2, -2);
-  const QRect ink = InkBounds(shown.copy(printable)).translated(printable.topLeft() - QPoint(kSheetMargin, kSheetMargin));
+  const QRect printable = QRect(kSheetMargin + g.offsetX, kSheetMargin + g.offsetY, g.printableWidth, g.printableHeight)
+                              .adjusted(2, 2, -2, -2);
+  const QRect ink =
+      InkBounds(shown.copy(printable)).translated(printable.topLeft() - QPoint(kSheetMargin, kSheetMargin));
   return Fractions(ink, QSizeF(g.paperWidth, g.paperHeight));
 }
 
