@@ -133,7 +133,7 @@ StoreResult StoreWriter::Impl::StoreTk(std::string_view record) {
   if (!IsDateDigits(tk.RaceDate()))
     return Refused("TK record: the race date " + Quoted(tk.RaceDate()) + " is not 8 digits");
   // The Data directory belongs to start-up: a missing one fails the write.
-  const auto file = DateFilePath(programDir, DateText(tk.Year(), tk.Month(), tk.Day()));
+  const auto file = DateFilePath(programDir, *RaceDay::FromDigits(tk.RaceDate()));
   batch.RequireDirectory(file.parent_path());
   batch.PutSorted(file, tk.View());
   return Stored(RaceNumberPart(tk.RaceNumber()), file);
@@ -165,7 +165,8 @@ StoreResult StoreWriter::Impl::StoreSe(std::string_view record) {
   if (!IsKeptSeDataKind(se.DataKind())) return Skipped();
   ZeroKindAndCreationDate(se);
   batch.PutSorted(file, se.View());
-  std::string middle = Cp932ToUtf8(DateText(se.Year(), se.Month(), se.Day()));
+  // The fields as they are: an SE record's date names no file, so it need not be digits.
+  std::string middle = Cp932ToUtf8(se.Year()) + "年" + Cp932ToUtf8(se.Month()) + "月" + Cp932ToUtf8(se.Day()) + "日";
   middle += CourseName(se.CourseCode(), 2);
   middle += RaceNumberPart(se.RaceNumber());
   return Stored(middle, file);

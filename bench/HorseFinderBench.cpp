@@ -78,9 +78,7 @@ int BuildStore(const fs::path& dir, std::vector<std::string>& names) {
           contents += tk.Bytes();
         }
       }
-      WriteBytes(DateFilePath(dir, DateText(std::string(yyyymmdd, 4), std::string(yyyymmdd + 4, 2),
-                                            std::string(yyyymmdd + 6, 2))),
-                 contents);
+      WriteBytes(DateFilePath(dir, *RaceDay::FromDigits(yyyymmdd)), contents);
       ++files;
     }
   }
@@ -134,7 +132,7 @@ int main() {
 
   auto ws = std::make_unique<WorkingSet>();
   SilentProgress progress;
-  LoadDate(*ws, dir, DateText("2024", "12", "21"), progress);
+  LoadDate(*ws, dir, *RaceDay::FromDigits("20241221"), progress);
   std::size_t ranked = 0;
   const double rankingMs = MedianMs([&] { ranked = RankByEarnedPrize(*ws, 0, kDefaultGate).size(); });
   if (!warnings.empty()) throw std::runtime_error(warnings.front().message);

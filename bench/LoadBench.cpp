@@ -103,13 +103,13 @@ void BuildStore(const fs::path& dir) {
     }
     dateFile += RaceHeader(tk, kRaceDate, kCourses[r % 3], 1 + r % kRacesPerMeetingDay);
   }
-  WriteBytes(DateFilePath(dir, DateText("2004", "01", "05")), dateFile);
+  WriteBytes(DateFilePath(dir, *RaceDay::FromDigits("20040105")), dateFile);
 }
 
 // Every file the load reads: the date file, each horse's master and results,
 // and the race detail files of the past races it found.
 std::vector<fs::path> FilesTheLoadReads(const WorkingSet& ws, const fs::path& dir) {
-  std::vector<fs::path> files{DateFilePath(dir, DateText("2004", "01", "05"))};
+  std::vector<fs::path> files{DateFilePath(dir, *RaceDay::FromDigits("20040105"))};
   std::set<fs::path> details;
   for (int r = 0; r < ws.LoadedRaceCount; ++r)
     for (int h = 0; h < RegisteredCount(ws.LoadedTk[r]); ++h) {
@@ -175,7 +175,7 @@ int main() {
 
   auto ws = std::make_unique<WorkingSet>();
   SilentProgress progress;
-  const std::string date = DateText("2004", "01", "05");
+  const RaceDay date = *RaceDay::FromDigits("20040105");
   const auto load = [&] {
     const LoadResult result = LoadDate(*ws, dir, date, progress);
     if (result.status != LoadStatus::Loaded || !result.warnings.empty()) throw std::runtime_error("the load failed");

@@ -2,15 +2,15 @@
 // The date list: one entry per date file of the store, newest first.
 
 #include <filesystem>
-#include <string>
 #include <vector>
+
+#include "store/RaceDay.h"
 
 namespace torvane {
 
-// The CP932 date texts ("2003年04月06日") of the date files in
-// programDir/Data, newest first. A missing or empty directory gives an empty
+// The days of the date files in programDir/Data, newest first. A missing or empty directory gives an empty
 // list; names that are not date file names are left out. Throws
 // std::filesystem::filesystem_error when the directory cannot be read.
-std::vector<std::string> BuildDateList(const std::filesystem::path& programDir);
+std::vector<RaceDay> BuildDateList(const std::filesystem::path& programDir);
 
 }  // namespace torvane

@@ -183,12 +183,12 @@ class DateLoad {
 
 }  // namespace
 
-LoadResult LoadDate(WorkingSet& workingSet, const std::filesystem::path& programDir, std::string_view dateText,
+LoadResult LoadDate(WorkingSet& workingSet, const std::filesystem::path& programDir, const RaceDay& day,
                     LoadProgress& progress) {
-  const ProgressSession session(progress, Cp932ToUtf8(dateText));
+  const ProgressSession session(progress, day.Text());
   LoadResult result;
   workingSet.ClearEntryFlags();
-  const std::filesystem::path dateFile = DateFilePath(programDir, dateText);
+  const std::filesystem::path dateFile = DateFilePath(programDir, day);
   std::error_code ignored;  // a file that cannot even be looked at is reported when it is opened
   if (dateFile.empty() || std::filesystem::status(dateFile, ignored).type() == std::filesystem::file_type::not_found) {
     result.status = LoadStatus::DateFileMissing;

@@ -10,16 +10,16 @@
 #include "browse/LoadProgress.h"
 #include "browse/LoadResult.h"
 #include "browse/WorkingSet.h"
+#include "store/RaceDay.h"
 
 namespace torvane {
 
-// dateText is a CP932 date list entry ("2003年04月06日"). A missing date file
-// (or a text that names none) gives LoadStatus::DateFileMissing and leaves
+// A missing date file gives LoadStatus::DateFileMissing and leaves
 // the records and the race list as they were, with every entry flag cleared.
 // Files that exist but cannot be read leave their elements blank and are
 // listed in the result's warnings; the load goes on. The progress is opened
 // at the start and closed at the end, also when the load fails.
-LoadResult LoadDate(WorkingSet& workingSet, const std::filesystem::path& programDir, std::string_view dateText,
+LoadResult LoadDate(WorkingSet& workingSet, const std::filesystem::path& programDir, const RaceDay& day,
                     LoadProgress& progress);
 
 }  // namespace torvane

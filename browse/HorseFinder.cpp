@@ -19,19 +19,19 @@
 namespace torvane {
 namespace {
 
-using EntryVisitor = std::function<void(const std::string& dateText, int slot, const TkRecord& tk, int entry)>;
+using EntryVisitor = std::function<void(const RaceDay& day, int slot, const TkRecord& tk, int entry)>;
 
 // Visits every entry of every race a date load would show: the first 16 TK
 // records of each date file, oldest date first. Only the race's head and its
 // registered entries are read, a small part of each record.
 void ForEachNomination(const std::filesystem::path& programDir, std::vector<LoadWarning>& warnings,
                        const EntryVisitor& visit) {
-  std::vector<std::string> dates = BuildDateList(programDir);
+  std::vector<RaceDay> dates = BuildDateList(programDir);
   std::reverse(dates.begin(), dates.end());
   auto tk = std::make_unique<TkRecord>();
   RecordFileReader reader;
   constexpr std::size_t kHead = kTkEntryTableStart - 1;  // the bytes before the entry table
-  for (const std::string& date : dates) {
+  for (const RaceDay& date : dates) {
     const std::filesystem::path path = DateFilePath(programDir, date);
     if (!OpenIfPresent(reader, path, kTkRecordSize, warnings)) continue;
     try {
@@ -47,19 +47,17 @@ void ForEachNomination(const std::filesystem::path& programDir, std::vector<Load
   }
 }
 
-Nomination NominationOf(const std::string& dateText, int slot, const TkRecord& tk, int h) {
+Nomination NominationOf(const RaceDay& day, int slot, const TkRecord& tk, int h) {
   const TkEntry entry = tk.Entry(h);
-  Nomination n;
-  n.dateText = dateText;
-  n.slot = slot;
-  n.entry = h;
-  n.bloodNumber = std::string(entry.BloodNumber());
-  n.horseName = NameText(entry.HorseName());
-  n.courseName = CourseName(tk.CourseCode(), 2);
-  n.raceNumber = static_cast<int>(ReadCodeNumber(tk.RaceNumber()));
-  n.raceName = NameText(tk.RaceName());
-  n.burdenWeight = BurdenWeightCellText(entry);
-  return n;
+  return {.day = day,
+          .slot = slot,
+          .entry = h,
+          .bloodNumber = std::string(entry.BloodNumber()),
+          .horseName = NameText(entry.HorseName()),
+          .courseName = CourseName(tk.CourseCode(), 2),
+          .raceNumber = static_cast<int>(ReadCodeNumber(tk.RaceNumber())),
+          .raceName = NameText(tk.RaceName()),
+          .burdenWeight = BurdenWeightCellText(entry)};
 }
 
 struct NameHash {
@@ -77,7 +75,7 @@ std::vector<Nomination> NominationsOf(const std::filesystem::path& programDir, s
                                       std::vector<LoadWarning>& warnings) {
   std::vector<Nomination> found;
   if (!IsBloodNumber(bloodNumber)) return found;
-  ForEachNomination(programDir, warnings, [&](const std::string& date, int slot, const TkRecord& tk, int h) {
+  ForEachNomination(programDir, warnings, [&](const RaceDay& date, int slot, const TkRecord& tk, int h) {
     if (tk.Entry(h).BloodNumber() == bloodNumber) found.push_back(NominationOf(date, slot, tk, h));
   });
   return found;
@@ -91,7 +89,7 @@ std::vector<HorseMatch> SearchHorses(const std::filesystem::path& programDir, st
   // The walk goes oldest first, so a later nomination replaces an earlier one.
   std::vector<std::pair<std::string, std::size_t>> byBloodNumber;                // sorted by blood number
   std::unordered_map<std::string, bool, NameHash, std::equal_to<>> nameMatches;  // raw name field: matches
-  ForEachNomination(programDir, warnings, [&](const std::string& date, int slot, const TkRecord& tk, int h) {
+  ForEachNomination(programDir, warnings, [&](const RaceDay& date, int slot, const TkRecord& tk, int h) {
     const TkEntry entry = tk.Entry(h);
     // A horse is nominated many times under the same name: each name is folded once.
     auto known = nameMatches.find(entry.HorseName());
@@ -111,9 +109,8 @@ std::vector<HorseMatch> SearchHorses(const std::filesystem::path& programDir, st
     byBloodNumber.insert(at, {blood, matches.size()});
     matches.push_back({blood, NominationOf(date, slot, tk, h)});
   });
-  // Date texts are yyyy年mm月dd日, so their bytes sort by date.
   std::sort(matches.begin(), matches.end(), [](const HorseMatch& a, const HorseMatch& b) {
-    if (a.newest.dateText != b.newest.dateText) return a.newest.dateText > b.newest.dateText;
+    if (a.newest.day != b.newest.day) return a.newest.day > b.newest.day;
     return a.bloodNumber < b.bloodNumber;
   });
   return matches;

@@ -14,14 +14,15 @@
 
 #include "browse/LoadResult.h"
 #include "jvdata/JVData_Structure.h"
+#include "store/RaceDay.h"
 
 namespace torvane {
 
 // One TK entry of a date file.
 struct Nomination {
-  std::string dateText;  // CP932 date list entry
-  int slot = 0;          // the race slot of its TK record in that date file
-  int entry = 0;         // the entry index in the TK record (0..299)
+  RaceDay day;    // of its date file
+  int slot = 0;   // the race slot of its TK record in that date file
+  int entry = 0;  // the entry index in the TK record (0..299)
   std::string bloodNumber;
   std::string horseName;   // UTF-8, trimmed
   std::string courseName;  // UTF-8, "中山"

@@ -3,16 +3,15 @@
 #include <stdexcept>
 
 #include "browse/RaceList.h"
-#include "jvdata/Cp932.h"
 
 namespace torvane {
 
 RaceBrowser::RaceBrowser(WorkingSet& workingSet, std::filesystem::path programDir)
     : ws_(workingSet), programDir_(std::move(programDir)) {}
 
-LoadResult RaceBrowser::ChooseDate(std::string_view dateText, LoadProgress& progress) {
-  dateLine_ = Cp932ToUtf8(dateText);
-  LoadResult result = LoadDate(ws_, programDir_, dateText, progress);
+LoadResult RaceBrowser::ChooseDate(const RaceDay& day, LoadProgress& progress) {
+  dateLine_ = day.Text();
+  LoadResult result = LoadDate(ws_, programDir_, day, progress);
   if (result.status == LoadStatus::Loaded) ShowNoRace();
   return result;
 }

@@ -25,10 +25,10 @@ class RaceBrowser {
  public:
   RaceBrowser(WorkingSet& workingSet, std::filesystem::path programDir);
 
-  // Loads a CP932 date list entry. After a load no race list entry is
+  // Loads a day of the date list. After a load no race list entry is
   // selected and no race is on show. When the date file is missing the race
   // list and the race on show stay as they were.
-  LoadResult ChooseDate(std::string_view dateText, LoadProgress& progress);
+  LoadResult ChooseDate(const RaceDay& day, LoadProgress& progress);
 
   // The date list was rebuilt: no date is chosen, the race list is empty and
   // no race is on show.

@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "browse/LoadProgress.h"
-#include "jvdata/Cp932.h"
+#include "store/RaceDay.h"
 
 namespace torvane::cli {
 
@@ -11,8 +11,14 @@ BrowseSession::BrowseSession(const CommandContext& context)
     : err_(context.err), workingSet_(std::make_unique<WorkingSet>()), browser_(*workingSet_, context.programDir) {}
 
 bool BrowseSession::Load(std::string_view dateUtf8) {
+  // A text that names no day names no date file either.
+  const std::optional<RaceDay> day = RaceDay::FromText(dateUtf8);
+  if (!day) {
+    err_ << kDateNotReadyMessage << '\n';
+    return false;
+  }
   SilentProgress progress;
-  const LoadResult result = browser_.ChooseDate(Utf8ToCp932(dateUtf8), progress);
+  const LoadResult result = browser_.ChooseDate(*day, progress);
   for (const LoadWarning& warning : result.warnings) err_ << "warning: " << warning.message << '\n';
   if (result.status == LoadStatus::DateFileMissing) {
     err_ << kDateNotReadyMessage << '\n';

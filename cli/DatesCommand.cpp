@@ -3,14 +3,13 @@
 
 #include "browse/DateList.h"
 #include "cli/CommandRegistry.h"
-#include "jvdata/Cp932.h"
 
 namespace torvane::cli {
 namespace {
 
 int Dates(CommandContext& context) {
   if (!context.args.empty()) throw CommandError("usage: dates");
-  for (const std::string& date : BuildDateList(context.programDir)) context.out << Cp932ToUtf8(date) << '\n';
+  for (const RaceDay& day : BuildDateList(context.programDir)) context.out << day.Text() << '\n';
   return 0;
 }
 

@@ -8,7 +8,6 @@
 #include "browse/infogrid/InfoGridFormat.h"
 #include "browse/infogrid/PastRaceText.h"
 #include "cli/CommandRegistry.h"
-#include "jvdata/Cp932.h"
 #include "store/StorePaths.h"
 
 namespace torvane::cli {
@@ -31,8 +30,8 @@ int Nominations(CommandContext& context) {
   const std::vector<Nomination> found = NominationsOf(context.programDir, blood, warnings);
   ListWarnings(context, warnings);
   for (const Nomination& n : found)
-    context.out << Cp932ToUtf8(n.dateText) << '\t' << n.courseName << '\t' << Formatted("%2dR", n.raceNumber) << '\t'
-                << n.raceName << '\t' << n.burdenWeight << '\n';
+    context.out << n.day.Text() << '\t' << n.courseName << '\t' << Formatted("%2dR", n.raceNumber) << '\t' << n.raceName
+                << '\t' << n.burdenWeight << '\n';
   return 0;
 }
 
@@ -55,8 +54,7 @@ int Search(CommandContext& context) {
   const std::vector<HorseMatch> matches = SearchHorses(context.programDir, context.args[0], warnings);
   ListWarnings(context, warnings);
   for (const HorseMatch& match : matches)
-    context.out << match.bloodNumber << '\t' << match.newest.horseName << '\t' << Cp932ToUtf8(match.newest.dateText)
-                << '\n';
+    context.out << match.bloodNumber << '\t' << match.newest.horseName << '\t' << match.newest.day.Text() << '\n';
   return 0;
 }
 

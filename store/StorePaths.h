@@ -1,13 +1,14 @@
 #pragma once
 // Where the local store keeps each record: four directories under the program
 // directory, the file names built from record fields.
-//
-// Date texts ("2003年04月06日") are 14 bytes of CP932 inside the program; on
-// disk the date file names carry 年, 月 and 日 in UTF-8.
+// The date files are named by their day's text ("2003年04月06日.jvTK", UTF-8).
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "store/RaceDay.h"
 
 namespace torvane {
 
@@ -33,15 +34,10 @@ bool IsBloodNumber(std::string_view number);   // 10 ASCII digits
 // std::filesystem::filesystem_error when one cannot be created.
 void CreateStoreDirectories(const std::filesystem::path& programDir);
 
-// The CP932 date text year + "年" + mm + "月" + dd + "日" of the digits yyyy, mm, dd.
-std::string DateText(std::string_view year, std::string_view month, std::string_view day);
-
-// Data/<date text>.jvTK for a CP932 date text; empty unless the text is
-// yyyy年mm月dd日 with ASCII digits.
-std::filesystem::path DateFilePath(const std::filesystem::path& programDir, std::string_view dateTextCp932);
-// The CP932 date text of a date file name ("2003年04月06日.jvTK" in UTF-8), or
-// an empty text when the name is not a date file name.
-std::string DateTextOfFileName(std::string_view fileNameUtf8);
+// Data/<yyyy年mm月dd日>.jvTK.
+std::filesystem::path DateFilePath(const std::filesystem::path& programDir, const RaceDay& day);
+// The day of a date file's name, or nothing when the name is no date file's.
+std::optional<RaceDay> RaceDayOfFileName(std::string_view fileNameUtf8);
 
 // SEIR/<yyyy>/<yyyymmddcc>.jvSERA, from the 10 bytes year, month-day and
 // racecourse code; empty unless they are 8 digits and a racecourse code.

@@ -140,7 +140,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
   navigator_->RebuildDateList();
   connect(navigator_, &RaceNavigator::RaceShown, this, &TMainForm::ShowRanking);
   connect(horseSearch_, &HorseSearchBox::HorseChosen, this, [this](const HorseMatch& match) {
-    if (!navigator_->ShowNomination(match.newest.dateText, match.newest.slot, match.newest.entry))
+    if (!navigator_->ShowNomination(match.newest.day, match.newest.slot, match.newest.entry))
       ShowPlainMessage(this, QStringLiteral("この馬の登録は見つかりません。"));
   });
 }

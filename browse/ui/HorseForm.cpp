@@ -15,7 +15,6 @@
 #include "browse/ui/InfoGridCellPainter.h"
 #include "browse/ui/InfoGridFonts.h"
 #include "codes/KeibaFunc.h"
-#include "jvdata/Cp932.h"
 
 namespace torvane {
 namespace {
@@ -118,7 +117,7 @@ void THorseForm::FillNominations(const std::vector<Nomination>& nominations) {
   nominationGrid_->setRowCount(static_cast<int>(nominations.size()));
   for (int r = 0; r < static_cast<int>(nominations.size()); ++r) {
     const Nomination& n = nominations[r];
-    const QString texts[] = {Utf8(Cp932ToUtf8(n.dateText)), Utf8(n.courseName), Utf8(Formatted("%2dR", n.raceNumber)),
+    const QString texts[] = {Utf8(n.day.Text()), Utf8(n.courseName), Utf8(Formatted("%2dR", n.raceNumber)),
                              Utf8(n.raceName), Utf8(n.burdenWeight)};
     for (int c = 0; c < 5; ++c) nominationGrid_->setItem(r, c, new QTableWidgetItem(texts[c]));
   }

@@ -2,8 +2,6 @@
 
 #include <QMenu>
 
-#include "jvdata/Cp932.h"
-
 namespace torvane {
 namespace {
 
@@ -32,7 +30,7 @@ void HorseSearchBox::Search() {
     const HorseMatch& match = found_[i];
     const QString caption = QString::fromStdString(match.newest.horseName) + QStringLiteral("  ") +
                             QString::fromStdString(match.bloodNumber) + QStringLiteral("  ") +
-                            QString::fromStdString(Cp932ToUtf8(match.newest.dateText));
+                            QString::fromStdString(match.newest.day.Text());
     connect(matches_->addAction(caption), &QAction::triggered, this, [this, i] { emit HorseChosen(found_[i]); });
   }
   if (found_.size() > kMaxShown)

@@ -14,7 +14,6 @@
 #include "browse/ui/RaceHeaderPanel.h"
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
-#include "jvdata/Cp932.h"
 #include "store/SystemErrorText.h"
 
 namespace torvane {
@@ -46,7 +45,7 @@ void RaceNavigator::RebuildDateList() {
   } catch (const std::exception& e) {
     Inform(QStringLiteral("日付リストを作成できません: ") + QString::fromStdString(JapaneseErrorText(e)));
   }
-  for (const std::string& date : dates_) w_.dateCombo->addItem(QString::fromStdString(Cp932ToUtf8(date)));
+  for (const RaceDay& day : dates_) w_.dateCombo->addItem(QString::fromStdString(day.Text()));
   w_.dateCombo->setCurrentIndex(-1);
 }
 
@@ -144,9 +143,9 @@ void RaceNavigator::ShowChosenRace() {
   emit RaceShown();
 }
 
-bool RaceNavigator::ShowNomination(const std::string& dateText, int slot, int entry) {
-  if (std::find(dates_.begin(), dates_.end(), dateText) == dates_.end()) RebuildDateList();
-  const auto date = std::find(dates_.begin(), dates_.end(), dateText);
+bool RaceNavigator::ShowNomination(const RaceDay& day, int slot, int entry) {
+  if (std::find(dates_.begin(), dates_.end(), day) == dates_.end()) RebuildDateList();
+  const auto date = std::find(dates_.begin(), dates_.end(), day);
   if (date == dates_.end()) return false;
   const int dateIndex = static_cast<int>(date - dates_.begin());
   if (w_.dateCombo->currentIndex() != dateIndex) w_.dateCombo->setCurrentIndex(dateIndex);  // loads the date

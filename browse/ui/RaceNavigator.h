@@ -56,10 +56,10 @@ class RaceNavigator : public QObject {
 
   const RaceBrowser& Browser() const { return browser_; }
 
-  // Loads the date (a CP932 date list entry), shows the race of the slot and
+  // Loads the day, shows the race of the slot and
   // selects the entry's row in both grids; false when the store has no such
   // date or the date no such race.
-  bool ShowNomination(const std::string& dateText, int slot, int entry);
+  bool ShowNomination(const RaceDay& day, int slot, int entry);
 
  signals:
   // A race was chosen and shown.
@@ -78,7 +78,7 @@ class RaceNavigator : public QObject {
   std::filesystem::path programDir_;
   LoadProgress& progress_;
   RaceBrowser browser_;
-  std::vector<std::string> dates_;  // CP932, in DateCombo's order
+  std::vector<RaceDay> dates_;  // in DateCombo's order
   bool loading_ = false;
 };
 

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "browse/DateList.h"
-#include "jvdata/Cp932.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {
 namespace {
 
-std::vector<std::string> Utf8(const std::vector<std::string>& dates) {
+std::vector<std::string> Texts(const std::vector<RaceDay>& dates) {
   std::vector<std::string> texts;
-  for (const auto& date : dates) texts.push_back(Cp932ToUtf8(date));
+  for (const auto& date : dates) texts.push_back(date.Text());
   return texts;
 }
 
@@ -21,8 +20,7 @@ TEST(DateListTest, ListsTheDateFilesNewestFirst) {
   test::WriteFile(dir / "Data" / u8"2004年01月11日.jvTK.tmp", "");
   test::WriteFile(dir / "Data" / "notes.jvTK", "");
   const auto dates = BuildDateList(dir.Path());
-  EXPECT_EQ(Utf8(dates), (std::vector<std::string>{"2004年01月10日", "2004年01月05日", "2003年12月28日"}));
-  EXPECT_EQ(dates[0].size(), 14u) << "a CP932 date text";
+  EXPECT_EQ(Texts(dates), (std::vector<std::string>{"2004年01月10日", "2004年01月05日", "2003年12月28日"}));
 }
 
 TEST(DateListTest, AMissingOrEmptyDataDirectoryGivesNoDates) {

@@ -43,13 +43,13 @@ class HorseFinderTest : public ::testing::Test {
 TEST_F(HorseFinderTest, NominationsAcrossTheDateFilesOldestFirst) {
   const std::vector<Nomination> found = NominationsOf(dir.Path(), kBlood, warnings);
   ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(Cp932ToUtf8(found[0].dateText), "2010年01月05日");
+  EXPECT_EQ(found[0].day.Text(), "2010年01月05日");
   EXPECT_EQ(found[0].slot, 1);
   EXPECT_EQ(found[0].entry, 1);
   EXPECT_EQ(found[0].courseName, "中山");
   EXPECT_EQ(found[0].raceNumber, 11);
   EXPECT_EQ(found[0].burdenWeight, "55.0kg");
-  EXPECT_EQ(Cp932ToUtf8(found[1].dateText), "2010年01月10日");
+  EXPECT_EQ(found[1].day.Text(), "2010年01月10日");
   EXPECT_EQ(found[1].courseName, "東京");
   EXPECT_TRUE(NominationsOf(dir.Path(), "2099000000", warnings).empty());
   EXPECT_TRUE(NominationsOf(dir.Path(), "../../x", warnings).empty());
@@ -68,7 +68,7 @@ TEST_F(HorseFinderTest, SearchFoldsKanaAndGivesTheNewestNomination) {
     ASSERT_EQ(matches.size(), 1u) << text;
     EXPECT_EQ(matches[0].bloodNumber, kBlood);
     EXPECT_EQ(matches[0].newest.horseName, "サクラガール");
-    EXPECT_EQ(Cp932ToUtf8(matches[0].newest.dateText), "2010年01月10日");
+    EXPECT_EQ(matches[0].newest.day.Text(), "2010年01月10日");
   }
   const std::vector<HorseMatch> both = SearchHorses(dir.Path(), "ら", warnings);
   ASSERT_EQ(both.size(), 2u);

@@ -36,7 +36,7 @@ class BadStoreTest : public ::testing::Test {
   void SetUp() override {
     std::filesystem::copy(*demo_ / "delivery", dir_ / "delivery", std::filesystem::copy_options::recursive);
     std::filesystem::copy(*demo_ / "program", program_, std::filesystem::copy_options::recursive);
-    tk_.Assign(ReadFile(DateFilePath(program_, DateText("2003", "04", "05"))).substr(0, kTkRecordSize));
+    tk_.Assign(ReadFile(DateFilePath(program_, *RaceDay::FromDigits("20030405"))).substr(0, kTkRecordSize));
   }
 
   test::CliResult Run(std::vector<std::string> args) {
@@ -83,7 +83,7 @@ TEST_F(BadStoreTest, DamagedHorseFilesAreNamedAndTheRaceIsStillShown) {
 }
 
 TEST_F(BadStoreTest, ATruncatedDateFileIsNamedAndItsWholeRacesAreListed) {
-  const auto dateFile = DateFilePath(program_, DateText("2003", "04", "05"));
+  const auto dateFile = DateFilePath(program_, *RaceDay::FromDigits("20030405"));
   const std::string contents = ReadFile(dateFile);
   const std::size_t races = contents.size() / kTkRecordSize;
   ASSERT_GE(races, 2u);
@@ -104,7 +104,7 @@ TEST_F(BadStoreTest, RecordsOfTheWrongTypeOrRandomBytesAreNamedAndLeftBlank) {
     for (char& byte : bytes) byte = static_cast<char>(random());
     return bytes;
   };
-  const auto dateFile = DateFilePath(program_, DateText("2003", "04", "05"));
+  const auto dateFile = DateFilePath(program_, *RaceDay::FromDigits("20030405"));
   std::string contents = ReadFile(dateFile);
   const std::size_t races = contents.size() / kTkRecordSize;
   ASSERT_GE(races, 2u);
@@ -125,7 +125,7 @@ TEST_F(BadStoreTest, RecordsOfTheWrongTypeOrRandomBytesAreNamedAndLeftBlank) {
 }
 
 TEST_F(BadStoreTest, ADeletedDateFileIsReportedAsNotReady) {
-  std::filesystem::remove(DateFilePath(program_, DateText("2003", "04", "05")));
+  std::filesystem::remove(DateFilePath(program_, *RaceDay::FromDigits("20030405")));
   const auto result = Run({"races", kDate});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "データ作成が未完了のようです。\n");
@@ -154,8 +154,8 @@ TEST_F(BadStoreTest, GarbageSettingsDoNotStopAnAcquisition) {
                               (dir_ / "delivery").string()});
   EXPECT_EQ(result.status, 0) << result.out << result.err;
   EXPECT_NE(result.out.find("作成済み:"), std::string::npos) << result.out;
-  EXPECT_EQ(ReadFile(DateFilePath(fresh.Path(), DateText("2003", "04", "05"))),
-            ReadFile(DateFilePath(program_, DateText("2003", "04", "05"))));
+  EXPECT_EQ(ReadFile(DateFilePath(fresh.Path(), *RaceDay::FromDigits("20030405"))),
+            ReadFile(DateFilePath(program_, *RaceDay::FromDigits("20030405"))));
 }
 
 // The tool's only places are the program directory and what it is asked to

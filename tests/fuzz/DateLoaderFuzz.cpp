@@ -25,7 +25,7 @@ namespace {
 
 using namespace torvane;
 
-const std::string kDateText = DateText("2003", "04", "06");
+const RaceDay kDateText = *RaceDay::FromDigits("20030406");
 
 std::filesystem::path PathFor(const std::filesystem::path& programDir, int kind, std::string_view content) {
   switch (kind) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "jvdata/Cp932.h"
+#include "platform/Paths.h"
 #include "store/StorePaths.h"
 #include "tests/support/TempDir.h"
 
@@ -9,25 +9,23 @@ namespace {
 
 const std::filesystem::path kProgramDir = "/opt/torvane";
 
-TEST(StorePathsTest, DateTextIsFourteenCp932Bytes) {
-  const std::string text = DateText("2003", "04", "06");
-  EXPECT_EQ(text.size(), 14u);
-  EXPECT_EQ(text, Utf8ToCp932("2003年04月06日"));
-}
-
-TEST(StorePathsTest, DateFileNameCarriesTheKanjiInUtf8AndTurnsBackIntoTheDateText) {
-  const std::string dateText = DateText("2003", "04", "06");
-  const std::filesystem::path path = DateFilePath(kProgramDir, dateText);
+TEST(StorePathsTest, ADayIsNamedByItsTextAndADateFileNameGivesItsDayBack) {
+  const RaceDay day = RaceDay::FromDigits("20030406").value();
+  EXPECT_EQ(day.Text(), "2003年04月06日");
+  EXPECT_EQ(RaceDay::FromText("2003年04月06日"), day);
+  const std::filesystem::path path = DateFilePath(kProgramDir, day);
   EXPECT_EQ(path, kProgramDir / "Data" / u8"2003年04月06日.jvTK");
-  EXPECT_EQ(DateTextOfFileName(path.filename().string()), dateText);
-  EXPECT_EQ(DateTextOfFileName("1999年12月31日.jvTK"), Utf8ToCp932("1999年12月31日"));
+  EXPECT_EQ(RaceDayOfFileName(platform::Utf8OfPath(path.filename())), day);
+  EXPECT_LT(RaceDay::FromText("2003年12月31日"), RaceDay::FromText("2004年01月01日"));
 }
 
-TEST(StorePathsTest, NamesThatAreNotDateFilesGiveNoDateText) {
+TEST(StorePathsTest, NamesAndTextsThatAreNoDayGiveNone) {
   for (const char* name : {"2003年04月06日.jvTK.123-0.tmp", ".2003年04月06日.jvTK.1-1.tmp", "2003年04月06日.jvSEI",
                            "2003年04月06日", "200年04月06日.jvTK", "2003年4月06日.jvTK", "2003年04月06日x.jvTK",
-                           "abcd年04月06日.jvTK", "2003-04-06.jvTK", ".jvTK", ""})
-    EXPECT_EQ(DateTextOfFileName(name), "") << name;
+                           "abcd年04月06日.jvTK", "2003-04-06.jvTK", "2003年04月/.日.jvTK", ".jvTK", ""})
+    EXPECT_EQ(RaceDayOfFileName(name), std::nullopt) << name;
+  for (const char* digits : {"2003040", "200304066", "2003040x", "../04066", ""})
+    EXPECT_EQ(RaceDay::FromDigits(digits), std::nullopt) << digits;
 }
 
 TEST(StorePathsTest, HorseAndRaceFilesLieInSubdirectoriesOfTheirFirstDigits) {
@@ -47,16 +45,6 @@ TEST(StorePathsTest, FieldsNotOfTheirFormNameNoFile) {
   for (const char* yearDateCourse :
        {"20030406..", "2003040/06", "../0406060", "200304 606", "2003040606x", "20030406\x82\xa0", "2003O40606"})
     EXPECT_EQ(RaFilePath(kProgramDir, yearDateCourse), std::filesystem::path()) << yearDateCourse;
-  for (const char* dateText : {"2003\x94\x4e"
-                               "04\x8c\x8e"
-                               "/.\x93\xfa",
-                               "../.\x94\x4e"
-                               "04\x8c\x8e"
-                               "06\x93\xfa",
-                               "2003\x94\x4e"
-                               "04\x8c\x8e"
-                               "06\x93\xfa/"})
-    EXPECT_EQ(DateFilePath(kProgramDir, dateText), std::filesystem::path()) << dateText;
 }
 
 TEST(StorePathsTest, RacecourseCodesAreTwoAsciiLettersOrDigits) {

@@ -72,8 +72,8 @@ inline std::string Joined(const std::vector<std::string>& records) {
   return bytes;
 }
 
-// The CP932 date text of "2003年04月06日"-style UTF-8.
-inline std::string DateOf(std::string_view utf8) { return Utf8ToCp932(utf8); }
+// The day of a "2003年04月06日" text; throws for any other text.
+inline RaceDay DateOf(std::string_view utf8) { return RaceDay::FromText(utf8).value(); }
 
 inline void WriteDateFile(const std::filesystem::path& dir, std::string_view dateUtf8,
                           const std::vector<std::string>& tk) {
