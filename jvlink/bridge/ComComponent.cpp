@@ -163,13 +163,13 @@ CallResult ComComponent::JVInit(const std::u16string& sid) {
 }
 
 OpenResult ComComponent::JVOpen(const std::u16string& dataSpec, const std::u16string& fromTime, std::int32_t option) {
-  OwnedBstr spec(dataSpec);
+  OwnedBstr dataKinds(dataSpec);
   OwnedBstr from(fromTime);
   LONG readCount = 0;
   LONG downloadCount = 0;
   OwnedBstr stamp;
-  VARIANTARG args[] = {InString(spec),     InString(from),         InLong(option),
-                       OutLong(readCount), OutLong(downloadCount), OutString(stamp)};
+  VARIANTARG args[] = {InString(dataKinds), InString(from),         InLong(option),
+                       OutLong(readCount),  OutLong(downloadCount), OutString(stamp)};
   OpenResult open;
   open.call = Invoke(L"JVOpen", args, 6, true);
   open.readCount = readCount;

@@ -187,16 +187,16 @@ class TestJVLink final : public IDispatch {
         break;
       case kJVOpen: {
         if (!args.Count(6)) return DISP_E_BADPARAMCOUNT;
-        const auto spec = args.InString(0);
+        const auto dataKinds = args.InString(0);
         const auto from = args.InString(1);
         const auto option = args.InLong(2);
         LONG* readCount = args.OutLong(3);
         LONG* downloadCount = args.OutLong(4);
         BSTR* stamp = args.OutString(5);
-        if (!spec || !from || !option || !readCount || !downloadCount || !stamp) return DISP_E_TYPEMISMATCH;
+        if (!dataKinds || !from || !option || !readCount || !downloadCount || !stamp) return DISP_E_TYPEMISMATCH;
         std::int32_t reads = 0, downloads = 0;
         std::u16string last;
-        code = standIn_.JVOpen(*spec, *from, *option, reads, downloads, last);
+        code = standIn_.JVOpen(*dataKinds, *from, *option, reads, downloads, last);
         if (fault_.kind == Fault::Kind::kOpenCode) {
           standIn_.JVClose();
           code = fault_.code;
