@@ -36,6 +36,8 @@ set(windows_excluded_suites
   DeliveredFileTest
   # The Linux rule (the XDG data folder, then ~/.local/share) over Unix paths.
   ProgramDirTest
+  # Its fake bridge is a Linux program, started in Wine's place.
+  JVLinkBridgeTest
 )
 
 # One gtest option for every suite: a name a suite does not have leaves
