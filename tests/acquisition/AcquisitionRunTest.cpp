@@ -216,7 +216,8 @@ TEST_F(AcquisitionRunTest, ReadErrorEndsTheLoopAndKeepsTheStartTime) {
   run_.ButtonStartClick();
   EXPECT_EQ(view_.From("status:データ読込み中．．．(1/3)"),
             (Events{"status:データ読込み中．．．(1/3)", "beep",
-                    "info:JVReadエラー:" + JVResultMessage("JVRead", -403) + "\nファイル:TK_20030406000000.jvd",
+                    "info:JVReadエラー:" + JVResultMessage("JVRead", -403) +
+                        "\nファイル:" + (dir_ / "jvlink-cache" / "TK_20030406000000.jvd").string(),
                     "cursor:default", "beep"}));
   EXPECT_FALSE(view_.Has(kUmLine));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::ReadFailed);
