@@ -21,10 +21,12 @@ set(windows_excluded_cases
   StoreWriterTest.AReaderKeepsTheVersionItOpenedWhileTheStoreIsWritten
   # Wine makes no symbolic links.
   IniGTTest.AWriteThroughALinkReplacesItsTarget
+  IniGTTest.AReadOnlyFileAndALinkInPlaceOfTheLockFileAreNotWrittenThrough
   DateLoaderTest.FilesThatCannotBeReadAreReportedAndLeftBlank
   ProcessTest.TheLockFileIsNeverMadeThroughALink
   StoreWriterTest.SymbolicLinksInTheStoreAreRefusedByNameAndNothingOutsideIsTouched
   StandInTest.ALinkUnderTheTemporaryNameOfACopyIsNotFollowed
+  StoreLockTest.OnlyTheFilesOfEndedWritersAreCleanedUpAndNothingBehindALink
   # The test holds the program directory's lock from Linux (flock), which
   # Wine's own file locks do not see.
   ImportTest.AnotherWriterIsRefusedAtOnceWhileOneHoldsTheStoreAndNothingIsLost
