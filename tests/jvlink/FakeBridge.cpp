@@ -53,7 +53,8 @@ std::string Answer(Op op) {
     case Op::kOpen:
       return out.I32(0).I32(1).I32(0).Wide(u"20030406104642").Frame();
     case Op::kRead: {
-      const std::string death = std::getenv("TORVANE_FAKE_BRIDGE_DEATH") ? std::getenv("TORVANE_FAKE_BRIDGE_DEATH") : "";
+      const std::string death =
+          std::getenv("TORVANE_FAKE_BRIDGE_DEATH") ? std::getenv("TORVANE_FAKE_BRIDGE_DEATH") : "";
       if (death == "after-batch" || death == "after-wait") {
         ::close(STDIN_FILENO);
         if (death == "after-batch") return RecordsBatch();

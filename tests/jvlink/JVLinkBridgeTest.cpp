@@ -31,8 +31,8 @@ class JVLinkBridgeTest : public ::testing::TestWithParam<const char*> {
     EXPECT_EQ(bridge.JVOpen(u"TOKUDIFF", u"20000101000000", 1, readCount, downloadCount, stamp), 0);
     std::vector<std::int32_t> results;
     std::int32_t size = 60000;
-    while (results.size() < 20 && (results.empty() || results.back() > 0 || results.back() == -1 ||
-                                   results.back() == -3))
+    while (results.size() < 20 &&
+           (results.empty() || results.back() > 0 || results.back() == -1 || results.back() == -3))
       results.push_back(bridge.JVRead(buff, size, fileName));
     return results;
   }

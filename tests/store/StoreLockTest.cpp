@@ -1,8 +1,7 @@
-#include "store/StoreLock.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/Process.h"
+#include "store/StoreLock.h"
 #include "store/StorePaths.h"
 #include "tests/support/TempDir.h"
 
