@@ -166,12 +166,7 @@ void AcquisitionRun::TimerJVStatusTimer() {
   if (phase_ != Phase::Fetching) return;  // a tick that was already on its way when the timer stopped
   const std::int32_t fetched = jvLink_.JVStatus();
   if (fetched < 0) {
-    Report(Joined(kStatusError, JVResultMessage("JVStatus", fetched)));
-    view_.StopTimer();
-    SetOutcome(RunOutcome::StatusFailed);
-    CloseJVLink();
-    phase_ = Phase::Idle;
-    storeLock_.Release();
+    EndFetching(Joined(kStatusError, JVResultMessage("JVStatus", fetched)), RunOutcome::StatusFailed);
     return;
   }
   const auto now = std::chrono::steady_clock::now();
@@ -179,14 +174,10 @@ void AcquisitionRun::TimerJVStatusTimer() {
     lastFetched_ = fetched;
     lastProgress_ = now;
   } else if (now - lastProgress_ > progressLimit_) {
-    Report(std::string(kDownloadStalled) + Progress("(", fetched, downloadCount_) + std::string(kWaitedSeconds) +
-           Seconds(progressLimit_));
-    view_.StopTimer();
     jvLink_.JVCancel();
-    SetOutcome(RunOutcome::Stalled);
-    CloseJVLink();
-    phase_ = Phase::Idle;
-    storeLock_.Release();
+    EndFetching(std::string(kDownloadStalled) + Progress("(", fetched, downloadCount_) + std::string(kWaitedSeconds) +
+                    Seconds(progressLimit_),
+                RunOutcome::Stalled);
     return;
   }
   if (fetched > downloadCount_) return;
@@ -198,6 +189,15 @@ void AcquisitionRun::TimerJVStatusTimer() {
   ReadAndClose();
   storeLock_.Release();
   CloseWindowIfAsked();
+}
+
+void AcquisitionRun::EndFetching(const std::string& text, RunOutcome outcome) {
+  Report(text);
+  view_.StopTimer();
+  SetOutcome(outcome);
+  CloseJVLink();
+  phase_ = Phase::Idle;
+  storeLock_.Release();
 }
 
 AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {

@@ -104,6 +104,8 @@ class AcquisitionRun {
   void RouteRecord(const std::u16string& record, ReadEnd& end);
   void CloseJVLink();
   ReadEnd ReadAndClose();
+  // Ends a run while fetching: the user told text, JV-Link closed, the store free.
+  void EndFetching(const std::string& text, RunOutcome outcome);
   void FlushStore(ReadEnd& end);
   void CloseWindowIfAsked();
   void RememberLastFileTimestamp();
