@@ -30,8 +30,9 @@
 //   download finished behind it) cancels nothing: no JVCancel, no message.
 // - No wait is without end: a download whose count does not move, or a read
 //   that answers "file still being fetched" (-3), for kProgressLimit ends
-//   the run as a failure, saying what it waited for (JVCancel, JVClose,
-//   "LastTime" kept); so does a download count below 0 from JVOpen.
+//   the run as a failure, saying what it waited for (the download
+//   cancelled, JV-Link closed, "LastTime" kept); so does a download count
+//   below 0 from JVOpen.
 
 #include <chrono>
 #include <cstdint>
