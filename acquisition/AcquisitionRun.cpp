@@ -3,6 +3,7 @@
 #include "acquisition/DateTimeText.h"
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
+#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "platform/Paths.h"
@@ -37,6 +38,13 @@ constexpr std::string_view kCloseError = "JVCloseエラー:";
 // Names the delivery file a read error came from, so that the user can
 // remove or replace it: it stops every later run from the same start time.
 constexpr std::string_view kReadErrorFile = "\nファイル:";
+constexpr std::string_view kRefusedRecordsCount = "取込不可のデータが";
+constexpr std::string_view kRefusedRecordsKept = "件ありました。取得開始日付は変更していません。";
+constexpr std::string_view kDownloadStalled =
+    "ダウンロードが進まないため、取込みを中止しました。ダウンロード済みファイル数:";
+constexpr std::string_view kReadStalled = "ファイルのダウンロードが終わらないため、取込みを中止しました。";
+constexpr std::string_view kBadDownloadCount = "JVOpenエラー:ダウンロードファイル数が不正です。(";
+constexpr std::string_view kWaitedSeconds = "\n待った時間:";
 constexpr std::string_view kLastTimeNotWritten = "取得開始日付を設定ファイルに書き込めませんでした: ";
 
 std::string Progress(std::string_view prefix, std::int32_t done, std::int32_t total) {
@@ -44,6 +52,16 @@ std::string Progress(std::string_view prefix, std::int32_t done, std::int32_t to
 }
 
 std::string Joined(std::string_view a, const std::string& b) { return std::string(a) + b; }
+
+// The text of a read that failed, with the delivery file it came from, if named.
+std::string WithFileName(std::string text, const std::u16string& fileName) {
+  if (!fileName.empty()) text += std::string(kReadErrorFile) + Cp932ToUtf8(Utf16ToCp932(fileName));
+  return text;
+}
+
+std::string Seconds(std::chrono::milliseconds span) {
+  return Formatted("%g", static_cast<double>(span.count()) / 1000) + "秒";
+}
 
 // Characters position..position+length-1 (1-based), as far as the text has them.
 std::string_view Part(std::string_view text, std::size_t position, std::size_t length) {
@@ -95,6 +113,7 @@ void AcquisitionRun::ButtonStartClick() {
 
   view_.StopTimer();
   cancelRequested_ = false;
+  refusedRecords_ = 0;
   outcome_ = RunOutcome::NotRun;
   view_.SetBarPosition(ProgressBar::Download, 0);
   view_.SetBarPosition(ProgressBar::Read, 0);
@@ -119,7 +138,17 @@ void AcquisitionRun::ButtonStartClick() {
     storeLock_.Release();
     return;
   }
+  if (downloadCount_ < 0) {
+    // Polling for a count that can never be reached would never end.
+    Report(std::string(kBadDownloadCount) + std::to_string(downloadCount_) + ")");
+    SetOutcome(RunOutcome::OpenFailed);
+    CloseJVLink();
+    storeLock_.Release();
+    return;
+  }
   if (downloadCount_ != 0) {
+    lastFetched_ = 0;
+    lastProgress_ = std::chrono::steady_clock::now();
     view_.SetStatusText(std::string(kDownloading));
     view_.SetBarRange(ProgressBar::Download, 0, downloadCount_);
     phase_ = Phase::Fetching;
@@ -137,12 +166,18 @@ void AcquisitionRun::TimerJVStatusTimer() {
   if (phase_ != Phase::Fetching) return;  // a tick that was already on its way when the timer stopped
   const std::int32_t fetched = jvLink_.JVStatus();
   if (fetched < 0) {
-    Report(Joined(kStatusError, JVResultMessage("JVStatus", fetched)));
-    view_.StopTimer();
-    SetOutcome(RunOutcome::StatusFailed);
-    CloseJVLink();
-    phase_ = Phase::Idle;
-    storeLock_.Release();
+    EndFetching(Joined(kStatusError, JVResultMessage("JVStatus", fetched)), RunOutcome::StatusFailed);
+    return;
+  }
+  const auto now = std::chrono::steady_clock::now();
+  if (fetched != lastFetched_) {
+    lastFetched_ = fetched;
+    lastProgress_ = now;
+  } else if (now - lastProgress_ > progressLimit_) {
+    jvLink_.JVCancel();
+    EndFetching(std::string(kDownloadStalled) + Progress("(", fetched, downloadCount_) + std::string(kWaitedSeconds) +
+                    Seconds(progressLimit_),
+                RunOutcome::Stalled);
     return;
   }
   if (fetched > downloadCount_) return;
@@ -156,10 +191,24 @@ void AcquisitionRun::TimerJVStatusTimer() {
   CloseWindowIfAsked();
 }
 
+void AcquisitionRun::EndFetching(const std::string& text, RunOutcome outcome) {
+  Report(text);
+  view_.StopTimer();
+  SetOutcome(outcome);
+  CloseJVLink();
+  phase_ = Phase::Idle;
+  storeLock_.Release();
+}
+
 AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
   phase_ = Phase::Reading;
   ReadEnd end = ReadRecords();
   FlushStore(end);
+  if (end == ReadEnd::EndOfData && refusedRecords_ > 0) {
+    Report(std::string(kRefusedRecordsCount) + std::to_string(refusedRecords_) + std::string(kRefusedRecordsKept));
+    SetOutcome(RunOutcome::RecordsRefused);
+    end = ReadEnd::RecordsRefused;
+  }
   CloseJVLink();
   phase_ = Phase::Idle;
   return end;
@@ -219,6 +268,7 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadRecords() {
   std::int32_t size = kReadBufferSize;
   std::u16string record;
   std::u16string fileName;
+  auto answeredSince = std::chrono::steady_clock::now();  // the last answer other than -2 or -3
   while (true) {
     view_.ProcessPendingEvents();
     if (cancelRequested_) {
@@ -242,13 +292,20 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadRecords() {
       SetOutcome(RunOutcome::Completed);
       return ReadEnd::EndOfData;
     } else if (result < kJVReadDownloading) {
-      std::string text = Joined(kReadError, JVResultMessage("JVRead", result));
-      if (!fileName.empty()) text += std::string(kReadErrorFile) + Cp932ToUtf8(Utf16ToCp932(fileName));
-      Report(text);
+      Report(WithFileName(Joined(kReadError, JVResultMessage("JVRead", result)), fileName));
       SetOutcome(RunOutcome::ReadFailed);
       return ReadEnd::ReadError;
     }
-    // -2 and -3: call again at once.
+    if (result != kJVReadAgain && result != kJVReadDownloading) {
+      answeredSince = std::chrono::steady_clock::now();
+      continue;
+    }
+    // -2 and -3: call again at once, within the limit.
+    if (std::chrono::steady_clock::now() - answeredSince > progressLimit_) {
+      Report(WithFileName(std::string(kReadStalled) + std::string(kWaitedSeconds) + Seconds(progressLimit_), fileName));
+      SetOutcome(RunOutcome::Stalled);
+      return ReadEnd::ReadError;
+    }
   }
 }
 
@@ -263,7 +320,10 @@ void AcquisitionRun::RouteRecord(const std::u16string& record, ReadEnd& end) {
     return;
   }
   if (result.outcome == StoreOutcome::Stored) view_.AddListLine(result.listLine);
-  if (result.outcome == StoreOutcome::Refused) view_.AddListLine(std::string(kRefusedRecordPrefix) + result.reason);
+  if (result.outcome == StoreOutcome::Refused) {
+    ++refusedRecords_;
+    view_.AddListLine(std::string(kRefusedRecordPrefix) + result.reason);
+  }
 }
 
 void AcquisitionRun::CloseJVLink() {

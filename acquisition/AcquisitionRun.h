@@ -20,14 +20,21 @@
 //   another acquisition or import holds the store's lock is refused with
 //   kOtherWriterText and calls nothing of JV-Link.
 // - A record the store writer refuses is listed as "取込不可:" + its reason
-//   and the loop goes on.
+//   and the loop goes on; at the end the user is told how many were refused,
+//   and "LastTime" stays, so that they come again once the cause is mended.
 // - A start while a run is going on (fetching or reading, where the read
 //   loop lets clicks through) starts nothing: the user is told, with a beep,
 //   kRunInProgressText. After a cancel while fetching the run is over and a
 //   start goes ahead (JV-Link, still open, refuses it with -202 and is closed).
 // - A cancel question answered Yes after the run has ended meanwhile (the
 //   download finished behind it) cancels nothing: no JVCancel, no message.
+// - No wait is without end: a download whose count does not move, or a read
+//   that answers "file still being fetched" (-3), for kProgressLimit ends
+//   the run as a failure, saying what it waited for (the download
+//   cancelled, JV-Link closed, "LastTime" kept); so does a download count
+//   below 0 from JVOpen.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -45,6 +52,8 @@ class TIniGT;
 
 inline constexpr std::string_view kRunInProgressText = "データ取込み中です。取込みの終了を待つか、中止してください。";
 inline constexpr std::string_view kRefusedRecordPrefix = "取込不可:";
+// As long as the bridge waits for an answer of the component.
+inline constexpr std::chrono::milliseconds kProgressLimit{60000};
 
 // How the last run ended.
 enum class RunOutcome {
@@ -59,6 +68,8 @@ enum class RunOutcome {
   CloseFailed,         // JVClose error after an otherwise complete run
   LastTimeNotWritten,  // read everything, but the next run's start time could not be kept
   StoreBusy,           // another writer holds the store's lock: nothing done
+  RecordsRefused,      // read to the end, but the store writer refused records
+  Stalled,             // the download or the read made no progress within the limit
 };
 
 class AcquisitionRun {
@@ -69,6 +80,8 @@ class AcquisitionRun {
 
   // What FormCloseQuery runs: the main window's date-list rebuild.
   void SetDateListRebuild(std::function<void()> rebuild);
+  // How long a download or a read may go without progress (kProgressLimit).
+  void SetProgressLimit(std::chrono::milliseconds limit) { progressLimit_ = limit; }
 
   void FormCreate();
   void SpeedButton1Click();
@@ -86,12 +99,14 @@ class AcquisitionRun {
 
  private:
   enum class Phase { Idle, Fetching, Reading };
-  enum class ReadEnd { EndOfData, ReadError, StoreFailure, Cancelled };
+  enum class ReadEnd { EndOfData, ReadError, StoreFailure, Cancelled, RecordsRefused };
 
   ReadEnd ReadRecords();
   void RouteRecord(const std::u16string& record, ReadEnd& end);
   void CloseJVLink();
   ReadEnd ReadAndClose();
+  // Ends a run while fetching: the user told text, JV-Link closed, the store free.
+  void EndFetching(const std::string& text, RunOutcome outcome);
   void FlushStore(ReadEnd& end);
   void CloseWindowIfAsked();
   void RememberLastFileTimestamp();
@@ -109,6 +124,10 @@ class AcquisitionRun {
   bool closeRequested_ = false;
   std::int32_t readCount_ = 0;
   std::int32_t downloadCount_ = 0;
+  std::uint64_t refusedRecords_ = 0;  // in this run
+  std::chrono::milliseconds progressLimit_ = kProgressLimit;
+  std::int32_t lastFetched_ = 0;
+  std::chrono::steady_clock::time_point lastProgress_;  // of the download
   std::u16string lastFileTimestamp_;
   Phase phase_ = Phase::Idle;
   StoreLock storeLock_;  // held from the start of a run to its end

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <unordered_set>
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/JVData_Structure.h"
+#include "jvlink/DateTime.h"
 #include "platform/Paths.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
@@ -61,6 +63,15 @@ void ZeroKindAndCreationDate(Record& record) {
 }
 
 bool IsKeptSeDataKind(std::string_view kind) { return kind == "7" || kind == "A" || kind == "B"; }
+
+// Why a race date cannot name a store file, or nothing when it can: a date
+// such as 00000000 or 20031399 would make a date file no race is held on.
+std::optional<std::string> RaceDateFault(std::string_view type, std::string_view date) {
+  const std::string what = std::string(type) + " record: the race date " + Quoted(date);
+  if (!IsDateDigits(date)) return what + " is not 8 digits";
+  if (!FromDigits14(std::string(date) + "000000")) return what + " is no day of the calendar";
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -130,8 +141,7 @@ StoreResult StoreWriter::Impl::StoreTk(std::string_view record) {
   tk.Assign(record);
   if (tk.DataKind() != "1" && tk.DataKind() != "2") return Skipped();
   if (ReadCodeNumber(tk.RaceNumber()) <= 0) return Skipped();
-  if (!IsDateDigits(tk.RaceDate()))
-    return Refused("TK record: the race date " + Quoted(tk.RaceDate()) + " is not 8 digits");
+  if (auto fault = RaceDateFault("TK", tk.RaceDate())) return Refused(std::move(*fault));
   // The Data directory belongs to start-up: a missing one fails the write.
   const auto file = DateFilePath(programDir, *RaceDay::FromDigits(tk.RaceDate()));
   batch.RequireDirectory(file.parent_path());
@@ -142,8 +152,7 @@ StoreResult StoreWriter::Impl::StoreTk(std::string_view record) {
 StoreResult StoreWriter::Impl::StoreRa(std::string_view record) {
   RaRecord ra;
   ra.Assign(record);
-  if (!IsDateDigits(ra.RaceDate()))
-    return Refused("RA record: the race date " + Quoted(ra.RaceDate()) + " is not 8 digits");
+  if (auto fault = RaceDateFault("RA", ra.RaceDate())) return Refused(std::move(*fault));
   if (!IsRacecourseCode(ra.CourseCode()))
     return Refused("RA record: the racecourse code " + Quoted(ra.CourseCode()) + " is not 2 letters or digits");
   const auto file = RaFilePath(programDir, std::string(ra.RaceDate()) + std::string(ra.CourseCode()));

@@ -2,6 +2,7 @@
 // acquisition run through the JV-Link stand-in, or the installed component
 // through the bridge, as the acquisition window's start runs it.
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <thread>
@@ -14,6 +15,7 @@
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "platform/Interrupt.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
 #include "store/StoreLock.h"
@@ -27,12 +29,21 @@ constexpr auto kTimerInterval = std::chrono::milliseconds(10);
 // The acquisition window on a terminal: every status text, list line and
 // dialog text becomes a line on out as it happens; a status text is printed
 // when it changes (the timer sets the same text on every tick while a file is
-// fetched). The start dialog is answered with OK; no cancel is ever asked for.
+// fetched). The start dialog is answered with OK. An interrupt (Ctrl+C,
+// SIGTERM) is the cancel command, its question answered Yes, seen on every
+// turn of the read loop and every tick of the timer.
 class ConsoleAcquisitionView final : public AcquisitionView {
  public:
   explicit ConsoleAcquisitionView(std::ostream& out) : out_(out) {}
 
   bool TimerOn() const { return timerOn_; }
+  void SetCancel(std::function<void()> cancel) { cancel_ = std::move(cancel); }
+  bool Cancelled() const { return cancelled_; }
+  void CancelIfInterrupted() {
+    if (cancelled_ || !cancel_ || !platform::InterruptRequested()) return;
+    cancelled_ = true;
+    cancel_();
+  }
 
   void SetStatusText(const std::string& text) override {
     if (text == status_) return;
@@ -44,12 +55,12 @@ class ConsoleAcquisitionView final : public AcquisitionView {
   void AddListLine(const std::string& line) override { Line(line); }
   void ClearList() override {}
   void ShowInformation(const std::string& text) override { Line(text); }
-  bool ConfirmYesNo(const std::string&) override { return false; }
+  bool ConfirmYesNo(const std::string&) override { return cancelled_; }
   void Beep() override {}
   void SetBusyCursor(bool) override {}
   void StartTimer() override { timerOn_ = true; }
   void StopTimer() override { timerOn_ = false; }
-  void ProcessPendingEvents() override {}
+  void ProcessPendingEvents() override { CancelIfInterrupted(); }
   void CloseWindow() override {}
   DateTime PickerDateTime() const override { return picker_; }
   void SetPickerDateTime(const DateTime& value) override { picker_ = value; }
@@ -60,6 +71,8 @@ class ConsoleAcquisitionView final : public AcquisitionView {
   std::ostream& out_;
   std::string status_;
   bool timerOn_ = false;
+  bool cancelled_ = false;
+  std::function<void()> cancel_;
   DateTime picker_;
 };
 
@@ -112,6 +125,7 @@ std::unique_ptr<JVLink> OpenJVLink(const AcquireOptions& options, CommandContext
 
 int Acquire(CommandContext& context) {
   const AcquireOptions options = ParseOptions(context.args);
+  platform::CatchInterrupts();
   // The viewer creates these at start-up; the command stands in for it.
   CreateStoreDirectories(context.programDir);
   const std::unique_ptr<JVLink> jvLink = OpenJVLink(options, context);
@@ -132,13 +146,18 @@ int Acquire(CommandContext& context) {
   InstallTestKillHook(writer);
   ConsoleAcquisitionView view(context.out);
   AcquisitionRun run(*jvLink, view, settings, writer);
+  view.SetCancel([&run] { run.ButtonCancelClick(); });
   run.FormCreate();
   if (options.from) view.SetPickerDateTime(*options.from);
   run.ButtonStartClick();
   while (view.TimerOn()) {
     std::this_thread::sleep_for(kTimerInterval);
-    run.TimerJVStatusTimer();
+    view.CancelIfInterrupted();
+    if (view.TimerOn()) run.TimerJVStatusTimer();
   }
+  // A cancel while fetching leaves JV-Link open for the window's next start;
+  // the command has none.
+  if (view.Cancelled()) (void)jvLink->JVClose();
   tellBridgeFailure();
   const RunOutcome outcome = run.LastOutcome();
   if (outcome == RunOutcome::StoreBusy) context.err << "torvane-cli acquire: " << kOtherWriterText << '\n';
@@ -151,8 +170,10 @@ const CommandRegistration registration(
     "      --jvlink the installed JV-Link through its bridge (under Wine, in WINEPREFIX), from --from or the\n"
     "      settings' LastTime, serving --source instead of the stand-in's delivery folder; prints every status\n"
     "      line, stored-record line and dialog text on stdout as it happens; exit 0 when the run read to the end\n"
-    "      or found nothing new, 1 on a JV-Link or store error, when the settings' LastTime could not be written\n"
-    "      or when another acquisition or import is writing into the program directory",
+    "      or found nothing new, 1 on a JV-Link or store error, on Ctrl+C or SIGTERM (cancelled as the window's\n"
+    "      cancel, LastTime kept), when a download or a read made no progress for 60 s, when records were\n"
+    "      refused, when the settings' LastTime could not be written or when another acquisition or import is\n"
+    "      writing into the program directory",
     Acquire);
 
 }  // namespace

@@ -12,11 +12,15 @@
 // The records are written back in batches (see StoreWriter): a list line on
 // stdout is on the disk once the import ends with 0 or 1.
 #include <algorithm>
-#include <vector>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
+#include "cli/DeliveryRecords.h"
 #include "cli/TestKillHook.h"
+#include "platform/Paths.h"
 #include "store/RecordFile.h"
 #include "store/StoreLock.h"
 #include "store/StorePaths.h"
@@ -24,19 +28,6 @@
 
 namespace torvane::cli {
 namespace {
-
-// The records of a delivered file: each ends in CR LF. Bytes after the last
-// CR LF form a last record of their own, which the writer then refuses.
-std::vector<std::string_view> SplitRecords(std::string_view contents) {
-  std::vector<std::string_view> records;
-  while (!contents.empty()) {
-    const std::size_t end = contents.find("\r\n");
-    const std::size_t length = end == std::string_view::npos ? contents.size() : end + 2;
-    records.push_back(contents.substr(0, length));
-    contents.remove_prefix(length);
-  }
-  return records;
-}
 
 int ImportFiles(CommandContext& context, StoreWriter& writer);
 
@@ -69,35 +60,45 @@ int Import(CommandContext& context) {
   }
 }
 
-int ImportFiles(CommandContext& context, StoreWriter& writer) {
-  int status = 0;
-  for (const std::string& path : context.args) {
-    std::string contents;
+// Imports one file; false when it could not be read (named on err), the
+// records before that stored.
+bool ImportFile(CommandContext& context, StoreWriter& writer, const std::string& path, int& status) {
+  std::optional<DeliveryRecords> records;
+  std::string record;
+  std::uint64_t length = 0;
+  bool anyKept = false;
+  for (std::uint64_t number = 1;; ++number) {
     try {
-      contents = ReadFileContents(path);
+      if (!records) records.emplace(platform::PathFromUtf8(path));
+      if (!records->Next(record, length)) break;
     } catch (const StoreError& error) {
       context.err << "torvane-cli import: " << JapaneseErrorText(error) << '\n';
-      status = 2;
-      continue;
+      return false;
     }
-    const std::vector<std::string_view> records = SplitRecords(contents);
-    bool anyKept = false;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-      const StoreResult result = writer.Store(records[i]);
-      anyKept = anyKept || result.outcome != StoreOutcome::Skipped;
-      if (result.outcome == StoreOutcome::Stored) {
-        context.out << result.listLine << '\n';
-      } else if (result.outcome == StoreOutcome::Refused) {
-        context.err << "torvane-cli import: " << path << ": record " << i + 1 << ": " << result.reason << '\n';
-        status = std::max(status, 1);
-      }
-    }
-    // Most likely the wrong file: say so rather than end without a word.
-    if (!anyKept) {
-      context.err << "torvane-cli import: " << path << ": the file holds no TK, RA, SE or UM record to store\n";
+    const StoreResult result = writer.Store(record);
+    anyKept = anyKept || result.outcome != StoreOutcome::Skipped;
+    if (result.outcome == StoreOutcome::Stored) {
+      context.out << result.listLine << '\n';
+    } else if (result.outcome == StoreOutcome::Refused) {
+      const std::string reason = length > record.size() ? "a record of " + std::to_string(length) + " bytes; " +
+                                                              "no JV-Data record is that long"
+                                                        : result.reason;
+      context.err << "torvane-cli import: " << path << ": record " << number << ": " << reason << '\n';
       status = std::max(status, 1);
     }
   }
+  // Most likely the wrong file: say so rather than end without a word.
+  if (!anyKept) {
+    context.err << "torvane-cli import: " << path << ": the file holds no TK, RA, SE or UM record to store\n";
+    status = std::max(status, 1);
+  }
+  return true;
+}
+
+int ImportFiles(CommandContext& context, StoreWriter& writer) {
+  int status = 0;
+  for (const std::string& path : context.args)
+    if (!ImportFile(context, writer, path, status)) status = 2;
   return status;
 }
 

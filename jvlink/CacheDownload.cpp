@@ -1,31 +1,75 @@
 #include "jvlink/CacheDownload.h"
 
-#include <system_error>
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "codes/Formatted.h"
+#include "platform/Files.h"
 
 namespace torvane {
 namespace {
 
+constexpr std::string_view kChecksumSuffix = ".sum";
+constexpr std::size_t kChunkBytes = 1 << 16;
+
+std::filesystem::path ChecksumPath(const std::filesystem::path& cached) {
+  std::filesystem::path path = cached;
+  path += kChecksumSuffix;
+  return path;
+}
+
+// FNV-1a over the bytes, as 16 hexadecimal digits: enough to tell a damaged
+// copy from a sound one, which is all it is for.
+class Checksum {
+ public:
+  void Add(std::string_view bytes) {
+    for (const char c : bytes) hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  }
+  std::string Text() const { return Formatted("%016llx", static_cast<unsigned long long>(hash_)); }
+
+ private:
+  std::uint64_t hash_ = 14695981039346656037u;
+};
+
+std::optional<std::string> FileChecksum(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  Checksum checksum;
+  std::string chunk(kChunkBytes, '\0');
+  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+    checksum.Add(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())));
+  if (in.bad()) return std::nullopt;
+  return checksum.Text();
+}
+
 bool CopyIntoPlace(const CacheCopy& copy) {
-  std::filesystem::path partial = copy.target;
-  partial += ".part";
-  std::error_code error;
-  // Whatever an earlier copy (or anyone) left under the temporary name goes
-  // first, a symbolic link as the link itself: the copy then creates its file
-  // exclusively and never writes through a link to outside the cache.
-  std::filesystem::remove(partial, error);
-  if (!error) std::filesystem::copy_file(copy.source, partial, std::filesystem::copy_options::none, error);
-  // The copy takes the delivery's time, by which a later run tells a
-  // corrected delivery of the same size from the one cached.
-  std::filesystem::file_time_type delivered;
-  if (!error) delivered = std::filesystem::last_write_time(copy.source, error);
-  if (!error) std::filesystem::last_write_time(partial, delivered, error);
-  if (!error) std::filesystem::rename(partial, copy.target, error);
-  if (!error) return true;
-  std::filesystem::remove(partial, error);
-  return false;
+  try {
+    const std::string contents = platform::ReadFileContents(copy.source);
+    platform::ReplaceFileAtomically(copy.target, contents, platform::Durability::kFlushedToDisk);
+    // The copy takes the delivery's time, by which a later run tells a
+    // corrected delivery of the same size from the one cached.
+    std::filesystem::last_write_time(copy.target, std::filesystem::last_write_time(copy.source));
+    Checksum checksum;
+    checksum.Add(contents);
+    platform::ReplaceFileAtomically(ChecksumPath(copy.target), checksum.Text(), platform::Durability::kFlushedToDisk);
+    return true;
+  } catch (const std::exception&) {
+    // A delivery that vanished, cannot be read or does not fit in memory,
+    // or a cache that cannot be written: the fetch fails, reported by JVStatus.
+    return false;
+  }
 }
 
 }  // namespace
+
+bool IsCompleteCopy(const std::filesystem::path& cached) {
+  const std::optional<std::string> kept = platform::ReadFileIfPresent(ChecksumPath(cached));
+  if (!kept || kept->empty()) return false;
+  const std::optional<std::string> actual = FileChecksum(cached);
+  return actual && *actual == *kept;
+}
 
 CacheDownload::CacheDownload(std::vector<CacheCopy> copies, std::chrono::milliseconds pace)
     : copies_(std::move(copies)), pace_(pace), thread_([this] { Run(); }) {}

@@ -3,8 +3,11 @@
 // of its own, one file per pace, so that a caller polling JVStatus sees the
 // count climb as it would while the real component fetches from the service.
 //
-// Each copy goes to a temporary name first and is renamed into place, so the
-// cache never holds a partial file under a delivered name.
+// Each copy is written as the store writes its files: a new file, flushed to
+// the disk, renamed into place, so the cache never holds a partial file under
+// a delivered name. Its checksum is kept beside it, written last: a copy
+// whose contents do not match it (a power cut can leave a file of the right
+// size and time holding zeros) does not count as cached.
 
 #include <chrono>
 #include <condition_variable>
@@ -20,6 +23,10 @@ struct CacheCopy {
   std::filesystem::path source;
   std::filesystem::path target;
 };
+
+// Whether the cached copy holds what its checksum says, the copy having been
+// completed; false also when either cannot be read.
+bool IsCompleteCopy(const std::filesystem::path& cached);
 
 class CacheDownload {
  public:

@@ -264,6 +264,9 @@ void JVLinkBridge::SendRead() {
 }
 
 bool JVLinkBridge::ReceiveRead() {
+  // A request that could not be sent (the bridge gone, so no child to read
+  // from) has no answer to wait for.
+  if (!readPending_) return false;
   readPending_ = false;
   const std::optional<std::string> results = Receive(Op::kRead, answerLimit_);
   if (!results) return false;
@@ -293,8 +296,10 @@ std::int32_t JVLinkBridge::JVRead(std::u16string& buff, std::int32_t& size, std:
     if (failed_) return kBridgeReadFailure;
     if (!readPending_) SendRead();
     if (!ReceiveRead()) return kBridgeReadFailure;
-    // The next batch is read while the caller handles this one.
+    // The next batch is read while the caller handles this one. A bridge
+    // that is gone by then fails this call: its batch went with it.
     if (bridge::ContinuesBatch(batch_.back().result)) SendRead();
+    if (failed_) return kBridgeReadFailure;
   }
   bridge::ReadItem item = std::move(batch_.front());
   batch_.pop_front();

@@ -6,6 +6,7 @@
 #include "jvlink/CacheDownload.h"
 #include "jvlink/DateTime.h"
 #include "jvlink/DeliveryFolder.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 namespace {
@@ -48,7 +49,7 @@ bool IsCached(const std::filesystem::path& cached, const std::filesystem::path& 
   const auto deliveredSize = std::filesystem::file_size(delivered, error);
   if (error) return false;
   const auto deliveredTime = std::filesystem::last_write_time(delivered, error);
-  return !error && cachedSize == deliveredSize && cachedTime == deliveredTime;
+  return !error && cachedSize == deliveredSize && cachedTime == deliveredTime && IsCompleteCopy(cached);
 }
 
 }  // namespace
@@ -161,6 +162,8 @@ std::int32_t JVLinkStandIn::JVRead(std::u16string& buff, std::int32_t& size, std
     }
     if (result < 0) {
       run.readerFailed = true;
+      // The copy at fault, where the user can look at it or remove it.
+      fileName = Wide(platform::Utf8OfPath(file.cachePath));
       return result;
     }
   }

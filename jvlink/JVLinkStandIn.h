@@ -14,13 +14,15 @@
 //   -502      that file will not come (its fetch failed or was cancelled)
 //   -402/-403 the file is empty / not a sequence of CR LF-ended CP932 records
 //   -503      the file has vanished from the cache
-// fileName names the file of every record and of every error. A file that
+// fileName names the file of every record and of every error; for -402,
+// -403 and -503 it is the cached copy's whole path. A file that
 // gives -402, -403 or -503 is passed over: the next call goes on as after
 // its last record. Files are read a record at a time, never held whole.
 //
 // A delivery counts as cached when the cached copy has its size and its
 // modification time (the copy takes it over), so a corrected delivery of
-// the same size is fetched again.
+// the same size is fetched again, and the copy's contents match the
+// checksum kept beside it, so a copy damaged after it was made is too.
 //
 // Calls come from one thread at a time (the caller's); only the download
 // runs on a thread of its own, and JVCancel, JVClose and the destructor wait

@@ -30,7 +30,8 @@ StandInSettings LoadStandInSettings(const std::filesystem::path& programDir) {
   settings.deliveryFolder = platform::PathFromUtf8(ReadText(file, kDeliveryFolder, kDefaultDeliveryFolder));
   settings.cacheFolder = platform::PathFromUtf8(ReadText(file, kCacheFolder, kDefaultCacheFolder));
   settings.downloadPaceMs = file.ReadInteger(kSection, kDownloadPace, kDefaultDownloadPaceMs);
-  if (settings.downloadPaceMs < 0) settings.downloadPaceMs = kDefaultDownloadPaceMs;
+  if (settings.downloadPaceMs < 0 || settings.downloadPaceMs > kMaxDownloadPaceMs)
+    settings.downloadPaceMs = kDefaultDownloadPaceMs;
   return settings;
 }
 

@@ -20,6 +20,9 @@ inline constexpr std::string_view kTrialServiceKey = "TORVANE-TRIAL-KEY";
 inline constexpr std::string_view kDefaultDeliveryFolder = "deliveries";
 inline constexpr std::string_view kDefaultCacheFolder = "jvlink-cache";
 inline constexpr int kDefaultDownloadPaceMs = 250;
+// A file a minute is slower than any fetch worth waiting for: the program
+// gives up on a download that makes no progress for as long.
+inline constexpr int kMaxDownloadPaceMs = 60000;
 
 struct StandInSettings {
   std::string serviceKey;                // UTF-8; empty = no service key
@@ -29,7 +32,8 @@ struct StandInSettings {
 };
 
 // The settings of the program directory; missing keys (or a missing file)
-// give the defaults above, a pace that is not a number of zero or more too.
+// give the defaults above, a pace that is not a number from zero to
+// kMaxDownloadPaceMs too.
 StandInSettings LoadStandInSettings(const std::filesystem::path& programDir);
 
 // Writes all four settings; throws std::runtime_error naming the file when it

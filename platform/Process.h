@@ -27,11 +27,14 @@ class ExclusiveFileLock {
  public:
   // Creates the lock file when missing and takes its lock; false (nothing
   // held) when another holder has it. Throws FileError when the file cannot
-  // be created or opened, or is a symbolic link.
+  // be created or opened, or is a symbolic link. Removing the lock file
+  // while it is held does not let a second holder in: on POSIX the
+  // directory that holds it is locked too, on Windows the file cannot be
+  // removed while it is held.
   bool TryLock(const std::filesystem::path& lockFile);
   // Waits until the lock is free and takes it; false when the lock file
-  // cannot be created, opened or locked. For a short lock across one
-  // read-modify-write of a small file.
+  // cannot be created, opened or locked, or is a symbolic link. For a short
+  // lock across one read-modify-write of a small file.
   bool Lock(const std::filesystem::path& lockFile);
   ExclusiveFileLock() = default;
   ~ExclusiveFileLock();
@@ -41,6 +44,7 @@ class ExclusiveFileLock {
 
  private:
   std::intptr_t handle_ = -1;
+  std::intptr_t directoryHandle_ = -1;  // POSIX: TryLock's directory lock
 };
 
 }  // namespace torvane::platform

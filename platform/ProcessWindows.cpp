@@ -10,10 +10,12 @@
 namespace torvane::platform {
 namespace {
 
-HANDLE OpenLockFile(const std::filesystem::path& lockFile) {
-  return ::CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+// Others may open the file too, to try its lock; with keep, nobody can
+// remove it while this handle is open.
+HANDLE OpenLockFile(const std::filesystem::path& lockFile, bool keep) {
+  const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | (keep ? 0 : FILE_SHARE_DELETE);
+  return ::CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
 // Locks the whole file (every byte there could be); the last error tells
@@ -48,7 +50,7 @@ bool ExclusiveFileLock::TryLock(const std::filesystem::path& lockFile) {
   const DWORD attributes = ::GetFileAttributesW(lockFile.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
     throw FileError(FileAction::Open, lockFile, std::make_error_code(std::errc::too_many_symbolic_link_levels));
-  const HANDLE file = OpenLockFile(lockFile);
+  const HANDLE file = OpenLockFile(lockFile, true);
   if (file == INVALID_HANDLE_VALUE) throw FileError(FileAction::Open, lockFile, LastWin32Error());
   // LockFileEx locks belong to the handle, so a second lock taken through
   // another open of the same file fails even inside this process.
@@ -64,7 +66,7 @@ bool ExclusiveFileLock::TryLock(const std::filesystem::path& lockFile) {
 
 bool ExclusiveFileLock::Lock(const std::filesystem::path& lockFile) {
   if (IsHeld()) return true;
-  const HANDLE file = OpenLockFile(lockFile);
+  const HANDLE file = OpenLockFile(lockFile, false);
   if (file == INVALID_HANDLE_VALUE) return false;
   if (!LockWhole(file, 0)) {
     ::CloseHandle(file);

@@ -12,6 +12,12 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::string_view con
     target = std::filesystem::canonical(path, error);
     if (error) return false;
   }
+  // A file its owner made read-only is to be kept as it is; replacing it
+  // would go round that, since a rename needs only the directory's leave.
+  const std::filesystem::file_status status = std::filesystem::status(target, error);
+  if (!error && std::filesystem::exists(status) &&
+      (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+    return false;
   try {
     platform::ReplaceFileAtomically(target, contents, platform::Durability::kFlushedToDisk);
     return true;

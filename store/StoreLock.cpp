@@ -1,6 +1,9 @@
 #include "store/StoreLock.h"
 
+#include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "platform/Files.h"
@@ -16,11 +19,39 @@ constexpr std::string_view kWritingMarkName = ".torvane-writing";
 // The spare files of earlier versions, left by a killed writer.
 constexpr std::string_view kOldSparePrefix = ".torvane-spare-";
 
+// The id of the writer that made a temporary file: its names are
+// ".<file>.<process id>-<number>.tmp" (platform/Files.h).
+std::optional<platform::ProcessId> WriterOf(std::string_view name) {
+  name.remove_suffix(platform::kTemporaryFileSuffix.size());
+  const std::size_t dot = name.rfind('.');
+  const std::size_t dash = name.rfind('-');
+  if (dot == std::string_view::npos || dash == std::string_view::npos || dash <= dot + 1) return std::nullopt;
+  platform::ProcessId id = 0;
+  for (const char c : name.substr(dot + 1, dash - dot - 1)) {
+    if (c < '0' || c > '9' || id > (std::numeric_limits<platform::ProcessId>::max() - 9) / 10) return std::nullopt;
+    id = id * 10 + static_cast<platform::ProcessId>(c - '0');
+  }
+  return id;
+}
+
+// A file that a killed writer left: a temporary file of a process that has
+// ended (never one that still writes), or a spare file of earlier versions.
 bool IsLeftOver(const std::string& name) {
-  return name.starts_with('.') && (name.ends_with(platform::kTemporaryFileSuffix) || name.starts_with(kOldSparePrefix));
+  if (!name.starts_with('.')) return false;
+  if (name.starts_with(kOldSparePrefix)) return true;
+  if (!name.ends_with(platform::kTemporaryFileSuffix)) return false;
+  const std::optional<platform::ProcessId> writer = WriterOf(name);
+  return writer && *writer != platform::CurrentProcessId() && platform::ProcessHasEnded(*writer);
 }
 
 void RemoveLeftOversBelow(const std::filesystem::path& directory) {
+  // A store directory that is a link leads outside the program directory:
+  // nothing there is the store's to remove (the writer refuses the link).
+  try {
+    if (platform::KindOf(directory) != platform::EntryKind::Directory) return;
+  } catch (const platform::FileError&) {
+    return;
+  }
   std::error_code error;
   for (auto it = std::filesystem::recursive_directory_iterator(directory, error);
        !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))

@@ -22,10 +22,12 @@ class StoreLock {
   StoreLock(const StoreLock&) = delete;
   StoreLock& operator=(const StoreLock&) = delete;
 
-  // Takes the lock of programDir; false when another writer holds it. A
-  // writer that was killed left its temporary files in the store: they are
-  // removed here, once nobody else can be writing. Throws StoreError when the
-  // lock file cannot be created or opened.
+  // Takes the lock of programDir; false when another writer holds it, also
+  // when its lock file was removed meanwhile. A writer that was killed left
+  // its temporary files in the store: they are removed here, those of
+  // processes that have ended only, and never through a store directory
+  // that is a link. Throws StoreError when the lock file cannot be created
+  // or opened.
   bool TryTake(const std::filesystem::path& programDir);
   void Release();
   bool IsHeld() const { return lock_.has_value(); }

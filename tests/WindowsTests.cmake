@@ -21,10 +21,12 @@ set(windows_excluded_cases
   StoreWriterTest.AReaderKeepsTheVersionItOpenedWhileTheStoreIsWritten
   # Wine makes no symbolic links.
   IniGTTest.AWriteThroughALinkReplacesItsTarget
+  IniGTTest.AReadOnlyFileAndALinkInPlaceOfTheLockFileAreNotWrittenThrough
   DateLoaderTest.FilesThatCannotBeReadAreReportedAndLeftBlank
   ProcessTest.TheLockFileIsNeverMadeThroughALink
   StoreWriterTest.SymbolicLinksInTheStoreAreRefusedByNameAndNothingOutsideIsTouched
   StandInTest.ALinkUnderTheTemporaryNameOfACopyIsNotFollowed
+  StoreLockTest.OnlyTheFilesOfEndedWritersAreCleanedUpAndNothingBehindALink
   # The test holds the program directory's lock from Linux (flock), which
   # Wine's own file locks do not see.
   ImportTest.AnotherWriterIsRefusedAtOnceWhileOneHoldsTheStoreAndNothingIsLost
@@ -36,6 +38,8 @@ set(windows_excluded_suites
   DeliveredFileTest
   # The Linux rule (the XDG data folder, then ~/.local/share) over Unix paths.
   ProgramDirTest
+  # Its fake bridge is a Linux program, started in Wine's place.
+  JVLinkBridgeTest
 )
 
 # One gtest option for every suite: a name a suite does not have leaves

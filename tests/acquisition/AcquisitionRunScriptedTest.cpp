@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 
 #include "acquisition/AcquisitionRun.h"
 #include "acquisition/JVResultMessage.h"
@@ -24,7 +25,9 @@ class ScriptedJVLink final : public JVLink {
   std::deque<std::int32_t> statuses;
   std::deque<std::pair<std::int32_t, std::string>> reads;  // result and CP932 record
   std::int32_t closeResult = 0;
-  std::vector<std::string> calls;  // "JVOpen TOKUDIFF 20030101000000 1", "JVRead 60000", "JVClose", ...
+  std::int32_t readAfterScript = 0;               // what JVRead answers once reads run out
+  std::optional<std::int32_t> statusAfterScript;  // JVStatus once statuses run out; the count without it
+  std::vector<std::string> calls;                 // "JVOpen TOKUDIFF 20030101000000 1", "JVRead 60000", "JVClose", ...
 
   std::int32_t JVInit(const std::u16string&) override { return 0; }
   std::int32_t JVSetUIProperties() override { return 0; }
@@ -36,10 +39,10 @@ class ScriptedJVLink final : public JVLink {
     lastFileTimestamp = stamp;
     return openResult;
   }
-  std::int32_t JVStatus() override { return Next(statuses, downloadCount); }
+  std::int32_t JVStatus() override { return Next(statuses, statusAfterScript.value_or(downloadCount)); }
   std::int32_t JVRead(std::u16string& buff, std::int32_t& size, std::u16string&) override {
     calls.push_back("JVRead " + std::to_string(size));
-    if (reads.empty()) return 0;
+    if (reads.empty()) return readAfterScript;
     const auto [result, record] = reads.front();
     reads.pop_front();
     buff = Cp932ToUtf16(record);
@@ -145,6 +148,36 @@ TEST_F(ScriptedRunTest, RetriesTwoAndThreeAndStopsAtAnError) {
                     "beep", "info:JVReadエラー:" + JVResultMessage("JVRead", -502), "cursor:default", "beep"}));
   EXPECT_EQ(jvLink_.reads.size(), 1u) << "nothing read after the error";
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::ReadFailed);
+}
+
+TEST_F(ScriptedRunTest, EveryWaitEndsAtTheLimitSayingWhatItWaitedForAndKeepsTheStartTime) {
+  run_.SetProgressLimit(std::chrono::milliseconds(50));
+  const auto endsWith = [&](const std::string& text, RunOutcome outcome) {
+    const Events infos = view_.Starting("info:");
+    ASSERT_FALSE(infos.empty());
+    EXPECT_TRUE(infos.back().starts_with("info:" + text)) << infos.back();
+    EXPECT_EQ(jvLink_.calls.back(), "JVClose");
+    EXPECT_FALSE(view_.timerOn);
+    EXPECT_EQ(run_.LastOutcome(), outcome);
+    EXPECT_EQ(LastTime(), "(none)");
+    view_.events.clear();
+    jvLink_.calls.clear();
+  };
+  jvLink_.readAfterScript = -3;  // a file that never finishes downloading
+  run_.ButtonStartClick();
+  endsWith("ファイルのダウンロードが終わらないため、取込みを中止しました。\n待った時間:0.05秒", RunOutcome::Stalled);
+
+  jvLink_.downloadCount = 3;
+  jvLink_.statuses = {0, 1};
+  jvLink_.statusAfterScript = 1;
+  run_.ButtonStartClick();
+  RunTimer(run_);
+  EXPECT_NE(std::find(jvLink_.calls.begin(), jvLink_.calls.end(), "JVCancel"), jvLink_.calls.end());
+  endsWith("ダウンロードが進まないため、取込みを中止しました。ダウンロード済みファイル数:(1/3)", RunOutcome::Stalled);
+
+  jvLink_.downloadCount = -1;
+  run_.ButtonStartClick();
+  endsWith("JVOpenエラー:ダウンロードファイル数が不正です。(-1)", RunOutcome::OpenFailed);
 }
 
 TEST_F(ScriptedRunTest, FormCreateProposesTheStoredStartOrEightDaysAgo) {

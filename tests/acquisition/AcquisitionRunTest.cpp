@@ -216,7 +216,8 @@ TEST_F(AcquisitionRunTest, ReadErrorEndsTheLoopAndKeepsTheStartTime) {
   run_.ButtonStartClick();
   EXPECT_EQ(view_.From("status:データ読込み中．．．(1/3)"),
             (Events{"status:データ読込み中．．．(1/3)", "beep",
-                    "info:JVReadエラー:" + JVResultMessage("JVRead", -403) + "\nファイル:TK_20030406000000.jvd",
+                    "info:JVReadエラー:" + JVResultMessage("JVRead", -403) +
+                        "\nファイル:" + (dir_ / "jvlink-cache" / "TK_20030406000000.jvd").string(),
                     "cursor:default", "beep"}));
   EXPECT_FALSE(view_.Has(kUmLine));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::ReadFailed);
@@ -248,13 +249,27 @@ TEST_F(AcquisitionRunTest, ABatchThatCannotBeWrittenNamesItsFilesAndTheUnsavedRe
 
 TEST_F(AcquisitionRunTest, RefusedRecordIsListedAndTheLoopGoesOn) {
   const std::string tk = test::TkRecord(kRaceKey);
-  test::WriteDelivery(Deliveries(), "TK", "20030405000000", {tk.substr(0, 100) + "\r\n", tk});
+  test::WriteDelivery(Deliveries(), "TK", "20030405000000",
+                      {tk.substr(0, 100) + "\r\n", tk, test::TkRecord("0000000006010211")});
+  const std::string refusedCount = "info:取込不可のデータが2件ありました。取得開始日付は変更していません。";
   run_.ButtonStartClick();
   RunTimer(run_);
   const Events list = view_.Starting("list:");
-  ASSERT_EQ(list.size(), 2u);
+  ASSERT_EQ(list.size(), 3u);
   EXPECT_TRUE(list[0].starts_with("list:取込不可:TK record of 102 bytes")) << list[0];
   EXPECT_EQ(list[1], kTkLine);
+  EXPECT_TRUE(list[2].starts_with("list:取込不可:TK record: the race date \"00000000\"")) << list[2];
+  EXPECT_TRUE(view_.Has(refusedCount));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::RecordsRefused);
+
+  // Read again without fetching: the start time would move past them.
+  view_.events.clear();
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.Starting("list:取込不可:").size(), 2u);
+  EXPECT_TRUE(view_.Has(refusedCount));
+  EXPECT_EQ(run_.LastOutcome(), RunOutcome::RecordsRefused);
+  EXPECT_EQ(LastTime(), "(none)");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "Data" / "0000年00月00日.jvTK"));
 }
 
 TEST_F(AcquisitionRunTest, AStartWhileAnotherWriterHoldsTheStoreIsRefusedAndOpensNothing) {

@@ -203,6 +203,9 @@ TEST_F(StoreWriterTest, ARecordOfTheWrongLengthIsRefused) {
 TEST_F(StoreWriterTest, ARecordWhosePathFieldsAreNotOfTheirFormIsRefusedAndWritesNothing) {
   ExpectRefused(Tk('1', {.date = "2003/406"}), "race date");
   ExpectRefused(Tk('1', {.date = "../../.."}), "race date");
+  for (const char* impossible : {"00000000", "20031301", "20030230", "20030499"})
+    ExpectRefused(Tk('1', {.date = impossible}), "no day of the calendar");
+  ExpectRefused(Ra('1', {.date = "20031399"}), "no day of the calendar");
   ExpectRefused(Ra('1', {.date = "../../.."}), "race date");
   ExpectRefused(Ra('1', {.course = ".."}), "racecourse code");
   ExpectRefused(Ra('1', {.course = "/x"}), "racecourse code");

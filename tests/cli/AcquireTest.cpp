@@ -144,6 +144,21 @@ TEST_F(AcquireTest, ADamagedStoreFileEndsTheRunWithItsPathAndKeepsLastTime) {
   EXPECT_EQ(LastTime(), "(none)");
 }
 
+TEST_F(AcquireTest, SigtermEndsTheRunAsTheCancelDoesAndKeepsLastTime) {
+  if (test::CliIsWindowsBuildUnderWine()) GTEST_SKIP() << "Wine passes no POSIX signal on to the program";
+  test::WriteFile(program_ / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=60000\r\n");
+  // Runs the command, then sends it SIGTERM while the first file is fetched.
+  const auto terminate = program_ / "terminate.sh";
+  test::WriteFile(terminate, "#!/bin/sh\n\"$@\" & pid=$!\nsleep 1\nkill -TERM $pid\nwait $pid\n");
+  std::filesystem::permissions(terminate, std::filesystem::perms::owner_all);
+  const test::CliResult result = RunCli(
+      {"--dir", program_.Path().string(), "acquire", "--source", source_.Path().string(), "--from", "20030404120000"},
+      {"TORVANE_CLI_EMULATOR=" + terminate.string()});
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_EQ(Lines(result.out).back(), "JVCancel:キャンセルされました");
+  EXPECT_EQ(LastTime(), "(none)");
+}
+
 TEST_F(AcquireTest, BadArgumentsAreRefused) {
   for (const std::vector<std::string>& extra :
        {std::vector<std::string>{"--from", "20030229000000"}, {"--from"}, {"--source", "/nonexistent/dir"}, {"x"}}) {

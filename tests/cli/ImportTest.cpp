@@ -77,6 +77,28 @@ TEST_F(ImportTest, FilesAreImportedInTheirOrderSoTheLaterRecordWins) {
   EXPECT_EQ(ReadFile(program_ / "UMA" / "2000" / "2000104567.jvUMA"), Um("2000104567", "2"));
 }
 
+TEST_F(ImportTest, AFileLargerThanMemoryIsReadRecordByRecordAndAnUnreadableOneNamedBetweenGoodOnes) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's shadow memory does not fit under an address-space limit";
+#endif
+  if (test::CliIsWindowsBuildUnderWine()) GTEST_SKIP() << "the limit is set by a POSIX shell";
+  // One endless line, 384 MiB (sparse), for a command that may use 256 MiB of address space.
+  const std::string huge = Delivery("huge.txt", "UM");
+  std::filesystem::resize_file(huge, std::uintmax_t{384} << 20);
+  const auto limited = dir_ / "limited.sh";
+  test::WriteFile(limited, "#!/bin/sh\nulimit -v 262144\nexec \"$@\"\n");
+  std::filesystem::permissions(limited, std::filesystem::perms::owner_all);
+  std::filesystem::create_directory(dir_ / "folder.txt");
+  const auto result = RunCli({"--dir", program_.string(), "import", Delivery("1.txt", Um("2000104567")), huge,
+                              (dir_ / "folder.txt").string(), Delivery("2.txt", Um("2001100001"))},
+                             {"TORVANE_CLI_EMULATOR=" + limited.string()});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.out, "作成済み:2000104567.jvUMA\n作成済み:2001100001.jvUMA\n");
+  EXPECT_NE(result.err.find(huge + ": record 1: a record of 402653184 bytes"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find((dir_ / "folder.txt").string()), std::string::npos) << result.err;
+  EXPECT_EQ(ReadFile(program_ / "UMA" / "2001" / "2001100001.jvUMA"), Um("2001100001"));
+}
+
 TEST_F(ImportTest, RefusedRecordsAreNamedOnStderrAndTheOthersStored) {
   std::string truncated = Ra("2003040606030402");
   truncated.erase(100, 10);

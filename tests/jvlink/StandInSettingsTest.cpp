@@ -31,7 +31,7 @@ TEST(StandInSettingsTest, SavedSettingsReadBackInTheirOwnFile) {
 
 TEST(StandInSettingsTest, GarbledPaceGivesTheDefault) {
   test::TempDir dir;
-  for (const char* pace : {"-5", "fast"}) {
+  for (const char* pace : {"-5", "fast", "60001", "2147483647"}) {
     test::WriteFile(dir / "jvlink-standin.ini", std::string("[JVLink]\r\nDownloadPace=") + pace + "\r\n");
     EXPECT_EQ(LoadStandInSettings(dir.Path()).downloadPaceMs, kDefaultDownloadPaceMs) << pace;
   }

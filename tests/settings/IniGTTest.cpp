@@ -276,6 +276,25 @@ TEST_F(IniGTTest, AFailedWriteReportsItAndChangesNothing) {
   EXPECT_EQ(EntryCount(), 4);  // torvane.ini, taken.ini and their lock files: no temporary file left
 }
 
+TEST_F(IniGTTest, AReadOnlyFileAndALinkInPlaceOfTheLockFileAreNotWrittenThrough) {
+  TIniGT settings = SettingsWith("[a]\nk=1\n");
+  fs::permissions(SettingsPath(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_FALSE(settings.WriteInteger("a", "k", 2));
+  EXPECT_EQ(StoredText(), "[a]\nk=1\n");
+  EXPECT_EQ(fs::status(SettingsPath()).permissions() & fs::perms::owner_write, fs::perms::none);
+
+  fs::permissions(SettingsPath(), fs::perms::owner_write, fs::perm_options::add);
+  fs::path lock = SettingsPath();
+  lock += ".lock";
+  fs::remove(lock);
+  const fs::path outside = dir_ / "elsewhere" / "made.lock";
+  fs::create_directory(outside.parent_path());
+  fs::create_symlink(outside, lock);
+  EXPECT_FALSE(settings.WriteInteger("a", "k", 2));
+  EXPECT_FALSE(fs::exists(outside));
+  EXPECT_EQ(StoredText(), "[a]\nk=1\n");
+}
+
 TEST_F(IniGTTest, AFifoInPlaceOfTheFileIsNeitherWaitedOnNorReplaced) {
   TIniGT settings = SettingsWith("[a]\nk=1\n");
   test::MakeFifo(dir_ / "fifo.ini");

@@ -1,0 +1,65 @@
+// The bridge client against a native fake bridge (FakeBridge.cpp) that dies
+// at each point of a read: whatever the moment, the call answers -502 and
+// the next run starts a new bridge.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "jvlink/JVLinkBridge.h"
+#include "tests/support/TempDir.h"
+
+namespace torvane {
+namespace {
+
+const std::filesystem::path kFakeBridge = TORVANE_FAKE_BRIDGE_PATH;
+
+class JVLinkBridgeTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  // The client starts its bridge through "wine": the fake is found under that name.
+  JVLinkBridgeTest() : oldPath_(std::getenv("PATH")) {
+    std::filesystem::create_symlink(kFakeBridge, wineDir_ / "wine");
+    ::setenv("PATH", (wineDir_.Path().string() + ":" + oldPath_).c_str(), 1);
+  }
+  ~JVLinkBridgeTest() override {
+    ::setenv("PATH", oldPath_.c_str(), 1);
+    ::unsetenv("TORVANE_FAKE_BRIDGE_DEATH");
+  }
+
+  // JVRead's results up to the first one that ends the reading.
+  static std::vector<std::int32_t> ReadAll(JVLinkBridge& bridge) {
+    std::int32_t readCount = 0, downloadCount = 0;
+    std::u16string stamp, buff, fileName;
+    EXPECT_EQ(bridge.JVOpen(u"TOKUDIFF", u"20000101000000", 1, readCount, downloadCount, stamp), 0);
+    std::vector<std::int32_t> results;
+    std::int32_t size = 60000;
+    while (results.size() < 20 &&
+           (results.empty() || results.back() > 0 || results.back() == -1 || results.back() == -3))
+      results.push_back(bridge.JVRead(buff, size, fileName));
+    return results;
+  }
+
+  test::TempDir wineDir_;
+  const std::string oldPath_;
+};
+
+TEST_P(JVLinkBridgeTest, ABridgeThatDiesDuringAReadGivesTheReadFailureAndTheNextRunANewBridge) {
+  ::setenv("TORVANE_FAKE_BRIDGE_DEATH", GetParam(), 1);
+  JVLinkBridge bridge(kFakeBridge);
+  ASSERT_EQ(bridge.JVInit(u"sid"), 0);
+  const std::vector<std::int32_t> results = ReadAll(bridge);
+  ASSERT_FALSE(results.empty());
+  EXPECT_EQ(results.back(), kBridgeReadFailure);
+  EXPECT_NE(bridge.Failure(), "");
+  EXPECT_EQ(bridge.JVStatus(), kBridgeReadFailure);
+  EXPECT_EQ(bridge.JVClose(), 0) << "nothing is left open";
+
+  ::unsetenv("TORVANE_FAKE_BRIDGE_DEATH");
+  EXPECT_EQ(ReadAll(bridge), (std::vector<std::int32_t>{-1, 8, 8, 0}));
+  EXPECT_EQ(bridge.Failure(), "");
+  EXPECT_EQ(bridge.JVClose(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPoint, JVLinkBridgeTest,
+                         ::testing::Values("after-batch", "after-wait", "mid-frame", "before-length"));
+
+}  // namespace
+}  // namespace torvane
