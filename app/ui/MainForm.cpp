@@ -139,6 +139,8 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
                                  *workingSet_, programDir_, *prgrsForm_, this);
   navigator_->RebuildDateList();
   connect(navigator_, &RaceNavigator::RaceShown, this, &TMainForm::ShowRanking);
+  connect(navigator_, &RaceNavigator::RaceGone, rankingTab_, &RankingTab::ShowNoRace);
+  rankingTab_->ShowNoRace();
   connect(horseSearch_, &HorseSearchBox::HorseChosen, this, [this](const HorseMatch& match) {
     if (!navigator_->ShowNomination(match.newest.day, match.newest.slot, match.newest.entry))
       ShowPlainMessage(this, QStringLiteral("この馬の登録は見つかりません。"));
@@ -151,12 +153,16 @@ void TMainForm::ShowRanking() {
 }
 
 void TMainForm::RankingGateChanged(int gate) {
+  if (!navigator_->Browser().RaceOnShow()) return;  // the spin box is disabled then
   const int slot = navigator_->Browser().SelectedRace();
   if (!StoreGate(*iniGT1_, workingSet_->LoadedTk[slot], gate)) TellSettingsNotWritten();
   rankingTab_->ShowRace(*workingSet_, slot, gate);
 }
 
 void TMainForm::OpenHorseForm(int entry) {
+  // Only a horse of the race on show: after a date change the slot number
+  // names a race of the new date.
+  if (!navigator_->Browser().RaceOnShow()) return;
   const int slot = navigator_->Browser().SelectedRace();
   if (entry < 0 || entry >= RegisteredCount(workingSet_->LoadedTk[slot])) return;  // no horse on that row
   THorseForm form(programDir_, *workingSet_, slot, entry, this);
@@ -324,25 +330,21 @@ QWidget* TMainForm::BuildMainArea() {
   connect(rankingTab_, &RankingTab::GateChanged, this, &TMainForm::RankingGateChanged);
   connect(rankingTab_, &RankingTab::HorseDoubleClicked, this, &TMainForm::OpenHorseForm);
 
-  // The horse window, from a double-click or the popup of either grid.
+  // The horse window, from a double-click, Enter or the popup of either
+  // grid; both count their rows from the header row 0.
   const auto addHorseCommand = [this](QWidget* grid, std::function<std::optional<int>()> selectedRow) {
     auto* action = new QAction(QStringLiteral("競走成績"), grid);
     action->setObjectName(QStringLiteral("HorseRecord1"));
     grid->addAction(action);
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(action, &QAction::triggered, this, [this, selectedRow] {
-      if (const std::optional<int> row = selectedRow(); row && *row > 0) OpenHorseForm(*row - 1);
+      if (const std::optional<int> row = selectedRow()) OpenHorseForm(*row - 1);
     });
   };
   addHorseCommand(stringGrid4_, [this] { return stringGrid4_->SelectedRow(); });
-  addHorseCommand(stringGrid1_, [this]() -> std::optional<int> {
-    const QModelIndex current = stringGrid1_->currentIndex();
-    return current.isValid() ? std::optional<int>(current.row()) : std::nullopt;
-  });
-  connect(stringGrid4_, &InfoGridWidget::RowDoubleClicked, this, [this](int row) { OpenHorseForm(row - 1); });
-  connect(stringGrid1_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-    if (index.row() > 0) OpenHorseForm(index.row() - 1);
-  });
+  addHorseCommand(stringGrid1_, [this] { return stringGrid1_->SelectedRow(); });
+  connect(stringGrid4_, &InfoGridWidget::RowChosen, this, [this](int row) { OpenHorseForm(row - 1); });
+  connect(stringGrid1_, &ListGridWidget::RowChosen, this, [this](int row) { OpenHorseForm(row - 1); });
   pageControl1_->setCurrentIndex(0);
   pageControl1_->hide();
   clientColumn->addWidget(pageControl1_);

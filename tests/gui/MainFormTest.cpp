@@ -1,22 +1,27 @@
 // TMainForm: first-run defaults, the settings it keeps, its menus and
 // buttons, JVInit on the first showing, the version window, the help file,
 // the print commands' conditions and the grid hosts.
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/ui/MainForm.h"
 #include "app/ui/ViewerStartup.h"
+#include "browse/ui/HorseForm.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
 #include "browse/ui/RaceNavigator.h"
+#include "browse/ui/RankingTab.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -79,6 +84,22 @@ T* Find(const QObject& parent, const char* name) {
   T* found = parent.findChild<T*>(QString::fromLatin1(name));
   if (!found) qFatal("no %s", name);
   return found;
+}
+
+// Three horses told apart by their blood registration numbers 2001100001..3.
+std::vector<HorseEntry> ThreeHorses() {
+  std::vector<HorseEntry> horses(3);
+  for (std::size_t h = 0; h < horses.size(); ++h) {
+    horses[h].runningNumber = "00" + std::to_string(h + 1);
+    horses[h].bloodNumber = "200110000" + std::to_string(h + 1);
+  }
+  return horses;
+}
+
+QAction* HorseRecordAction(const QWidget& grid) {
+  for (QAction* action : grid.actions())
+    if (action->objectName() == QStringLiteral("HorseRecord1")) return action;
+  qFatal("no HorseRecord1");
 }
 
 QStringList EntriesOf(const QMenu* menu) {
@@ -497,6 +518,77 @@ class MainFormTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("プリンタの設定")}, kWindowWaitMs);
     // Room for the whole caption in the title bar, its buttons beside it.
     QVERIFY2(width > 2 * captionWidth + 100, qPrintable(QString::number(width)));
+  }
+
+  void EveryRowOfBothGridsOpensItsOwnHorse() {
+    TempDir dir;
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "003", ThreeHorses())});
+    auto form = Make(dir);
+    form->resize(900, 600);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->DateCombo()->setCurrentIndex(0);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 1, kWindowWaitMs);
+    form->DatList()->setCurrentRow(0);
+
+    // The horse window tells its horse by the heading of its clipboard copy.
+    QStringList opened;
+    ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* horse = qobject_cast<torvane::THorseForm*>(modal)) {
+        horse->CopyAction()->trigger();
+        opened << QGuiApplication::clipboard()->text().section('\n', 0, 0).section('\t', 1, 1).trimmed();
+      }
+      modal->close();
+    });
+    torvane::ListGridWidget* list = form->StringGrid1();
+    torvane::InfoGridWidget* info = form->StringGrid4();
+    QStringList expected;
+    for (int row = 1; row <= 3; ++row) {
+      for (int way = 0; way < 6; ++way) expected << QStringLiteral("200110000%1").arg(row);
+      form->PageControl1()->setCurrentIndex(1);
+      const QPoint listRow(60, list->rowViewportPosition(row - 1) + 5);
+      // A double-click is a click, then the second press.
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, listRow);
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, listRow);
+      QTest::keyClick(list, Qt::Key_Return);
+      HorseRecordAction(*list)->trigger();
+      form->PageControl1()->setCurrentIndex(0);
+      const QPoint infoRow = info->CellRect(2, row).center();
+      QTest::mouseClick(info->viewport(), Qt::LeftButton, {}, infoRow);
+      QTest::mouseDClick(info->viewport(), Qt::LeftButton, {}, infoRow);
+      QTest::keyClick(info, Qt::Key_Return);
+      HorseRecordAction(*info)->trigger();
+    }
+    QCOMPARE(opened, expected);
+  }
+
+  void ADateChangeLeavesTheRankingTabWithoutARace() {
+    TempDir dir;
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "003", ThreeHorses())});
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月17日", {TkRecordOf("20040117", "06", 1, "003", ThreeHorses())});
+    auto form = Make(dir);
+    form->show();
+    form->DateCombo()->setCurrentIndex(0);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 1, kWindowWaitMs);
+    form->DatList()->setCurrentRow(0);
+    torvane::RankingTab* ranking = form->Ranking();
+    QCOMPARE(ranking->Table()->rowCount(), 3);
+    QVERIFY(ranking->GateSpin()->isEnabled());
+
+    form->DateCombo()->setCurrentIndex(1);
+    QTRY_COMPARE_WITH_TIMEOUT(form->Navigator()->Browser().RaceOnShow(), false, kWindowWaitMs);
+    QCOMPARE(ranking->Table()->rowCount(), 0);
+    QVERIFY(!ranking->GateSpin()->isEnabled());
+    ModalWatcher watcher;
+    ranking->GateSpin()->setValue(8);  // even when set by other means, no race gets a gate
+    emit ranking->HorseDoubleClicked(0);
+    QCOMPARE(watcher.ModalCount(), 0);
+    QVERIFY(!std::filesystem::exists(dir / "torvane.ini") ||
+            torvane::test::ReadFile(dir / "torvane.ini").find("Gate") == std::string::npos);
+
+    form->DatList()->setCurrentRow(0);
+    QCOMPARE(ranking->Table()->rowCount(), 3);
+    QVERIFY(ranking->GateSpin()->isEnabled());
   }
 
   void GridsAreOnTheirTabsAndShowWithTheFirstRace() {
