@@ -18,6 +18,8 @@ constexpr int kDefaultStartDaysBack = 8;
 // The picker's value as the window is designed, kept when "LastTime" does not read.
 constexpr DateTime kPickerInitialValue{2003, 4, 6, 10, 46, 42};
 constexpr std::string_view kNoTimestamp = "00000000000000";
+// The download bar's range when nothing had to be fetched.
+constexpr int kFullBar = 100;
 
 constexpr std::string_view kStartNotice =
     "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは極力"
@@ -99,6 +101,7 @@ void AcquisitionRun::ButtonStartClick() {
   view_.SetBarPosition(ProgressBar::Download, 0);
   view_.SetBarPosition(ProgressBar::Read, 0);
   view_.ClearList();
+  view_.SetStatusText("");
 
   const std::u16string fromTime = Cp932ToUtf16(ToDigits14(from));
   view_.SetBusyCursor(true);
@@ -122,12 +125,12 @@ void AcquisitionRun::ButtonStartClick() {
   if (downloadCount_ != 0) {
     view_.SetStatusText(std::string(kDownloading));
     view_.SetBarRange(ProgressBar::Download, 0, downloadCount_);
-    phase_ = Phase::Fetching;
+    SetPhase(Phase::Fetching);
     view_.StartTimer();
     return;
   }
-  view_.SetBarRange(ProgressBar::Download, 0, 100);
-  view_.SetBarPosition(ProgressBar::Download, 100);
+  view_.SetBarRange(ProgressBar::Download, 0, kFullBar);
+  view_.SetBarPosition(ProgressBar::Download, kFullBar);
   if (ReadAndClose() == ReadEnd::EndOfData) RememberLastFileTimestamp();
   storeLock_.Release();
   CloseWindowIfAsked();
@@ -141,7 +144,7 @@ void AcquisitionRun::TimerJVStatusTimer() {
     view_.StopTimer();
     SetOutcome(RunOutcome::StatusFailed);
     CloseJVLink();
-    phase_ = Phase::Idle;
+    SetPhase(Phase::Idle);
     storeLock_.Release();
     return;
   }
@@ -157,12 +160,25 @@ void AcquisitionRun::TimerJVStatusTimer() {
 }
 
 AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
-  phase_ = Phase::Reading;
+  SetPhase(Phase::Reading);
   ReadEnd end = ReadRecords();
   FlushStore(end);
   CloseJVLink();
-  phase_ = Phase::Idle;
+  SetPhase(Phase::Idle);
   return end;
+}
+
+void AcquisitionRun::SetPhase(Phase phase) {
+  const bool wasGoing = IsRunning();
+  phase_ = phase;
+  if (IsRunning() != wasGoing) view_.SetRunGoing(IsRunning());
+}
+
+void AcquisitionRun::EndCancelledFetch() {
+  SetOutcome(RunOutcome::Cancelled);
+  CloseJVLink();
+  SetPhase(Phase::Idle);
+  storeLock_.Release();
 }
 
 // However the read ended, what was stored before is written: a failure that
@@ -184,28 +200,30 @@ void AcquisitionRun::CloseWindowIfAsked() {
 }
 
 void AcquisitionRun::ButtonCancelClick() {
-  const bool wasRunning = IsRunning();
+  if (!IsRunning()) return;
   if (!view_.ConfirmYesNo(std::string(kCancelQuestion))) return;
   // The download may have finished, and the records been read, while the
   // question was open: everything is stored and the completion text stays.
-  if (wasRunning && !IsRunning()) return;
+  if (!IsRunning()) return;
   view_.StopTimer();
   jvLink_.JVCancel();
+  // The read loop sees the flag at its next turn, then closes JV-Link.
   cancelRequested_ = true;
-  if (phase_ == Phase::Fetching) {
-    // JV-Link stays open; the next start's JVOpen is refused and closes it.
-    phase_ = Phase::Idle;
-    SetOutcome(RunOutcome::Cancelled);
-    storeLock_.Release();
-  }
   Report(std::string(kCancelled));
   view_.SetStatusText(std::string(kCancelled));
+  if (phase_ == Phase::Fetching) EndCancelledFetch();
 }
 
 bool AcquisitionRun::FormCloseQuery() {
   if (phase_ == Phase::Reading) {
     closeRequested_ = true;
     return false;
+  }
+  // The window goes at once; the download it was waiting for goes with it.
+  if (phase_ == Phase::Fetching) {
+    view_.StopTimer();
+    jvLink_.JVCancel();
+    EndCancelledFetch();
   }
   if (dateListRebuild_) dateListRebuild_();
   return true;
@@ -236,8 +254,9 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadRecords() {
       view_.SetBarPosition(ProgressBar::Read, filesBegun);
       view_.SetStatusText(Progress(kReadProgress, filesBegun, readCount_));
     } else if (result == kJVReadEnd) {
-      view_.SetBarPosition(ProgressBar::Download, 0);
-      view_.SetBarPosition(ProgressBar::Read, 0);
+      // Both bars stay full: everything was fetched and read.
+      view_.SetBarPosition(ProgressBar::Download, downloadCount_ != 0 ? downloadCount_ : kFullBar);
+      view_.SetBarPosition(ProgressBar::Read, readCount_);
       view_.SetStatusText(std::string(kReadComplete));
       SetOutcome(RunOutcome::Completed);
       return ReadEnd::EndOfData;

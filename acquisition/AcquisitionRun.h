@@ -23,10 +23,15 @@
 //   and the loop goes on.
 // - A start while a run is going on (fetching or reading, where the read
 //   loop lets clicks through) starts nothing: the user is told, with a beep,
-//   kRunInProgressText. After a cancel while fetching the run is over and a
-//   start goes ahead (JV-Link, still open, refuses it with -202 and is closed).
+//   kRunInProgressText.
 // - A cancel question answered Yes after the run has ended meanwhile (the
-//   download finished behind it) cancels nothing: no JVCancel, no message.
+//   download finished behind it) cancels nothing: no JVCancel, no message;
+//   with no run going the cancel command asks nothing at all.
+// - Every way a run ends closes JV-Link once: a cancel while fetching and a
+//   window closed while fetching cancel the download and close it, so the
+//   next start is not refused (-202).
+// - The status line starts blank at each start: it tells of one run only.
+// - A completed run leaves both progress bars full.
 
 #include <cstdint>
 #include <functional>
@@ -94,6 +99,9 @@ class AcquisitionRun {
   ReadEnd ReadAndClose();
   void FlushStore(ReadEnd& end);
   void CloseWindowIfAsked();
+  void SetPhase(Phase phase);
+  // After JVCancel of a download under way: closes JV-Link, the run is over.
+  void EndCancelledFetch();
   void RememberLastFileTimestamp();
   void Report(const std::string& text);
   void SetOutcome(RunOutcome outcome) { outcome_ = outcome; }

@@ -71,6 +71,7 @@ TGetDataForm::TGetDataForm(JVLink& jvLink, TIniGT& settings, const std::filesyst
   connect(buttonCancel_, &QPushButton::clicked, this, [this] { run_->ButtonCancelClick(); });
   connect(speedButton1_, &QToolButton::clicked, this, [this] { run_->SpeedButton1Click(); });
   connect(&timerJVStatus_, &QTimer::timeout, this, [this] { run_->TimerJVStatusTimer(); });
+  buttonCancel_->setEnabled(false);
   run_->FormCreate();
 }
 
@@ -137,6 +138,13 @@ void TGetDataForm::ProcessPendingEvents() {
   }
   QCoreApplication::processEvents();
   sinceEvents_.start();
+}
+
+void TGetDataForm::SetRunGoing(bool going) {
+  buttonCancel_->setEnabled(going);
+  // ProcessPendingEvents scrolls only now and then: the lines of the last
+  // moments of the run come into view here.
+  if (!going) listBox1_->scrollToBottom();
 }
 
 DateTime TGetDataForm::PickerDateTime() const {
