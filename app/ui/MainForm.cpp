@@ -132,6 +132,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
   ReadWindowPlace();
   dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
   ShowJVLinkChoice(ChosenJVLinkComponent(*iniGT1_));
+  EnableAcquisition();
 
   prgrsForm_ = std::make_unique<TPrgrsForm>(this);
   navigator_ = new RaceNavigator({this, dateCombo_, datList_, raceHeader_, upDown1_, pageControl1_, stringGrid1_,
@@ -181,8 +182,8 @@ void TMainForm::BuildMenus() {
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
   file->setObjectName(QStringLiteral("File1"));
-  connect(addItem(file, "JVDataGet1", QStringLiteral("ＪＶデータ取得(&J)"), {}), &QAction::triggered, this,
-          &TMainForm::JVDataGet1Click);
+  jvDataGet1_ = addItem(file, "JVDataGet1", QStringLiteral("ＪＶデータ取得(&J)"), {});
+  connect(jvDataGet1_, &QAction::triggered, this, &TMainForm::JVDataGet1Click);
   file->addSeparator();
   connect(addItem(file, "Print1", QStringLiteral("登録馬情報印刷(&P)"), {}), &QAction::triggered, this,
           &TMainForm::Print1Click);
@@ -236,6 +237,7 @@ QWidget* TMainForm::BuildTopBar() {
   QToolButton* jvData =
       TopBarButton(buttons, "JVDataButton", QStringLiteral("JVデータ取得"), {4, 2, 137, 25}, QStyle::SP_ArrowDown);
   jvData->setFont(DesignFont(kGothicFace, 12, true));
+  jvDataButton_ = jvData;
   connect(jvData, &QToolButton::clicked, this, &TMainForm::JVDataGet1Click);
 
   QToolButton* helpButton =
@@ -382,7 +384,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() { InitJVLink1(); }
 
+void TMainForm::EnableAcquisition() {
+  jvDataGet1_->setEnabled(HasJVLink());
+  jvDataButton_->setEnabled(HasJVLink());
+}
+
 void TMainForm::InitJVLink1() {
+  if (!HasJVLink()) return;
   const std::int32_t code = jvLink1_->JVInit(std::u16string(kJVInitSid));
   if (code != 0) {
     ShowPlainMessage(this,
@@ -410,6 +418,7 @@ void TMainForm::ChooseJVLink(JVLinkComponent component) {
   }
   AttachStandInSettingsDialog(*chosen, programDir_);
   jvLink1_ = std::move(chosen);
+  EnableAcquisition();
   if (!SaveJVLinkComponent(*iniGT1_, component)) TellSettingsNotWritten();
   InitJVLink1();
 }

@@ -192,7 +192,7 @@ TEST_F(BridgeTest, AMissingComponentBridgeOrWineIsToldAtOnce) {
   const test::CliResult unregistered = RunCli({"--dir", dir_.Path().string(), "acquire", "--jvlink", "--from", kFrom});
   EXPECT_EQ(unregistered.status, 1);
   EXPECT_EQ(unregistered.err, std::string(kJVLinkMissingText) + "\n" +
-                                  "the component cannot be created: \"JVDTLab.JVLink\" is not registered "
+                                  "JV-Linkを作成できません: \"JVDTLab.JVLink\"が登録されていません"
                                   "(CLSIDFromProgID: 0x800401F3)\n");
   EXPECT_EQ(unregistered.out, "");
 
@@ -205,9 +205,9 @@ TEST_F(BridgeTest, AMissingComponentBridgeOrWineIsToldAtOnce) {
     return "(started)";
   };
   EXPECT_EQ(unavailable(dir_ / "torvane-jvlink.exe"),
-            "the JV-Link bridge " + (dir_ / "torvane-jvlink.exe").string() + " is missing");
+            "JV-Linkブリッジ " + (dir_ / "torvane-jvlink.exe").string() + " がありません");
   ::setenv("PATH", dir_.Path().c_str(), 1);
-  EXPECT_EQ(unavailable(kBridge), "wine is not installed: it is needed to run the JV-Link bridge");
+  EXPECT_EQ(unavailable(kBridge), "wineがインストールされていません。JV-Linkブリッジの実行に必要です");
 }
 
 TEST_F(BridgeTest, MalformedRequestsAreRefusedOneByOneAndAnEndlessFrameEndsTheBridge) {

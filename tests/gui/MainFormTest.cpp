@@ -234,19 +234,41 @@ class MainFormTest : public QObject {
   void AComponentThatCannotBeCreatedIsToldAndTheFormerOneStays() {
     const QString missing = QStringLiteral(
         "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n"
-        "wine is not installed: it is needed to run the JV-Link bridge");
+        "wineがインストールされていません。JV-Linkブリッジの実行に必要です");
+    const QString offer = QStringLiteral("デモ用のJV-Link代替に切り替えますか？");
     TempDir dir;
     const QByteArray path = qgetenv("PATH");
-    {
-      // At start-up: the viewer does not start.
+    for (const bool switchToStandIn : {true, false}) {
+      // At start-up: told, then the stand-in offered; the window opens either way.
       TempDir chosen;
       torvane::test::WriteFile(chosen / "torvane.ini", "[JVLink]\r\nComponent=installed\r\n");
       qputenv("PATH", QByteArray::fromStdString(dir.Path().string()));  // no Wine to run the bridge with
-      ModalWatcher watcher;
-      QVERIFY(!torvane::StartViewer(chosen.Path()));
+      QStringList seen;
+      ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        seen << box->text();
+        if (box->text() == offer && !switchToStandIn)
+          box->button(QMessageBox::No)->click();
+        else
+          QTest::keyClick(box, Qt::Key_Return);  // Enter answers every box
+      });
+      const std::unique_ptr<TMainForm> started = torvane::StartViewer(chosen.Path());
       qputenv("PATH", path);
-      QCOMPARE(watcher.Messages().size(), 1u);
-      QCOMPARE(watcher.Messages()[0].text, missing);
+      QVERIFY(started);
+      QCOMPARE(seen, (QStringList{missing, offer}));
+      QCOMPARE(started->HasJVLink(), switchToStandIn);
+      QCOMPARE(Find<QAction>(*started, "JVDataGet1")->isEnabled(), switchToStandIn);
+      QCOMPARE(Find<QToolButton>(*started, "JVDataButton")->isEnabled(), switchToStandIn);
+      QCOMPARE(Find<QAction>(*started, "UseStandIn1")->isChecked(), switchToStandIn);
+      const bool keptStandIn =
+          torvane::test::ReadFile(chosen / "torvane.ini").find("Component=standin") != std::string::npos;
+      QCOMPARE(keptStandIn, switchToStandIn);
+      if (!switchToStandIn) {  // the option menu chooses the stand-in, and acquisition is there
+        Find<QAction>(*started, "UseStandIn1")->trigger();
+        QVERIFY(started->HasJVLink());
+        QVERIFY(Find<QAction>(*started, "JVDataGet1")->isEnabled());
+      }
     }
     auto form = Make(dir);
     QAction* installed = Find<QAction>(*form, "UseInstalledJVLink1");
