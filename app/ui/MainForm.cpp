@@ -22,7 +22,6 @@
 #include "app/ui/HelpFile.h"
 #include "app/ui/PrgrsForm.h"
 #include "app/ui/ViewerStartup.h"
-#include "app/ui/WindowPlace.h"
 #include "browse/RaceGate.h"
 #include "browse/WorkingSet.h"
 #include "browse/ui/HorseForm.h"
@@ -37,6 +36,7 @@
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
 #include "controls/ui/PlainMessage.h"
+#include "controls/ui/ScreenAreas.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
@@ -360,14 +360,11 @@ QWidget* TMainForm::BuildMainArea() {
 }
 
 void TMainForm::ReadWindowPlace() {
-  constexpr int kTop = 10, kLeft = 10, kWidth = 630, kHeight = 450;
-  QRect place(iniGT1_->ReadInteger("locate", "left", kLeft), iniGT1_->ReadInteger("locate", "top", kTop),
-              iniGT1_->ReadInteger("locate", "width", kWidth), iniGT1_->ReadInteger("locate", "height", kHeight));
   // A place the user could not reach (stored by another screen setup, or
   // edited by hand) gives way to the defaults, which the window then saves.
-  if (!TitleBarReachable(place, AvailableScreenAreas())) place = QRect(kLeft, kTop, kWidth, kHeight);
-  move(place.topLeft());
-  resize(place.size());
+  const WindowRect place = SavedWindowPlace(*iniGT1_, "locate", AvailableScreenAreas());
+  move(place.left, place.top);
+  resize(place.width, place.height);
 }
 
 TLabel3Dj* TMainForm::Label3D(int number) const { return raceHeader_->Label(number); }

@@ -66,11 +66,15 @@ class AllPrintFormTest : public QObject {
       QCOMPARE(form.RadioGroup1()->checkedId(), 3);
       QCOMPARE(form.PrevX1()->ZoomScale(), 100);
     }
-    // A ratio that is no choice leaves the layout zoom.
+    // A ratio that is no choice leaves the layout zoom; a size no screen
+    // holds gives the default place.
     QVERIFY(settings.WriteInteger("PrintZoom", "ratio", 7));
+    QVERIFY(settings.WriteInteger("Printlocate", "width", 2147483647) &&
+            settings.WriteInteger("Printlocate", "height", 2147483647));
     TAllPrintForm form(settings, printers);
     QCOMPARE(form.RadioGroup1()->checkedId(), -1);
     QCOMPARE(form.PrevX1()->ZoomScale(), 50);
+    QCOMPARE(QRect(form.pos(), form.size()), QRect(10, 10, 630, 450));
   }
 
   void ZoomChoiceAndClosingAreSaved() {
