@@ -3,11 +3,13 @@
 // offered only during a run, a cancelled fetch followed by a start that
 // works, what a completed run leaves shown, and the date list rebuilt on
 // close.
+#include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCharFormat>
 #include <QToolButton>
 #include <filesystem>
 
@@ -70,6 +72,10 @@ class GetDataFormTest : public QObject {
     f.form->DateTimePicker1()->setDate(QDate(2004, 1, 5));
     const DateTime held = f.form->PickerDateTime();
     QCOMPARE(held, (DateTime{2004, 1, 5, 10, 46, 42}));
+    // Its calendar: Saturday blue, Sunday red.
+    const QCalendarWidget* calendar = f.form->DateTimePicker1()->calendarWidget();
+    QCOMPARE(calendar->weekdayTextFormat(Qt::Saturday).foreground().color(), QColor(Qt::blue));
+    QCOMPARE(calendar->weekdayTextFormat(Qt::Sunday).foreground().color(), QColor(Qt::red));
   }
 
   void StartOnAnEmptyFolderAnnouncesTheRunAndEndsIt() {
