@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSplitter>
@@ -86,6 +87,24 @@ QToolButton* TopBarButton(QWidget* parent, const char* name, const QString& capt
   return button;
 }
 
+// F1 in any window of the program, modal dialogs included, opens the help:
+// it watches every key press the application delivers.
+class HelpKeyFilter : public QObject {
+ public:
+  HelpKeyFilter(std::function<void()> openHelp, QObject* parent) : QObject(parent), openHelp_(std::move(openHelp)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+      openHelp_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> openHelp_;
+};
+
 void PaintInfoBackground(QWidget* widget) {
   QPalette palette = widget->palette();
   const QColor info = palette.color(QPalette::ToolTipBase);
@@ -130,6 +149,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
   statusBar()->setFixedHeight(19);
 
   ReadWindowPlace();
+  qApp->installEventFilter(new HelpKeyFilter([this] { HelpContentsClick(); }, this));
   dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
   ShowJVLinkChoice(ChosenJVLinkComponent(*iniGT1_));
   EnableAcquisition();
