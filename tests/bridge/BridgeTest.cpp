@@ -149,14 +149,15 @@ TEST_F(BridgeTest, CancelWhileFetchingAndWhileReading) {
   run.ButtonStartClick();
   EXPECT_EQ(run.LastOutcome(), RunOutcome::Cancelled);
   EXPECT_TRUE(view_.Has("info:JVCancel:キャンセルされました"));
+  EXPECT_EQ(view_.events.back(), "beep") << "JV-Link closed at the cancel";
   view_.onTimerStart = nullptr;
   view_.events.clear();
-  run.ButtonStartClick();  // the component is still open after a cancelled fetch
-  EXPECT_EQ(view_.Starting("info:").back(), "info:JVOpenエラー:" + JVResultMessage("JVOpen", -202));
-  EXPECT_EQ(view_.events.back(), "beep") << "and closed, so that the next start goes ahead";
-
   ::setenv("TORVANE_TEST_PACE_MS", "1", 1);
-  Run();  // fills the cache
+  run.ButtonStartClick();  // so the next start is not refused (-202): it fetches and reads
+  RunTimer(run);
+  EXPECT_TRUE(view_.Starting("info:JVOpen").empty()) << view_.Starting("info:").back();
+  EXPECT_EQ(run.LastOutcome(), RunOutcome::Completed);
+  Run();  // the cache filled
   view_.onPump = [&](int pump) {
     if (pump == 3) run.ButtonCancelClick();
   };
