@@ -19,6 +19,8 @@ constexpr int kDefaultStartDaysBack = 8;
 // The picker's value as the window is designed, kept when "LastTime" does not read.
 constexpr DateTime kPickerInitialValue{2003, 4, 6, 10, 46, 42};
 constexpr std::string_view kNoTimestamp = "00000000000000";
+// The download bar's range when nothing had to be fetched.
+constexpr int kFullBar = 100;
 
 constexpr std::string_view kStartNotice =
     "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは極力"
@@ -118,6 +120,7 @@ void AcquisitionRun::ButtonStartClick() {
   view_.SetBarPosition(ProgressBar::Download, 0);
   view_.SetBarPosition(ProgressBar::Read, 0);
   view_.ClearList();
+  view_.SetStatusText("");
 
   const std::u16string fromTime = Cp932ToUtf16(ToDigits14(from));
   view_.SetBusyCursor(true);
@@ -151,12 +154,12 @@ void AcquisitionRun::ButtonStartClick() {
     lastProgress_ = std::chrono::steady_clock::now();
     view_.SetStatusText(std::string(kDownloading));
     view_.SetBarRange(ProgressBar::Download, 0, downloadCount_);
-    phase_ = Phase::Fetching;
+    SetPhase(Phase::Fetching);
     view_.StartTimer();
     return;
   }
-  view_.SetBarRange(ProgressBar::Download, 0, 100);
-  view_.SetBarPosition(ProgressBar::Download, 100);
+  view_.SetBarRange(ProgressBar::Download, 0, kFullBar);
+  view_.SetBarPosition(ProgressBar::Download, kFullBar);
   if (ReadAndClose() == ReadEnd::EndOfData) RememberLastFileTimestamp();
   storeLock_.Release();
   CloseWindowIfAsked();
@@ -166,7 +169,8 @@ void AcquisitionRun::TimerJVStatusTimer() {
   if (phase_ != Phase::Fetching) return;  // a tick that was already on its way when the timer stopped
   const std::int32_t fetched = jvLink_.JVStatus();
   if (fetched < 0) {
-    EndFetching(Joined(kStatusError, JVResultMessage("JVStatus", fetched)), RunOutcome::StatusFailed);
+    Report(Joined(kStatusError, JVResultMessage("JVStatus", fetched)));
+    EndFetch(RunOutcome::StatusFailed);
     return;
   }
   const auto now = std::chrono::steady_clock::now();
@@ -175,9 +179,9 @@ void AcquisitionRun::TimerJVStatusTimer() {
     lastProgress_ = now;
   } else if (now - lastProgress_ > progressLimit_) {
     jvLink_.JVCancel();
-    EndFetching(std::string(kDownloadStalled) + Progress("(", fetched, downloadCount_) + std::string(kWaitedSeconds) +
-                    Seconds(progressLimit_),
-                RunOutcome::Stalled);
+    Report(std::string(kDownloadStalled) + Progress("(", fetched, downloadCount_) + std::string(kWaitedSeconds) +
+           Seconds(progressLimit_));
+    EndFetch(RunOutcome::Stalled);
     return;
   }
   if (fetched > downloadCount_) return;
@@ -191,17 +195,8 @@ void AcquisitionRun::TimerJVStatusTimer() {
   CloseWindowIfAsked();
 }
 
-void AcquisitionRun::EndFetching(const std::string& text, RunOutcome outcome) {
-  Report(text);
-  view_.StopTimer();
-  SetOutcome(outcome);
-  CloseJVLink();
-  phase_ = Phase::Idle;
-  storeLock_.Release();
-}
-
 AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
-  phase_ = Phase::Reading;
+  SetPhase(Phase::Reading);
   ReadEnd end = ReadRecords();
   FlushStore(end);
   if (end == ReadEnd::EndOfData && refusedRecords_ > 0) {
@@ -210,8 +205,22 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadAndClose() {
     end = ReadEnd::RecordsRefused;
   }
   CloseJVLink();
-  phase_ = Phase::Idle;
+  SetPhase(Phase::Idle);
   return end;
+}
+
+void AcquisitionRun::SetPhase(Phase phase) {
+  const bool wasGoing = IsRunning();
+  phase_ = phase;
+  if (IsRunning() != wasGoing) view_.SetRunGoing(IsRunning());
+}
+
+void AcquisitionRun::EndFetch(RunOutcome outcome) {
+  view_.StopTimer();
+  SetOutcome(outcome);
+  CloseJVLink();
+  SetPhase(Phase::Idle);
+  storeLock_.Release();
 }
 
 // However the read ended, what was stored before is written: a failure that
@@ -233,28 +242,30 @@ void AcquisitionRun::CloseWindowIfAsked() {
 }
 
 void AcquisitionRun::ButtonCancelClick() {
-  const bool wasRunning = IsRunning();
+  if (!IsRunning()) return;
   if (!view_.ConfirmYesNo(std::string(kCancelQuestion))) return;
   // The download may have finished, and the records been read, while the
   // question was open: everything is stored and the completion text stays.
-  if (wasRunning && !IsRunning()) return;
+  if (!IsRunning()) return;
   view_.StopTimer();
   jvLink_.JVCancel();
+  // The read loop sees the flag at its next turn, then closes JV-Link.
   cancelRequested_ = true;
-  if (phase_ == Phase::Fetching) {
-    // JV-Link stays open; the next start's JVOpen is refused and closes it.
-    phase_ = Phase::Idle;
-    SetOutcome(RunOutcome::Cancelled);
-    storeLock_.Release();
-  }
   Report(std::string(kCancelled));
   view_.SetStatusText(std::string(kCancelled));
+  if (phase_ == Phase::Fetching) EndFetch(RunOutcome::Cancelled);
 }
 
 bool AcquisitionRun::FormCloseQuery() {
   if (phase_ == Phase::Reading) {
     closeRequested_ = true;
     return false;
+  }
+  // The window goes at once; the download it was waiting for goes with it.
+  if (phase_ == Phase::Fetching) {
+    view_.StopTimer();
+    jvLink_.JVCancel();
+    EndFetch(RunOutcome::Cancelled);
   }
   if (dateListRebuild_) dateListRebuild_();
   return true;
@@ -286,8 +297,9 @@ AcquisitionRun::ReadEnd AcquisitionRun::ReadRecords() {
       view_.SetBarPosition(ProgressBar::Read, filesBegun);
       view_.SetStatusText(Progress(kReadProgress, filesBegun, readCount_));
     } else if (result == kJVReadEnd) {
-      view_.SetBarPosition(ProgressBar::Download, 0);
-      view_.SetBarPosition(ProgressBar::Read, 0);
+      // Both bars stay full: everything was fetched and read.
+      view_.SetBarPosition(ProgressBar::Download, downloadCount_ != 0 ? downloadCount_ : kFullBar);
+      view_.SetBarPosition(ProgressBar::Read, readCount_);
       view_.SetStatusText(std::string(kReadComplete));
       SetOutcome(RunOutcome::Completed);
       return ReadEnd::EndOfData;

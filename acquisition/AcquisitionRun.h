@@ -24,10 +24,15 @@
 //   and "LastTime" stays, so that they come again once the cause is mended.
 // - A start while a run is going on (fetching or reading, where the read
 //   loop lets clicks through) starts nothing: the user is told, with a beep,
-//   kRunInProgressText. After a cancel while fetching the run is over and a
-//   start goes ahead (JV-Link, still open, refuses it with -202 and is closed).
+//   kRunInProgressText.
 // - A cancel question answered Yes after the run has ended meanwhile (the
-//   download finished behind it) cancels nothing: no JVCancel, no message.
+//   download finished behind it) cancels nothing: no JVCancel, no message;
+//   with no run going the cancel command asks nothing at all.
+// - Every way a run ends closes JV-Link once: a cancel while fetching and a
+//   window closed while fetching cancel the download and close it, so the
+//   next start is not refused (-202).
+// - The status line starts blank at each start: it tells of one run only.
+// - A completed run leaves both progress bars full.
 // - No wait is without end: a download whose count does not move, or a read
 //   that answers "file still being fetched" (-3), for kProgressLimit ends
 //   the run as a failure, saying what it waited for (the download
@@ -105,10 +110,12 @@ class AcquisitionRun {
   void RouteRecord(const std::u16string& record, ReadEnd& end);
   void CloseJVLink();
   ReadEnd ReadAndClose();
-  // Ends a run while fetching: the user told text, JV-Link closed, the store free.
-  void EndFetching(const std::string& text, RunOutcome outcome);
   void FlushStore(ReadEnd& end);
   void CloseWindowIfAsked();
+  void SetPhase(Phase phase);
+  // Ends a run while fetching (after JVCancel where the download goes on):
+  // the timer stopped, JV-Link closed, the store free.
+  void EndFetch(RunOutcome outcome);
   void RememberLastFileTimestamp();
   void Report(const std::string& text);
   void SetOutcome(RunOutcome outcome) { outcome_ = outcome; }

@@ -37,6 +37,9 @@ class AcquisitionView {
   virtual void StopTimer() = 0;
   // Lets the window handle every pending event (repaints, clicks) before returning.
   virtual void ProcessPendingEvents() = 0;
+  // A run began (true) or ended (false): the window's cancel command is
+  // offered only while a run is going on.
+  virtual void SetRunGoing(bool) {}
   // Closes the window as the user's close would (FormCloseQuery runs again).
   virtual void CloseWindow() = 0;
   // The date picker DateTimePicker1: the start time of the next run.

@@ -38,7 +38,6 @@ class ConsoleAcquisitionView final : public AcquisitionView {
 
   bool TimerOn() const { return timerOn_; }
   void SetCancel(std::function<void()> cancel) { cancel_ = std::move(cancel); }
-  bool Cancelled() const { return cancelled_; }
   void CancelIfInterrupted() {
     if (cancelled_ || !cancel_ || !platform::InterruptRequested()) return;
     cancelled_ = true;
@@ -155,9 +154,6 @@ int Acquire(CommandContext& context) {
     view.CancelIfInterrupted();
     if (view.TimerOn()) run.TimerJVStatusTimer();
   }
-  // A cancel while fetching leaves JV-Link open for the window's next start;
-  // the command has none.
-  if (view.Cancelled()) (void)jvLink->JVClose();
   tellBridgeFailure();
   const RunOutcome outcome = run.LastOutcome();
   if (outcome == RunOutcome::StoreBusy) context.err << "torvane-cli acquire: " << kOtherWriterText << '\n';

@@ -36,7 +36,7 @@ std::string StatusText(Status status) {
     case Status::kCallFailed:
       return "the call failed in the component interface";
     case Status::kComponentUnavailable:
-      return "the component cannot be created";
+      return "JV-Linkを作成できません";
     case Status::kVersionMismatch:
       return "the bridge is of another version";
     case Status::kOk:
@@ -94,7 +94,7 @@ void JVLinkBridge::Start() {
   failure_.clear();
   std::error_code exists;
   if (!std::filesystem::is_regular_file(program_, exists)) {
-    Fail("the JV-Link bridge " + platform::Utf8OfPath(program_) + " is missing");
+    Fail("JV-Linkブリッジ " + platform::Utf8OfPath(program_) + " がありません");
     return;
   }
   const std::vector<std::string> command = platform::WindowsProgramCommand(program_);
@@ -104,15 +104,16 @@ void JVLinkBridge::Start() {
         command, std::vector<platform::ChildProcess::Variable>{{"WINEDEBUG", "-all"}});
   } catch (const std::system_error& error) {
     const bool missing = error.code() == std::errc::no_such_file_or_directory;
-    Fail(missing && command.size() > 1 ? command.front() + " is not installed: it is needed to run the JV-Link bridge"
-                                       : std::string("cannot start the JV-Link bridge: ") + error.what());
+    Fail(missing && command.size() > 1
+             ? command.front() + "がインストールされていません。JV-Linkブリッジの実行に必要です"
+             : std::string("JV-Linkブリッジを起動できません: ") + error.what());
     return;
   }
   Encoder hello = Request(Op::kHello);
   hello.U32(bridge::kMagic).U32(bridge::kVersion);
   if (!Send(hello)) return;
   const std::optional<std::string> results = Receive(Op::kHello, answerLimit_);
-  if (results && Results(*results).U32() != bridge::kVersion) Fail("the JV-Link bridge is of another version");
+  if (results && Results(*results).U32() != bridge::kVersion) Fail("JV-Linkブリッジの版が異なります");
 }
 
 void JVLinkBridge::Fail(std::string text) {

@@ -35,8 +35,8 @@ std::unique_ptr<JVLink> CreateJVLink(JVLinkComponent component, const std::files
   if (component == JVLinkComponent::kInstalled) return std::make_unique<JVLinkBridge>(DefaultBridgePath());
   std::error_code error;
   if (!std::filesystem::is_directory(programDir, error))
-    throw JVLinkUnavailable("the stand-in's program directory " + platform::Utf8OfPath(programDir) +
-                            " is not a directory");
+    throw JVLinkUnavailable("JV-Link代替のプログラムフォルダ " + platform::Utf8OfPath(programDir) +
+                            " がフォルダではありません");
   return std::make_unique<JVLinkStandIn>(programDir);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The registered horse list print (`N8Click`): a title line and a ruled copy
-// of the list grid, cell by cell, on one page.
+// of the list grid, cell by cell, on one page. A list too long for the page
+// goes on over further pages, each with the title, the column heads and its
+// page number ("1/4"), so that no horse is left out.
 
 #include <string_view>
 
@@ -19,13 +21,19 @@ struct GridGeometry {
   double scale = 1.0;  // logical units per grid pixel
 };
 
-// Rules and cell texts of the grid, ruled thick around it, under the first
-// row and right of the first column, thin elsewhere.
-void DrawListGrid(PrintCanvas& canvas, const ListGridTexts& grid, GridGeometry geometry);
+// The grid's header row (row 0) over its rows firstRow .. firstRow +
+// rowCount - 1, as one table: rules and cell texts, ruled thick around it,
+// under the header row and right of the first column, thin elsewhere.
+void DrawListGrid(PrintCanvas& canvas, const ListGridTexts& grid, GridGeometry geometry, int firstRow, int rowCount);
+
+// The horse rows a page holds below the header row when the table starts
+// at `top` on a page `pageHeight` high (at least one).
+int ListRowsPerPage(int pageHeight, int top, double scale);
 
 // The whole document: BeginDoc, the title (the race date label, the race
-// number label and "R"), the grid at 100,100 scaled 2.0, EndDoc.
-void RecordListPrint(PrintCanvas& canvas, const ListGridTexts& grid, std::string_view dateLabel,
-                     std::string_view raceNumberLabel);
+// number label and "R"), the grid at 100,100 scaled 2.0, EndDoc; as many
+// pages as the canvas's PageHeight() needs for the rows. The page count.
+int RecordListPrint(PrintCanvas& canvas, const ListGridTexts& grid, std::string_view dateLabel,
+                    std::string_view raceNumberLabel);
 
 }  // namespace torvane

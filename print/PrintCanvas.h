@@ -35,6 +35,10 @@ class PrintCanvas {
   virtual void BeginDoc() = 0;
   virtual void NewPage() = 0;
   virtual void EndDoc() = 0;
+  // The height of the printable area of the pages being recorded, in
+  // logical units: how far down from the origin a print may draw. Known
+  // once BeginDoc has opened the document.
+  virtual int PageHeight() const = 0;
 
   virtual void SetFontFace(std::string_view face) = 0;
   virtual void SetFontSize(int points) = 0;

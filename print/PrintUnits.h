@@ -15,6 +15,12 @@ inline int ScaleLogical(int logical, int margin, int dpi, TPrevMapModes mode = T
   return static_cast<int>(std::nearbyint((logical + margin) * static_cast<double>(dpi) / unitsPerInch));
 }
 
+// The logical length that `pixels` at `dpi` hold whole (rounded down).
+inline int LogicalOfPixels(int pixels, int dpi, TPrevMapModes mode = TPrevMapModes::pmmHi) {
+  const double unitsPerInch = mode == TPrevMapModes::pmmHi ? 254.0 : 25.4;
+  return dpi > 0 ? static_cast<int>(std::floor(pixels * unitsPerInch / dpi)) : 0;
+}
+
 // Printer pixels for a pen of w tenths of a screen pixel; at least 1.
 inline int ScalePenWidthFor(int w, int printerVerticalDpi, int screenDpi) {
   const int pixels = static_cast<int>(std::nearbyint(static_cast<double>(w) * printerVerticalDpi / (screenDpi * 10.0)));

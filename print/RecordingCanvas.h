@@ -15,11 +15,18 @@
 
 namespace torvane {
 
+// The page the operations are recorded for unless told otherwise: the
+// printable height of A4 inside 4.2 mm margins, as on the PDF printer.
+inline constexpr int kA4PrintableHeight = 2886;
+
 class RecordingCanvas : public StatefulPrintCanvas {
  public:
+  explicit RecordingCanvas(int pageHeight = kA4PrintableHeight) : pageHeight_(pageHeight) {}
+
   void BeginDoc() override;
   void NewPage() override;
   void EndDoc() override;
+  int PageHeight() const override { return pageHeight_; }
 
   void TextOut(int x, int y, std::string_view text) override;
   void MoveTo(int x, int y) override;
@@ -35,6 +42,7 @@ class RecordingCanvas : public StatefulPrintCanvas {
   void RequireOpenPage(const char* operation) const;
   std::string BrushText() const;
 
+  int pageHeight_;
   std::vector<std::string> lines_;
   int pageCount_ = 0;
   bool open_ = false;

@@ -1,6 +1,7 @@
 #include "acquisition/ui/GetDataForm.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QGridLayout>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QToolButton>
 
 #include "controls/ui/DesignFonts.h"
@@ -48,6 +50,13 @@ TGetDataForm::TGetDataForm(JVLink& jvLink, TIniGT& settings, const std::filesyst
   // The date only is shown; the time of day is kept when another date is chosen.
   dateTimePicker1_->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
   dateTimePicker1_->setCalendarPopup(true);
+  // Saturday blue and Sunday red, as Japanese calendars show them.
+  QTextCharFormat saturday = dateTimePicker1_->calendarWidget()->weekdayTextFormat(Qt::Saturday);
+  saturday.setForeground(QColor(Qt::blue));
+  dateTimePicker1_->calendarWidget()->setWeekdayTextFormat(Qt::Saturday, saturday);
+  QTextCharFormat sunday = dateTimePicker1_->calendarWidget()->weekdayTextFormat(Qt::Sunday);
+  sunday.setForeground(QColor(Qt::red));
+  dateTimePicker1_->calendarWidget()->setWeekdayTextFormat(Qt::Sunday, sunday);
   dateTimePicker1_->setDateTime(QDateTime(QDate(2003, 4, 6), QTime(10, 46, 42)));
   timerJVStatus_.setInterval(10);
 
@@ -71,6 +80,7 @@ TGetDataForm::TGetDataForm(JVLink& jvLink, TIniGT& settings, const std::filesyst
   connect(buttonCancel_, &QPushButton::clicked, this, [this] { run_->ButtonCancelClick(); });
   connect(speedButton1_, &QToolButton::clicked, this, [this] { run_->SpeedButton1Click(); });
   connect(&timerJVStatus_, &QTimer::timeout, this, [this] { run_->TimerJVStatusTimer(); });
+  buttonCancel_->setEnabled(false);
   run_->FormCreate();
 }
 
@@ -137,6 +147,13 @@ void TGetDataForm::ProcessPendingEvents() {
   }
   QCoreApplication::processEvents();
   sinceEvents_.start();
+}
+
+void TGetDataForm::SetRunGoing(bool going) {
+  buttonCancel_->setEnabled(going);
+  // ProcessPendingEvents scrolls only now and then: the lines of the last
+  // moments of the run come into view here.
+  if (!going) listBox1_->scrollToBottom();
 }
 
 DateTime TGetDataForm::PickerDateTime() const {

@@ -44,6 +44,8 @@ class TGetDataForm : public QDialog, public AcquisitionView {
   void StartTimer() override;
   void StopTimer() override;
   void ProcessPendingEvents() override;
+  // 中止 only while a run is going; a run that ended shows its last line.
+  void SetRunGoing(bool going) override;
   void CloseWindow() override;
   DateTime PickerDateTime() const override;
   void SetPickerDateTime(const DateTime& value) override;

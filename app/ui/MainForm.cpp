@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSplitter>
@@ -22,7 +23,6 @@
 #include "app/ui/HelpFile.h"
 #include "app/ui/PrgrsForm.h"
 #include "app/ui/ViewerStartup.h"
-#include "app/ui/WindowPlace.h"
 #include "browse/RaceGate.h"
 #include "browse/WorkingSet.h"
 #include "browse/ui/HorseForm.h"
@@ -37,6 +37,7 @@
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
 #include "controls/ui/PlainMessage.h"
+#include "controls/ui/ScreenAreas.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
@@ -86,6 +87,24 @@ QToolButton* TopBarButton(QWidget* parent, const char* name, const QString& capt
   return button;
 }
 
+// F1 in any window of the program, modal dialogs included, opens the help:
+// it watches every key press the application delivers.
+class HelpKeyFilter : public QObject {
+ public:
+  HelpKeyFilter(std::function<void()> openHelp, QObject* parent) : QObject(parent), openHelp_(std::move(openHelp)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+      openHelp_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> openHelp_;
+};
+
 void PaintInfoBackground(QWidget* widget) {
   QPalette palette = widget->palette();
   const QColor info = palette.color(QPalette::ToolTipBase);
@@ -130,8 +149,10 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
   statusBar()->setFixedHeight(19);
 
   ReadWindowPlace();
+  qApp->installEventFilter(new HelpKeyFilter([this] { HelpContentsClick(); }, this));
   dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
   ShowJVLinkChoice(ChosenJVLinkComponent(*iniGT1_));
+  EnableAcquisition();
 
   prgrsForm_ = std::make_unique<TPrgrsForm>(this);
   navigator_ = new RaceNavigator({this, dateCombo_, datList_, raceHeader_, upDown1_, pageControl1_, stringGrid1_,
@@ -139,6 +160,8 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
                                  *workingSet_, programDir_, *prgrsForm_, this);
   navigator_->RebuildDateList();
   connect(navigator_, &RaceNavigator::RaceShown, this, &TMainForm::ShowRanking);
+  connect(navigator_, &RaceNavigator::RaceGone, rankingTab_, &RankingTab::ShowNoRace);
+  rankingTab_->ShowNoRace();
   connect(horseSearch_, &HorseSearchBox::HorseChosen, this, [this](const HorseMatch& match) {
     if (!navigator_->ShowNomination(match.newest.day, match.newest.slot, match.newest.entry))
       ShowPlainMessage(this, QStringLiteral("この馬の登録は見つかりません。"));
@@ -151,12 +174,16 @@ void TMainForm::ShowRanking() {
 }
 
 void TMainForm::RankingGateChanged(int gate) {
+  if (!navigator_->Browser().RaceOnShow()) return;  // the spin box is disabled then
   const int slot = navigator_->Browser().SelectedRace();
   if (!StoreGate(*iniGT1_, workingSet_->LoadedTk[slot], gate)) TellSettingsNotWritten();
   rankingTab_->ShowRace(*workingSet_, slot, gate);
 }
 
 void TMainForm::OpenHorseForm(int entry) {
+  // Only a horse of the race on show: after a date change the slot number
+  // names a race of the new date.
+  if (!navigator_->Browser().RaceOnShow()) return;
   const int slot = navigator_->Browser().SelectedRace();
   if (entry < 0 || entry >= RegisteredCount(workingSet_->LoadedTk[slot])) return;  // no horse on that row
   THorseForm form(programDir_, *workingSet_, slot, entry, this);
@@ -175,8 +202,8 @@ void TMainForm::BuildMenus() {
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
   file->setObjectName(QStringLiteral("File1"));
-  connect(addItem(file, "JVDataGet1", QStringLiteral("ＪＶデータ取得(&J)"), {}), &QAction::triggered, this,
-          &TMainForm::JVDataGet1Click);
+  jvDataGet1_ = addItem(file, "JVDataGet1", QStringLiteral("ＪＶデータ取得(&J)"), {});
+  connect(jvDataGet1_, &QAction::triggered, this, &TMainForm::JVDataGet1Click);
   file->addSeparator();
   connect(addItem(file, "Print1", QStringLiteral("登録馬情報印刷(&P)"), {}), &QAction::triggered, this,
           &TMainForm::Print1Click);
@@ -230,6 +257,7 @@ QWidget* TMainForm::BuildTopBar() {
   QToolButton* jvData =
       TopBarButton(buttons, "JVDataButton", QStringLiteral("JVデータ取得"), {4, 2, 137, 25}, QStyle::SP_ArrowDown);
   jvData->setFont(DesignFont(kGothicFace, 12, true));
+  jvDataButton_ = jvData;
   connect(jvData, &QToolButton::clicked, this, &TMainForm::JVDataGet1Click);
 
   QToolButton* helpButton =
@@ -324,25 +352,21 @@ QWidget* TMainForm::BuildMainArea() {
   connect(rankingTab_, &RankingTab::GateChanged, this, &TMainForm::RankingGateChanged);
   connect(rankingTab_, &RankingTab::HorseDoubleClicked, this, &TMainForm::OpenHorseForm);
 
-  // The horse window, from a double-click or the popup of either grid.
+  // The horse window, from a double-click, Enter or the popup of either
+  // grid; both count their rows from the header row 0.
   const auto addHorseCommand = [this](QWidget* grid, std::function<std::optional<int>()> selectedRow) {
     auto* action = new QAction(QStringLiteral("競走成績"), grid);
     action->setObjectName(QStringLiteral("HorseRecord1"));
     grid->addAction(action);
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(action, &QAction::triggered, this, [this, selectedRow] {
-      if (const std::optional<int> row = selectedRow(); row && *row > 0) OpenHorseForm(*row - 1);
+      if (const std::optional<int> row = selectedRow()) OpenHorseForm(*row - 1);
     });
   };
   addHorseCommand(stringGrid4_, [this] { return stringGrid4_->SelectedRow(); });
-  addHorseCommand(stringGrid1_, [this]() -> std::optional<int> {
-    const QModelIndex current = stringGrid1_->currentIndex();
-    return current.isValid() ? std::optional<int>(current.row()) : std::nullopt;
-  });
-  connect(stringGrid4_, &InfoGridWidget::RowDoubleClicked, this, [this](int row) { OpenHorseForm(row - 1); });
-  connect(stringGrid1_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-    if (index.row() > 0) OpenHorseForm(index.row() - 1);
-  });
+  addHorseCommand(stringGrid1_, [this] { return stringGrid1_->SelectedRow(); });
+  connect(stringGrid4_, &InfoGridWidget::RowChosen, this, [this](int row) { OpenHorseForm(row - 1); });
+  connect(stringGrid1_, &ListGridWidget::RowChosen, this, [this](int row) { OpenHorseForm(row - 1); });
   pageControl1_->setCurrentIndex(0);
   pageControl1_->hide();
   clientColumn->addWidget(pageControl1_);
@@ -356,14 +380,11 @@ QWidget* TMainForm::BuildMainArea() {
 }
 
 void TMainForm::ReadWindowPlace() {
-  constexpr int kTop = 10, kLeft = 10, kWidth = 630, kHeight = 450;
-  QRect place(iniGT1_->ReadInteger("locate", "left", kLeft), iniGT1_->ReadInteger("locate", "top", kTop),
-              iniGT1_->ReadInteger("locate", "width", kWidth), iniGT1_->ReadInteger("locate", "height", kHeight));
   // A place the user could not reach (stored by another screen setup, or
   // edited by hand) gives way to the defaults, which the window then saves.
-  if (!TitleBarReachable(place, AvailableScreenAreas())) place = QRect(kLeft, kTop, kWidth, kHeight);
-  move(place.topLeft());
-  resize(place.size());
+  const WindowRect place = SavedWindowPlace(*iniGT1_, "locate", AvailableScreenAreas());
+  move(place.left, place.top);
+  resize(place.width, place.height);
 }
 
 TLabel3Dj* TMainForm::Label3D(int number) const { return raceHeader_->Label(number); }
@@ -380,7 +401,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() { InitJVLink1(); }
 
+void TMainForm::EnableAcquisition() {
+  jvDataGet1_->setEnabled(HasJVLink());
+  jvDataButton_->setEnabled(HasJVLink());
+}
+
 void TMainForm::InitJVLink1() {
+  if (!HasJVLink()) return;
   const std::int32_t code = jvLink1_->JVInit(std::u16string(kJVInitSid));
   if (code != 0) {
     ShowPlainMessage(this,
@@ -408,6 +435,7 @@ void TMainForm::ChooseJVLink(JVLinkComponent component) {
   }
   AttachStandInSettingsDialog(*chosen, programDir_);
   jvLink1_ = std::move(chosen);
+  EnableAcquisition();
   if (!SaveJVLinkComponent(*iniGT1_, component)) TellSettingsNotWritten();
   InitJVLink1();
 }

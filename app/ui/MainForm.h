@@ -55,7 +55,9 @@ class TMainForm : public QMainWindow {
   ~TMainForm() override;
 
   const std::filesystem::path& ProgramDir() const { return programDir_; }
+  // Only while there is one.
   JVLink& JVLink1() { return *jvLink1_; }
+  bool HasJVLink() const { return jvLink1_ != nullptr; }
 
   QComboBox* DateCombo() const { return dateCombo_; }
   QListWidget* DatList() const { return datList_; }
@@ -102,6 +104,7 @@ class TMainForm : public QMainWindow {
   void ChooseJVLink(JVLinkComponent component);
   void ShowJVLinkChoice(JVLinkComponent component);
   void InitJVLink1();
+  void EnableAcquisition();
   void HelpContentsClick();
   void SpeedButton6Click();
   void LeftPanelButtonClick();
@@ -121,6 +124,8 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<TIniGT> iniGT1_;
   bool firstShown_ = false;
 
+  QAction* jvDataGet1_ = nullptr;
+  QToolButton* jvDataButton_ = nullptr;
   QAction* dataListClose_ = nullptr;
   QAction* useInstalledJVLink_ = nullptr;
   QAction* useStandIn_ = nullptr;

@@ -10,6 +10,7 @@
 #include "controls/ui/MsgDlg.h"
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
+#include "platform/Paths.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
 #include "store/SystemErrorText.h"
@@ -17,12 +18,43 @@
 namespace torvane {
 namespace {
 
-void Tell(TMsgDlg::TMsgDlgType type, const QString& text) {
+QMessageBox::StandardButton Tell(TMsgDlg::TMsgDlgType type, const QString& text,
+                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
   TMsgDlg dialog;
   dialog.SetSound(true);
   dialog.SetMsgDlgType(type);
   dialog.SetDisplayMsg(text);
+  dialog.SetVisibleButtons(buttons);
   dialog.Execute();
+  return dialog.ModalResult();
+}
+
+// The chosen component, or the stand-in when the user takes it in place of
+// an installed one that is missing; nothing when neither is there, and the
+// viewer then opens without acquisition (the option menu can choose again).
+std::unique_ptr<JVLink> ChosenOrStandIn(const std::filesystem::path& programDir) {
+  TIniGT settings(programDir, kSettingsFileName);
+  const JVLinkComponent chosen = ChosenJVLinkComponent(settings);
+  try {
+    return CreateJVLink(chosen, programDir);
+  } catch (const std::exception& error) {
+    Tell(TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
+  }
+  if (chosen != JVLinkComponent::kInstalled ||
+      Tell(TMsgDlg::TMsgDlgType::mtConfirmation, QStringLiteral("デモ用のJV-Link代替に切り替えますか？"),
+           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return nullptr;
+  std::unique_ptr<JVLink> standIn;
+  try {
+    standIn = CreateJVLink(JVLinkComponent::kStandIn, programDir);
+  } catch (const std::exception& error) {
+    Tell(TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
+    return nullptr;
+  }
+  if (!SaveJVLinkComponent(settings, JVLinkComponent::kStandIn))
+    Tell(TMsgDlg::TMsgDlgType::mtWarning, QStringLiteral("設定ファイルに書き込めませんでした。\n") +
+                                              QString::fromStdString(platform::Utf8OfPath(settings.FilePath())));
+  return standIn;
 }
 
 void TellStartFailure(const std::exception& error) {
@@ -55,17 +87,10 @@ std::unique_ptr<TMainForm> StartViewer(const std::filesystem::path& programDir) 
 
   // The instance that shows the chosen component is there becomes the main
   // window's control: for the installed one, creating it starts the bridge.
-  std::unique_ptr<JVLink> jvLink;
-  try {
-    const TIniGT settings(programDir, kSettingsFileName);
-    jvLink = CreateJVLink(ChosenJVLinkComponent(settings), programDir);
-  } catch (const std::exception& error) {
-    Tell(TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
-    return nullptr;
-  }
+  std::unique_ptr<JVLink> jvLink = ChosenOrStandIn(programDir);
 
   try {
-    AttachStandInSettingsDialog(*jvLink, programDir);
+    if (jvLink) AttachStandInSettingsDialog(*jvLink, programDir);
     return std::make_unique<TMainForm>(programDir, std::move(jvLink));
   } catch (const std::exception& error) {
     TellStartFailure(error);

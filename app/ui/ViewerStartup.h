@@ -23,7 +23,10 @@ void PrepareApplication(QApplication& application);
 QString JVLinkMissingMessage(const std::exception& cause);
 
 // The main window, not yet shown; nothing after the user was told why the
-// viewer cannot start (a directory that cannot be made, no JV-Link).
+// viewer cannot start (a directory that cannot be made). A chosen JV-Link
+// component that is missing is told; for the installed one the stand-in is
+// offered in its place, and without either the window opens without
+// acquisition.
 std::unique_ptr<TMainForm> StartViewer(const std::filesystem::path& programDir);
 
 }  // namespace torvane

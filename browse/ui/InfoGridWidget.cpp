@@ -146,11 +146,16 @@ void InfoGridWidget::mousePressEvent(QMouseEvent* event) {
 
 void InfoGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   const std::optional<int> row = RowAt(event->position().toPoint().y());
-  if (event->button() == Qt::LeftButton && row && *row > 0) emit RowDoubleClicked(*row);
+  if (event->button() == Qt::LeftButton && row && *row > 0) emit RowChosen(*row);
   QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 
 void InfoGridWidget::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedRow_) {
+    emit RowChosen(*selectedRow_);
+    event->accept();
+    return;
+  }
   const int current = selectedRow_.value_or(0);
   const int page = std::max(1, VisibleDataRows() - 1);
   int target = current;

@@ -47,8 +47,9 @@ class InfoGridWidget : public QAbstractScrollArea {
   QSize sizeHint() const override;
 
  signals:
-  // A data row was double-clicked (1 .. RowCount() - 1).
-  void RowDoubleClicked(int row);
+  // A data row (1 .. RowCount() - 1) was double-clicked, or Enter was
+  // pressed on it.
+  void RowChosen(int row);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 
 #include "browse/ui/ListGridCellPainter.h"
 #include "browse/ui/ListGridModel.h"
@@ -40,6 +41,9 @@ ListGridWidget::ListGridWidget(QWidget* parent)
   addAction(copyAction_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(copyAction_, &QAction::triggered, this, &ListGridWidget::CopyToClipboard);
+  // The view's rows start below the header row, which the texts count as row 0.
+  connect(this, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& index) { emit RowChosen(index.row() + 1); });
 
   ShowTexts(ListGridTexts{});
 }
@@ -50,6 +54,27 @@ int ListGridWidget::RowCount() const { return static_cast<int>(model_->Cells().s
 
 QString ListGridWidget::CellText(int column, int row) const {
   return QString::fromStdString(model_->Cells().at(row).at(column));
+}
+
+std::optional<int> ListGridWidget::SelectedRow() const {
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  if (rows.isEmpty()) return std::nullopt;
+  return rows.front().row() + 1;
+}
+
+void ListGridWidget::SelectRow(int row) {
+  selectRow(row - 1);
+  scrollTo(model_->index(row - 1, 0));
+}
+
+void ListGridWidget::keyPressEvent(QKeyEvent* event) {
+  const std::optional<int> row = SelectedRow();
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && row) {
+    emit RowChosen(*row);
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void ListGridWidget::SetCopyTextSource(std::function<std::string()> source) {

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "browse/ListGrid.h"
@@ -34,12 +35,25 @@ class ListGridWidget : public QTableView {
   // Counting the header row, as the texts do.
   int RowCount() const;
   QString CellText(int column, int row) const;
+  // The selected horse row (1 .. RowCount() - 1), counted as RowCount() and
+  // CellText() count; nothing while no row is selected.
+  std::optional<int> SelectedRow() const;
+  // Selects horse row `row` (1 .. RowCount() - 1) and scrolls it into view.
+  void SelectRow(int row);
 
   // Where the popup command takes its clipboard text (UTF-8) from; without
   // one the command is disabled.
   void SetCopyTextSource(std::function<std::string()> source);
   // "クリップボードへコピー"
   QAction* CopyAction() const { return copyAction_; }
+
+ signals:
+  // A horse row (1 .. RowCount() - 1) was double-clicked, or Enter was
+  // pressed on it.
+  void RowChosen(int row);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CopyToClipboard();

@@ -121,6 +121,7 @@ void RaceNavigator::ShowNoRace() {
   ShowHeaderLabels();
   w_.listGrid->ShowTexts(browser_.ListGrid());
   if (w_.infoGrid) w_.infoGrid->RaceGone();
+  emit RaceGone();
 }
 
 void RaceNavigator::ShowChosenRace() {
@@ -157,7 +158,7 @@ bool RaceNavigator::ShowNomination(const RaceDay& day, int slot, int entry) {
     w_.datList->setCurrentRow(listIndex);  // shows the race
   else if (browser_.SelectedRace() != slot)
     DatListClick();
-  w_.listGrid->selectRow(entry + 1);
+  w_.listGrid->SelectRow(entry + 1);
   if (w_.infoGrid) w_.infoGrid->SelectRow(entry + 1);
   return true;
 }

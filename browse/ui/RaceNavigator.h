@@ -64,6 +64,9 @@ class RaceNavigator : public QObject {
  signals:
   // A race was chosen and shown.
   void RaceShown();
+  // No race is on show any more (another date was loaded, or the date list
+  // rebuilt): views of the former race are cleared.
+  void RaceGone();
 
  private:
   void FillRaceList();

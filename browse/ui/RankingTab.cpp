@@ -66,7 +66,14 @@ void RankingTab::ShowRace(const WorkingSet& workingSet, int slot, int gate) {
     const QSignalBlocker blocker(gateSpin_);
     gateSpin_->setValue(gate);
   }
+  gateSpin_->setEnabled(true);
   ranked_ = RankByEarnedPrize(workingSet, slot, gate);
+  Fill();
+}
+
+void RankingTab::ShowNoRace() {
+  gateSpin_->setEnabled(false);
+  ranked_.clear();
   Fill();
 }
 

@@ -24,6 +24,8 @@ class RankingTab : public QWidget {
 
   // Shows race slot `slot` of the working set against the gate.
   void ShowRace(const WorkingSet& workingSet, int slot, int gate);
+  // No race is on show: an empty table and no gate to set.
+  void ShowNoRace();
 
   QSpinBox* GateSpin() const { return gateSpin_; }
   QTableWidget* Table() const { return table_; }

@@ -31,7 +31,8 @@ TAboutBox::TAboutBox(QWidget* parent, UrlOpener urlOpener)
 
   auto* image = new QLabel(panel);
   image->setObjectName(QStringLiteral("Image1"));
-  image->setGeometry(2, 2, 300, 200);
+  // The picture fills the panel inside its black margin on every side.
+  image->setGeometry(2, 2, panel->width() - 4, panel->height() - 4);
   image->setScaledContents(true);
   image->setPixmap(AboutArtwork(image->size()));
 

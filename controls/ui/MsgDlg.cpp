@@ -1,6 +1,7 @@
 #include "controls/ui/MsgDlg.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -34,6 +35,9 @@ class PlacedMessageBox : public QMessageBox {
       if (top_ >= 0) place.setY(top_);
     }
     move(place);
+    // Enter answers the box even when no other window of the program has
+    // been active yet (as at start-up): it takes the keyboard itself.
+    activateWindow();
   }
 
  private:
@@ -84,6 +88,13 @@ void TMsgDlg::Execute() {
   PlacedMessageBox box(IconOf(msgDlgType_), Caption(msgDlgType_), displayMsg_, visibleButtons_,
                        qobject_cast<QWidget*>(parent()));
   SetDesignedCaptions(box);
+  for (QAbstractButton* button : box.buttons()) {
+    const QMessageBox::ButtonRole role = box.buttonRole(button);
+    if (role == QMessageBox::AcceptRole || role == QMessageBox::YesRole) {
+      box.setDefaultButton(qobject_cast<QPushButton*>(button));
+      break;
+    }
+  }
   if (msgPosition_ == TMsgPosition::poScreenCenter) {
     box.CenterOnScreen();
   } else {

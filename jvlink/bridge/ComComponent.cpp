@@ -99,13 +99,13 @@ bool ComComponent::Create(const wchar_t* progID, std::string& failure) {
   CLSID clsid;
   HRESULT result = CLSIDFromProgID(progID, &clsid);
   if (FAILED(result)) {
-    failure = name + " is not registered (CLSIDFromProgID: " + HresultText(result) + ")";
+    failure = name + "が登録されていません(CLSIDFromProgID: " + HresultText(result) + ")";
     return false;
   }
   result = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&dispatch_));
   if (FAILED(result)) {
     dispatch_ = nullptr;
-    failure = name + " cannot be created (CoCreateInstance: " + HresultText(result) + ")";
+    failure = name + "を作成できません(CoCreateInstance: " + HresultText(result) + ")";
     return false;
   }
   return true;

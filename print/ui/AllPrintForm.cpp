@@ -14,6 +14,7 @@
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/JapaneseTexts.h"
 #include "controls/ui/PlainMessage.h"
+#include "controls/ui/ScreenAreas.h"
 #include "controls/ui/UpDown.h"
 #include "platform/Paths.h"
 #include "print/PreviewGeometry.h"
@@ -22,6 +23,7 @@
 #include "print/ui/PrintFailure.h"
 #include "print/ui/PrinterSetupDialog.h"
 #include "settings/IniGT.h"
+#include "settings/WindowPlace.h"
 
 namespace torvane {
 namespace {
@@ -118,13 +120,11 @@ QWidget* TAllPrintForm::BuildTopPanel() {
 }
 
 void TAllPrintForm::FormCreate() {
-  // Placed exactly as stored, even off the screen.
-  const int top = settings_.ReadInteger("Printlocate", "top", 10);
-  const int left = settings_.ReadInteger("Printlocate", "left", 10);
-  const int width = settings_.ReadInteger("Printlocate", "width", 630);
-  const int height = settings_.ReadInteger("Printlocate", "height", 450);
-  move(left, top);
-  resize(width, height);
+  // As the main window: a place off the screens, or too large for them,
+  // gives the defaults.
+  const WindowRect place = SavedWindowPlace(settings_, "Printlocate", AvailableScreenAreas());
+  move(place.left, place.top);
+  resize(place.width, place.height);
 
   const int ratio = settings_.ReadInteger("PrintZoom", "ratio", kDefaultZoomChoice);
   if (QAbstractButton* choice = radioGroup1_->button(ratio)) choice->setChecked(true);

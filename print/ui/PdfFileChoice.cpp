@@ -20,7 +20,10 @@ QString StartFolder(const TIniGT* settings) {
     const QString remembered = QString::fromStdString(Cp932ToUtf8(settings->ReadString(kSection, kFolderKey, "")));
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
   }
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // A folder that is not there would send the dialog to the process's
+  // working folder: without a documents folder, the home folder.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 }  // namespace

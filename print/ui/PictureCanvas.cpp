@@ -57,6 +57,10 @@ QPainter& PictureCanvas::Painter(const char* operation) {
   return *painter_;
 }
 
+int PictureCanvas::PageHeight() const {
+  return LogicalOfPixels(target_.printer.printableHeight, target_.printer.dpiY, mapMode_) - marginTop_;
+}
+
 int PictureCanvas::ScaleX(int x) const { return ScaleLogical(x, marginLeft_, target_.printer.dpiX, mapMode_); }
 
 int PictureCanvas::ScaleY(int y) const { return ScaleLogical(y, marginTop_, target_.printer.dpiY, mapMode_); }

@@ -36,6 +36,8 @@ class PictureCanvas : public StatefulPrintCanvas {
   void BeginDoc() override;
   void NewPage() override;
   void EndDoc() override;
+  // The printable height of the target's printer.
+  int PageHeight() const override;
 
   void TextOut(int x, int y, std::string_view text) override;
   void MoveTo(int x, int y) override;

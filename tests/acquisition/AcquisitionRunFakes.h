@@ -28,6 +28,7 @@ class FakeAcquisitionView final : public AcquisitionView {
  public:
   std::vector<std::string> events;
   bool timerOn = false;
+  bool runGoing = false;
   bool answerYes = true;
   DateTime picker{2003, 1, 1, 0, 0, 0};
   int pumps = 0;
@@ -66,6 +67,7 @@ class FakeAcquisitionView final : public AcquisitionView {
     ++pumps;
     if (onPump) onPump(pumps);
   }
+  void SetRunGoing(bool going) override { runGoing = going; }
   void CloseWindow() override {
     events.push_back("close");
     if (onClose) onClose();

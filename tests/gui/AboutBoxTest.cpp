@@ -30,6 +30,11 @@ class AboutBoxTest : public QObject {
     QVERIFY(label->font().bold() && label->font().underline());
     QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("ホームページ"));
     QVERIFY(box.findChild<QWidget*>(QStringLiteral("Image1")));
+    // The picture reaches as close to the panel's right edge as to its left: no black strip.
+    QWidget* panel = box.findChild<QWidget*>(QStringLiteral("Panel1"));
+    const QImage shown = panel->grab().toImage();
+    for (const int x : {2, 3, panel->width() - 4, panel->width() - 3})
+      QVERIFY2(shown.pixelColor(x, panel->height() / 2) != QColor(Qt::black), qPrintable(QString::number(x)));
   }
 
   void HomePageOpensTheFixedAddressWithoutComplaint() {

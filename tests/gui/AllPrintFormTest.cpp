@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -66,11 +67,15 @@ class AllPrintFormTest : public QObject {
       QCOMPARE(form.RadioGroup1()->checkedId(), 3);
       QCOMPARE(form.PrevX1()->ZoomScale(), 100);
     }
-    // A ratio that is no choice leaves the layout zoom.
+    // A ratio that is no choice leaves the layout zoom; a size no screen
+    // holds gives the default place.
     QVERIFY(settings.WriteInteger("PrintZoom", "ratio", 7));
+    QVERIFY(settings.WriteInteger("Printlocate", "width", 2147483647) &&
+            settings.WriteInteger("Printlocate", "height", 2147483647));
     TAllPrintForm form(settings, printers);
     QCOMPARE(form.RadioGroup1()->checkedId(), -1);
     QCOMPARE(form.PrevX1()->ZoomScale(), 50);
+    QCOMPARE(QRect(form.pos(), form.size()), QRect(10, 10, 630, 450));
   }
 
   void ZoomChoiceAndClosingAreSaved() {
@@ -140,8 +145,11 @@ class AllPrintFormTest : public QObject {
     form.PdfButton()->click();
     QVERIFY(std::filesystem::file_size(dir / "typed.pdf") > 0);
     QCOMPARE(offered.size(), 2u);
-    QCOMPARE(offered[0], QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+    // First the documents folder, or the home folder where there is none: a folder that is there.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(offered[0], QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath())
                              .filePath(QStringLiteral("2026年12月12日中山8R.pdf")));
+    QVERIFY(QFileInfo(QFileInfo(offered[0]).path()).isDir());
     QCOMPARE(offered[1], QString::fromStdString((dir / "2026年12月12日中山8R.pdf").string()));
   }
 

@@ -1,22 +1,27 @@
 // TMainForm: first-run defaults, the settings it keeps, its menus and
 // buttons, JVInit on the first showing, the version window, the help file,
 // the print commands' conditions and the grid hosts.
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/ui/MainForm.h"
 #include "app/ui/ViewerStartup.h"
+#include "browse/ui/HorseForm.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
 #include "browse/ui/RaceNavigator.h"
+#include "browse/ui/RankingTab.h"
 #include "controls/ui/AboutBox.h"
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/Label3Dj.h"
@@ -79,6 +84,22 @@ T* Find(const QObject& parent, const char* name) {
   T* found = parent.findChild<T*>(QString::fromLatin1(name));
   if (!found) qFatal("no %s", name);
   return found;
+}
+
+// Three horses told apart by their blood registration numbers 2001100001..3.
+std::vector<HorseEntry> ThreeHorses() {
+  std::vector<HorseEntry> horses(3);
+  for (std::size_t h = 0; h < horses.size(); ++h) {
+    horses[h].runningNumber = "00" + std::to_string(h + 1);
+    horses[h].bloodNumber = "200110000" + std::to_string(h + 1);
+  }
+  return horses;
+}
+
+QAction* HorseRecordAction(const QWidget& grid) {
+  for (QAction* action : grid.actions())
+    if (action->objectName() == QStringLiteral("HorseRecord1")) return action;
+  qFatal("no HorseRecord1");
 }
 
 QStringList EntriesOf(const QMenu* menu) {
@@ -213,19 +234,41 @@ class MainFormTest : public QObject {
   void AComponentThatCannotBeCreatedIsToldAndTheFormerOneStays() {
     const QString missing = QStringLiteral(
         "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n"
-        "wine is not installed: it is needed to run the JV-Link bridge");
+        "wineがインストールされていません。JV-Linkブリッジの実行に必要です");
+    const QString offer = QStringLiteral("デモ用のJV-Link代替に切り替えますか？");
     TempDir dir;
     const QByteArray path = qgetenv("PATH");
-    {
-      // At start-up: the viewer does not start.
+    for (const bool switchToStandIn : {true, false}) {
+      // At start-up: told, then the stand-in offered; the window opens either way.
       TempDir chosen;
       torvane::test::WriteFile(chosen / "torvane.ini", "[JVLink]\r\nComponent=installed\r\n");
       qputenv("PATH", QByteArray::fromStdString(dir.Path().string()));  // no Wine to run the bridge with
-      ModalWatcher watcher;
-      QVERIFY(!torvane::StartViewer(chosen.Path()));
+      QStringList seen;
+      ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        seen << box->text();
+        if (box->text() == offer && !switchToStandIn)
+          box->button(QMessageBox::No)->click();
+        else
+          QTest::keyClick(box, Qt::Key_Return);  // Enter answers every box
+      });
+      const std::unique_ptr<TMainForm> started = torvane::StartViewer(chosen.Path());
       qputenv("PATH", path);
-      QCOMPARE(watcher.Messages().size(), 1u);
-      QCOMPARE(watcher.Messages()[0].text, missing);
+      QVERIFY(started);
+      QCOMPARE(seen, (QStringList{missing, offer}));
+      QCOMPARE(started->HasJVLink(), switchToStandIn);
+      QCOMPARE(Find<QAction>(*started, "JVDataGet1")->isEnabled(), switchToStandIn);
+      QCOMPARE(Find<QToolButton>(*started, "JVDataButton")->isEnabled(), switchToStandIn);
+      QCOMPARE(Find<QAction>(*started, "UseStandIn1")->isChecked(), switchToStandIn);
+      const bool keptStandIn =
+          torvane::test::ReadFile(chosen / "torvane.ini").find("Component=standin") != std::string::npos;
+      QCOMPARE(keptStandIn, switchToStandIn);
+      if (!switchToStandIn) {  // the option menu chooses the stand-in, and acquisition is there
+        Find<QAction>(*started, "UseStandIn1")->trigger();
+        QVERIFY(started->HasJVLink());
+        QVERIFY(Find<QAction>(*started, "JVDataGet1")->isEnabled());
+      }
     }
     auto form = Make(dir);
     QAction* installed = Find<QAction>(*form, "UseInstalledJVLink1");
@@ -399,7 +442,15 @@ class MainFormTest : public QObject {
     auto form = Make(dir);
     Find<QAction>(*form, "HelpContents1")->trigger();
     Find<QToolButton>(*form, "HelpButton")->click();
-    QCOMPARE(opened_.urls.size(), 2u);
+    // F1 from the main window and from a dialog over it.
+    form->show();
+    QTest::keyClick(form->DatList(), Qt::Key_F1);
+    ModalWatcher f1([](QWidget* modal) {
+      QTest::keyClick(modal, Qt::Key_F1);
+      modal->close();
+    });
+    Find<QAction>(*form, "JVDataGet1")->trigger();
+    QCOMPARE(opened_.urls.size(), 4u);
     for (const QUrl& url : opened_.urls) {
       QVERIFY(url.isLocalFile());
       QCOMPARE(std::filesystem::path(url.toLocalFile().toStdString()), dir / "torvane.html");
@@ -497,6 +548,77 @@ class MainFormTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(windows, std::vector<QString>{QStringLiteral("プリンタの設定")}, kWindowWaitMs);
     // Room for the whole caption in the title bar, its buttons beside it.
     QVERIFY2(width > 2 * captionWidth + 100, qPrintable(QString::number(width)));
+  }
+
+  void EveryRowOfBothGridsOpensItsOwnHorse() {
+    TempDir dir;
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "003", ThreeHorses())});
+    auto form = Make(dir);
+    form->resize(900, 600);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->DateCombo()->setCurrentIndex(0);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 1, kWindowWaitMs);
+    form->DatList()->setCurrentRow(0);
+
+    // The horse window tells its horse by the heading of its clipboard copy.
+    QStringList opened;
+    ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* horse = qobject_cast<torvane::THorseForm*>(modal)) {
+        horse->CopyAction()->trigger();
+        opened << QGuiApplication::clipboard()->text().section('\n', 0, 0).section('\t', 1, 1).trimmed();
+      }
+      modal->close();
+    });
+    torvane::ListGridWidget* list = form->StringGrid1();
+    torvane::InfoGridWidget* info = form->StringGrid4();
+    QStringList expected;
+    for (int row = 1; row <= 3; ++row) {
+      for (int way = 0; way < 6; ++way) expected << QStringLiteral("200110000%1").arg(row);
+      form->PageControl1()->setCurrentIndex(1);
+      const QPoint listRow(60, list->rowViewportPosition(row - 1) + 5);
+      // A double-click is a click, then the second press.
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, listRow);
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, listRow);
+      QTest::keyClick(list, Qt::Key_Return);
+      HorseRecordAction(*list)->trigger();
+      form->PageControl1()->setCurrentIndex(0);
+      const QPoint infoRow = info->CellRect(2, row).center();
+      QTest::mouseClick(info->viewport(), Qt::LeftButton, {}, infoRow);
+      QTest::mouseDClick(info->viewport(), Qt::LeftButton, {}, infoRow);
+      QTest::keyClick(info, Qt::Key_Return);
+      HorseRecordAction(*info)->trigger();
+    }
+    QCOMPARE(opened, expected);
+  }
+
+  void ADateChangeLeavesTheRankingTabWithoutARace() {
+    TempDir dir;
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月10日", {TkRecordOf("20040110", "06", 1, "003", ThreeHorses())});
+    torvane::test::WriteDateFile(dir.Path(), "2004年01月17日", {TkRecordOf("20040117", "06", 1, "003", ThreeHorses())});
+    auto form = Make(dir);
+    form->show();
+    form->DateCombo()->setCurrentIndex(0);
+    QTRY_COMPARE_WITH_TIMEOUT(form->DatList()->count(), 1, kWindowWaitMs);
+    form->DatList()->setCurrentRow(0);
+    torvane::RankingTab* ranking = form->Ranking();
+    QCOMPARE(ranking->Table()->rowCount(), 3);
+    QVERIFY(ranking->GateSpin()->isEnabled());
+
+    form->DateCombo()->setCurrentIndex(1);
+    QTRY_COMPARE_WITH_TIMEOUT(form->Navigator()->Browser().RaceOnShow(), false, kWindowWaitMs);
+    QCOMPARE(ranking->Table()->rowCount(), 0);
+    QVERIFY(!ranking->GateSpin()->isEnabled());
+    ModalWatcher watcher;
+    ranking->GateSpin()->setValue(8);  // even when set by other means, no race gets a gate
+    emit ranking->HorseDoubleClicked(0);
+    QCOMPARE(watcher.ModalCount(), 0);
+    QVERIFY(!std::filesystem::exists(dir / "torvane.ini") ||
+            torvane::test::ReadFile(dir / "torvane.ini").find("Gate") == std::string::npos);
+
+    form->DatList()->setCurrentRow(0);
+    QCOMPARE(ranking->Table()->rowCount(), 3);
+    QVERIFY(ranking->GateSpin()->isEnabled());
   }
 
   void GridsAreOnTheirTabsAndShowWithTheFirstRace() {

@@ -2,6 +2,8 @@
 // column) and every cell of the list grid.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,12 +18,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+std::string ThreeDigits(int n) {
+  char text[4];
+  std::snprintf(text, sizeof text, "%03d", n);
+  return text;
+}
+
 ListGridTexts GridOf(int horses) {
   std::vector<test::HorseEntry> entries(static_cast<std::size_t>(horses));
-  for (int h = 0; h < horses; ++h) entries[h].runningNumber = "00" + std::to_string(h + 1);
+  for (int h = 0; h < horses; ++h) entries[h].runningNumber = ThreeDigits(h + 1);
   entries.back().trainer = "";
   TkRecord tk;
-  tk.Assign(test::TkRecordOf("20050417", "06", 11, "00" + std::to_string(horses), entries));
+  tk.Assign(test::TkRecordOf("20050417", "06", 11, ThreeDigits(horses), entries));
   ListGridTexts grid;
   grid.ShowRace(tk);
   return grid;
@@ -49,6 +57,39 @@ TEST(ListPrint, TitleRulesAndCells) {
     for (int r = 0; r < 4; ++r) EXPECT_TRUE(lines[14 + 4 * c + r].ends_with("\t" + grid.Cell(c, r))) << c << "," << r;
   // The last horse has a blank trainer: its cell keeps its place in its ruled box.
   EXPECT_EQ(lines[14 + 4 * 4 + 3], "text\t715\t195\tdefault\t6\t-\t#000000\t#ffffff\t" + std::string(8, ' '));
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+    fields.push_back(line.substr(start, tab - start));
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+TEST(ListPrint, ALongListGoesOnOverNumberedPagesAndLosesNoHorse) {
+  const ListGridTexts grid = GridOf(290);
+  RecordingCanvas canvas;
+  EXPECT_EQ(RecordListPrint(canvas, grid, "2005年04月17日中山 3回 8日", "11"), 4);
+  ASSERT_EQ(canvas.PageCount(), 4);
+  std::vector<std::vector<std::string>> pages;  // the texts of each page
+  std::multiset<std::string> numbers;           // every running number printed
+  for (const std::string& line : canvas.Lines()) {
+    const std::vector<std::string> f = Fields(line);
+    if (f[0] == "page") pages.emplace_back();
+    if (f[0] == "text") pages.back().push_back(f.back());
+    // Nothing below the printable area: each page's rows end above its edge.
+    if (f[0] == "line") EXPECT_LE(std::stoi(f[4]), canvas.PageHeight()) << line;
+    if (f[0] == "text" && f[1] == "105" && f.back() != "No.") numbers.insert(f.back());
+  }
+  for (int p = 0; p < 4; ++p) {
+    EXPECT_EQ(pages[p][0], "2005年04月17日中山 3回 8日11R");
+    EXPECT_EQ(pages[p][1], std::to_string(p + 1) + "/4");
+    EXPECT_EQ(pages[p][2], "No.");
+  }
+  ASSERT_EQ(numbers.size(), 290u);
+  for (int r = 1; r <= 290; ++r) EXPECT_EQ(numbers.count(grid.Cell(0, r)), 1u) << r;
 }
 
 TEST(ListPrint, RefusedWithoutDataOrWithoutARace) {

@@ -18,11 +18,13 @@
 #include "print/ui/Printers.h"
 #include "settings/IniGT.h"
 #include "tests/gui/support/ModalWatcher.h"
+#include "tests/jvlink/DeliveryFixture.h"
 #include "tests/print/DemoRace.h"
 #include "tests/support/TempDir.h"
 #include "tests/xvfb/support/Screenshot.h"
 
 using namespace torvane;
+using torvane::test::kWindowWaitMs;
 using torvane::test::ModalWatcher;
 using torvane::test::Shot;
 
@@ -48,22 +50,35 @@ class JapaneseDialogsTest : public QObject {
 
   void TheCancelConfirmationAsksInJapanese() {
     test::TempDir dir;
+    // A download slow enough to be cancelled: the question comes during a run only.
+    test::WriteDelivery(dir / "deliveries", "UM", "20030406104642", {test::UmRecord("2000100001", "テストホース")});
+    test::WriteFile(dir / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=60000\r\n");
     JVLinkStandIn jvLink(dir.Path());
+    jvLink.JVInit(std::u16string(kJVInitSid));
     TIniGT settings(dir.Path(), "torvane");
     TGetDataForm acquisition(jvLink, settings, dir.Path(), [] {});
+    acquisition.SetPickerDateTime({2003, 1, 1, 0, 0, 0});
     acquisition.show();
     QVERIFY(QTest::qWaitForWindowExposed(&acquisition));
     QString texts;
     ModalWatcher watcher([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       QVERIFY(box && QTest::qWaitForWindowExposed(box));
+      if (!box->button(QMessageBox::No)) {  // the start's notice
+        box->buttons().first()->click();
+        return;
+      }
       texts = TextsOf(*box);
       Shot(*box, QStringLiteral("ja-1-cancel-confirmation"));
       box->button(QMessageBox::No)->click();
     });
+    acquisition.ButtonStart()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(acquisition.ButtonCancel()->isEnabled(), kWindowWaitMs);
     acquisition.ButtonCancel()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!texts.isEmpty(), kWindowWaitMs);
     QVERIFY2(texts.contains(QStringLiteral("はい")) && texts.contains(QStringLiteral("いいえ")), qPrintable(texts));
     QVERIFY2(!texts.contains(QStringLiteral("Yes")), qPrintable(texts));
+    acquisition.close();
   }
 
   void ThePreviewAndItsFileDialogSpeakJapanese() {

@@ -1,0 +1,166 @@
+// The faults a walk through every window found, walked again in real windows
+// on an X server (Xvfb): a start with the installed JV-Link missing, a
+// download cancelled and the next start, the horse window from the list
+// grid, and the tab "賞金順" after another date is chosen. Screenshots of
+// each are saved for a person to look at.
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "acquisition/AcquisitionRun.h"
+#include "acquisition/ui/GetDataForm.h"
+#include "app/ui/MainForm.h"
+#include "app/ui/ViewerStartup.h"
+#include "browse/WorkingSet.h"
+#include "browse/ui/HorseForm.h"
+#include "browse/ui/ListGridWidget.h"
+#include "browse/ui/RaceNavigator.h"
+#include "browse/ui/RankingTab.h"
+#include "jvlink/JVLinkFactory.h"
+#include "tests/gui/support/ModalWatcher.h"
+#include "tests/support/TempDir.h"
+#include "tests/xvfb/support/Screenshot.h"
+#include "tools/DemoDelivery.h"
+
+using namespace torvane;
+using torvane::test::kWindowWaitMs;
+using torvane::test::ModalWatcher;
+using torvane::test::Shot;
+
+class WalkFixesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    PrepareApplication(*qApp);
+  }
+
+  void WalkTheFixedFaults() {
+    test::TempDir dir;
+    test::TempDir noWine;
+    WriteDemoDelivery(dir / "deliveries", MakeDemoDelivery(LocalToday()));
+    test::WriteFile(dir / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=5000\r\n");
+    test::WriteFile(dir / "torvane.ini", "[JVLink]\r\nComponent=installed\r\n");
+
+    // The installed component missing: told in Japanese, the stand-in taken
+    // with Enter, and the viewer opens.
+    QStringList startTexts;
+    {
+      ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        startTexts << box->text();
+        QTest::qWaitForWindowExposed(box);
+        Shot(*box, QStringLiteral("walk-%1-start-message").arg(startTexts.size()));
+        QTest::keyClick(box, Qt::Key_Return);
+      });
+      const QByteArray path = qgetenv("PATH");
+      qputenv("PATH", QByteArray::fromStdString(noWine.Path().string()));
+      form_ = StartViewer(dir.Path());
+      qputenv("PATH", path);
+    }
+    QVERIFY(form_);
+    QCOMPARE(startTexts.size(), 2);
+    QVERIFY(startTexts[0].startsWith(QString::fromUtf8(kJVLinkMissingText.data())));
+    QVERIFY2(!startTexts[0].contains(QStringLiteral(" not ")), qPrintable(startTexts[0]));
+    QCOMPARE(startTexts[1], QStringLiteral("デモ用のJV-Link代替に切り替えますか？"));
+    QVERIFY(form_->HasJVLink());
+    form_->resize(1200, 800);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+
+    AcquireAfterACancelledDownload(dir);
+    OpenAHorseFromTheListGrid();
+    RankingAfterADateChange();
+    form_.reset();
+  }
+
+ private:
+  void AcquireAfterACancelledDownload(const test::TempDir& dir) {
+    QStringList messages;
+    bool begun = false, done = false;
+    ModalWatcher watcher([&](QWidget* modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages << box->text();
+        (box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->buttons().first())->click();
+        return;
+      }
+      auto* acquisition = qobject_cast<TGetDataForm*>(modal);
+      if (!acquisition || begun) return;  // it is the active window again after each message
+      begun = true;
+      QTimer::singleShot(0, acquisition, [&, acquisition] {
+        QVERIFY(!acquisition->ButtonCancel()->isEnabled());  // no run yet
+        acquisition->ButtonStart()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(acquisition->ButtonCancel()->isEnabled(), kWindowWaitMs);
+        acquisition->ButtonCancel()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!acquisition->ButtonCancel()->isEnabled(), kWindowWaitMs);
+        Shot(*acquisition, QStringLiteral("walk-3-download-cancelled"));
+        test::WriteFile(dir / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=1\r\n");
+        acquisition->ButtonStart()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(acquisition->Run().LastOutcome() == RunOutcome::Completed, 120000);
+        QTest::qWait(100);
+        QVERIFY(acquisition->ProgressBar1()->value() == acquisition->ProgressBar1()->maximum());
+        QVERIFY(acquisition->ProgressBar2()->value() == acquisition->ProgressBar2()->maximum());
+        Shot(*acquisition, QStringLiteral("walk-4-next-start-completed"));
+        acquisition->close();
+        done = true;
+      });
+    });
+    form_->findChild<QAction*>(QStringLiteral("JVDataGet1"))->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(done, 180000);
+    for (const QString& message : messages) QVERIFY2(!message.contains(QStringLiteral("-202")), qPrintable(message));
+    QVERIFY(form_->DateCombo()->count() >= 2);
+  }
+
+  void OpenAHorseFromTheListGrid() {
+    form_->DateCombo()->setCurrentIndex(0);
+    QTRY_VERIFY_WITH_TIMEOUT(form_->DatList()->count() > 0, kWindowWaitMs);
+    form_->DatList()->setCurrentRow(0);
+    form_->PageControl1()->setCurrentIndex(1);
+    ListGridWidget* list = form_->StringGrid1();
+    QVERIFY(list->RowCount() > 3);
+    const QPoint second(60, list->rowViewportPosition(1) + 5);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(list->SelectedRow().value_or(-1), 2);
+    QString opened;
+    ModalWatcher watcher([&](QWidget* modal) {
+      auto* horse = qobject_cast<THorseForm*>(modal);
+      if (!horse) return;
+      QTest::qWaitForWindowExposed(horse);
+      Shot(*horse, QStringLiteral("walk-5-horse-of-list-row-2"));
+      horse->CopyAction()->trigger();
+      opened = QGuiApplication::clipboard()->text().section('\n', 0, 0).section('\t', 1, 1).trimmed();
+      horse->close();
+    });
+    QTest::keyClick(list, Qt::Key_Return);
+    const int slot = form_->Navigator()->Browser().SelectedRace();
+    QCOMPARE(opened, QString::fromStdString(std::string(form_->Working().LoadedTk[slot].Entry(1).BloodNumber())));
+  }
+
+  void RankingAfterADateChange() {
+    form_->PageControl1()->setCurrentIndex(2);
+    RankingTab* ranking = form_->Ranking();
+    QVERIFY(ranking->Table()->rowCount() > 0);
+    form_->DateCombo()->setCurrentIndex(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!form_->Navigator()->Browser().RaceOnShow(), kWindowWaitMs);
+    QCOMPARE(ranking->Table()->rowCount(), 0);
+    QVERIFY(!ranking->GateSpin()->isEnabled());
+    Shot(*form_, QStringLiteral("walk-6-ranking-after-a-date-change"));
+  }
+
+  std::unique_ptr<TMainForm> form_;
+};
+
+QTEST_MAIN(WalkFixesTest)
+#include "WalkFixesTest.moc"
