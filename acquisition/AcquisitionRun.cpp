@@ -170,6 +170,7 @@ void AcquisitionRun::TimerJVStatusTimer() {
   const std::int32_t fetched = jvLink_.JVStatus();
   if (fetched < 0) {
     Report(Joined(kStatusError, JVResultMessage("JVStatus", fetched)));
+    view_.StopTimer();
     EndFetch(RunOutcome::StatusFailed);
     return;
   }
@@ -181,6 +182,7 @@ void AcquisitionRun::TimerJVStatusTimer() {
     jvLink_.JVCancel();
     Report(std::string(kDownloadStalled) + Progress("(", fetched, downloadCount_) + std::string(kWaitedSeconds) +
            Seconds(progressLimit_));
+    view_.StopTimer();
     EndFetch(RunOutcome::Stalled);
     return;
   }
@@ -216,7 +218,6 @@ void AcquisitionRun::SetPhase(Phase phase) {
 }
 
 void AcquisitionRun::EndFetch(RunOutcome outcome) {
-  view_.StopTimer();
   SetOutcome(outcome);
   CloseJVLink();
   SetPhase(Phase::Idle);

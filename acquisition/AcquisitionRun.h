@@ -113,8 +113,8 @@ class AcquisitionRun {
   void FlushStore(ReadEnd& end);
   void CloseWindowIfAsked();
   void SetPhase(Phase phase);
-  // Ends a run while fetching (after JVCancel where the download goes on):
-  // the timer stopped, JV-Link closed, the store free.
+  // Ends a run while fetching, its timer stopped (after JVCancel where the
+  // download goes on): JV-Link closed, the store free.
   void EndFetch(RunOutcome outcome);
   void RememberLastFileTimestamp();
   void Report(const std::string& text);

@@ -80,7 +80,9 @@ TEST(ListPrint, ALongListGoesOnOverNumberedPagesAndLosesNoHorse) {
     if (f[0] == "page") pages.emplace_back();
     if (f[0] == "text") pages.back().push_back(f.back());
     // Nothing below the printable area: each page's rows end above its edge.
-    if (f[0] == "line") EXPECT_LE(std::stoi(f[4]), canvas.PageHeight()) << line;
+    if (f[0] == "line") {
+      EXPECT_LE(std::stoi(f[4]), canvas.PageHeight()) << line;
+    }
     if (f[0] == "text" && f[1] == "105" && f.back() != "No.") numbers.insert(f.back());
   }
   for (int p = 0; p < 4; ++p) {

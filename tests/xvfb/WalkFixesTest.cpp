@@ -60,8 +60,8 @@ class WalkFixesTest : public QObject {
       ModalWatcher watcher([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box) return;
-        startTexts << box->text();
-        QTest::qWaitForWindowExposed(box);
+        // A box that never showed is counted as no box at all.
+        if (QTest::qWaitForWindowExposed(box)) startTexts << box->text();
         Shot(*box, QStringLiteral("walk-%1-start-message").arg(startTexts.size()));
         QTest::keyClick(box, Qt::Key_Return);
       });
@@ -137,10 +137,10 @@ class WalkFixesTest : public QObject {
     ModalWatcher watcher([&](QWidget* modal) {
       auto* horse = qobject_cast<THorseForm*>(modal);
       if (!horse) return;
-      QTest::qWaitForWindowExposed(horse);
+      const bool exposed = QTest::qWaitForWindowExposed(horse);
       Shot(*horse, QStringLiteral("walk-5-horse-of-list-row-2"));
       horse->CopyAction()->trigger();
-      opened = QGuiApplication::clipboard()->text().section('\n', 0, 0).section('\t', 1, 1).trimmed();
+      if (exposed) opened = QGuiApplication::clipboard()->text().section('\n', 0, 0).section('\t', 1, 1).trimmed();
       horse->close();
     });
     QTest::keyClick(list, Qt::Key_Return);
