@@ -83,6 +83,17 @@ QString TMsgDlg::Caption(TMsgDlgType type) {
   return {};
 }
 
+QMessageBox::StandardButton TMsgDlg::Tell(QWidget* parent, TMsgDlgType type, const QString& text,
+                                          QMessageBox::StandardButtons buttons) {
+  TMsgDlg dialog(parent);
+  dialog.SetSound(true);
+  dialog.SetMsgDlgType(type);
+  dialog.SetDisplayMsg(text);
+  dialog.SetVisibleButtons(buttons);
+  dialog.Execute();
+  return dialog.ModalResult();
+}
+
 void TMsgDlg::Execute() {
   if (sound_) soundPlayer_(msgDlgType_);
   PlacedMessageBox box(IconOf(msgDlgType_), Caption(msgDlgType_), displayMsg_, visibleButtons_,

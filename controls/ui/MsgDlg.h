@@ -46,6 +46,11 @@ class TMsgDlg : public QObject {
   // Shows the dialog and returns when the user has closed it.
   void Execute();
 
+  // A dialog of the type, with its sound, shown at once with the text: what
+  // a message that needs no other setting takes. Gives the button pressed.
+  static QMessageBox::StandardButton Tell(QWidget* parent, TMsgDlgType type, const QString& text,
+                                          QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
   // The window caption of a dialog type ("警告", "エラー", "情報", "確認").
   static QString Caption(TMsgDlgType type);
 

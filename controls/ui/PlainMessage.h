@@ -1,6 +1,8 @@
 #pragma once
 // A plain message box: the text and an OK button, under the application's
-// name, without an icon.
+// name, without an icon. Only the JVInit failure and the home page that
+// could not be opened are told so; every other message has the caption of
+// its kind (TMsgDlg::Tell).
 
 #include <QString>
 

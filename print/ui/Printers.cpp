@@ -1,10 +1,11 @@
 #include "print/ui/Printers.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QPageLayout>
 #include <QPrinterInfo>
 #include <stdexcept>
+
+#include "controls/ui/JapaneseFileList.h"
 
 namespace torvane {
 namespace {
@@ -48,8 +49,7 @@ std::unique_ptr<QPrinter> MakeCupsPrinter(const QString& name) {
 }
 
 QString AskPdfFileName(QWidget* parent, const QString& proposed) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("PDFファイルに印刷"), proposed,
-                                      QStringLiteral("PDF (*.pdf)"));
+  return AskSaveFileName(parent, QStringLiteral("PDFファイルに印刷"), proposed, QStringLiteral("PDF (*.pdf)"));
 }
 
 TPrinters::TPrinters(std::function<QStringList()> cupsPrinters, PdfFileAsker askPdfFile, PrinterMaker makePrinter)

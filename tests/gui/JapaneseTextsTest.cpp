@@ -1,16 +1,21 @@
 // Qt's own texts in Japanese and the designed captions of the standard
 // buttons: the cancel confirmation, the preview's close button, the printer
 // setup, a file dialog and the calendar.
+#include <QAbstractProxyModel>
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "acquisition/ui/GetDataForm.h"
 #include "controls/ui/DesignFonts.h"
+#include "controls/ui/JapaneseFileList.h"
 #include "controls/ui/JapaneseTexts.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "print/ui/AllPrintForm.h"
@@ -82,6 +87,26 @@ class JapaneseTextsTest : public QObject {
     QVERIFY2(all.contains(QStringLiteral("ファイル名")) && all.contains(QStringLiteral("ファイルの種類")),
              qPrintable(all));
     QVERIFY2(!all.contains(QStringLiteral("File name")), qPrintable(all));
+
+    // The list's kinds and dates, which Qt takes from the system's locale.
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    QFile pdf(folder.filePath(QStringLiteral("a.pdf")));
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    files.setDirectory(folder.path());
+    SetJapaneseFileList(files);
+    const QAbstractProxyModel* list = files.proxyModel();
+    const auto* model = qobject_cast<const QFileSystemModel*>(list->sourceModel());
+    QVERIFY(model);
+    const auto cell = [&](const QString& name, int column) {
+      return list->mapFromSource(model->index(folder.filePath(name)).siblingAtColumn(column)).data().toString();
+    };
+    QTRY_COMPARE(cell(QStringLiteral("sub"), 2), QStringLiteral("フォルダー"));
+    QCOMPARE(cell(QStringLiteral("a.pdf"), 2), QStringLiteral("pdf ファイル"));
+    const QString date = cell(QStringLiteral("a.pdf"), 3);
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{1,2}:\\d{2}$")).match(date).hasMatch(),
+             qPrintable(date));
 
     const QCalendarWidget calendar;
     QCOMPARE(calendar.locale().standaloneMonthName(12), QStringLiteral("12月"));
