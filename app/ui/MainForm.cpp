@@ -164,7 +164,7 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
   rankingTab_->ShowNoRace();
   connect(horseSearch_, &HorseSearchBox::HorseChosen, this, [this](const HorseMatch& match) {
     if (!navigator_->ShowNomination(match.newest.day, match.newest.slot, match.newest.entry))
-      ShowPlainMessage(this, QStringLiteral("この馬の登録は見つかりません。"));
+      TMsgDlg::Tell(this, TMsgDlg::TMsgDlgType::mtInformation, QStringLiteral("この馬の登録は見つかりません。"));
   });
 }
 
@@ -425,11 +425,7 @@ void TMainForm::ChooseJVLink(JVLinkComponent component) {
   try {
     chosen = CreateJVLink(component, programDir_);
   } catch (const std::exception& error) {
-    TMsgDlg dialog(this);
-    dialog.SetSound(true);
-    dialog.SetMsgDlgType(TMsgDlg::TMsgDlgType::mtInformation);
-    dialog.SetDisplayMsg(JVLinkMissingMessage(error));
-    dialog.Execute();
+    TMsgDlg::Tell(this, TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
     ShowJVLinkChoice(former);
     return;
   }
@@ -452,8 +448,9 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::TellSettingsNotWritten() {
-  ShowPlainMessage(this, QStringLiteral("設定ファイルに書き込めませんでした。\n") +
-                             QString::fromStdString(platform::Utf8OfPath(iniGT1_->FilePath())));
+  TMsgDlg::Tell(this, TMsgDlg::TMsgDlgType::mtWarning,
+                QStringLiteral("設定ファイルに書き込めませんでした。\n") +
+                    QString::fromStdString(platform::Utf8OfPath(iniGT1_->FilePath())));
 }
 
 void TMainForm::JVDataGet1Click() {
@@ -473,13 +470,14 @@ void TMainForm::HelpContentsClick() {
   const QString fileName = QString::fromStdString(platform::Utf8OfPath(helpFile));
   std::error_code error;
   if (!std::filesystem::is_regular_file(helpFile, error)) {
-    ShowPlainMessage(this, QStringLiteral("ヘルプファイルを表示できませんでした。\n") + fileName);
+    TMsgDlg::Tell(this, TMsgDlg::TMsgDlgType::mtError,
+                  QStringLiteral("ヘルプファイルを表示できませんでした。\n") + fileName);
     return;
   }
   // The file is there: what failed is starting the program that shows it.
   if (!urlOpener_(HelpContentsUrl(helpFile)))
-    ShowPlainMessage(
-        this,
+    TMsgDlg::Tell(
+        this, TMsgDlg::TMsgDlgType::mtError,
         QStringLiteral("ヘルプファイルを開くブラウザ（URLを開くプログラム）を起動できませんでした。\n") + fileName);
 }
 

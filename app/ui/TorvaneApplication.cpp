@@ -15,14 +15,6 @@ QString FailureText(const std::exception& error) {
   return QStringLiteral("処理を続けられませんでした。\n") + reason;
 }
 
-void TellFailure(const QString& text) {
-  TMsgDlg dialog;
-  dialog.SetSound(true);
-  dialog.SetMsgDlgType(TMsgDlg::TMsgDlgType::mtError);
-  dialog.SetDisplayMsg(text);
-  dialog.Execute();
-}
-
 }  // namespace
 
 TorvaneApplication::TorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -31,9 +23,9 @@ bool TorvaneApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& error) {
-    TellFailure(FailureText(error));
+    TMsgDlg::Tell(nullptr, TMsgDlg::TMsgDlgType::mtError, FailureText(error));
   } catch (...) {
-    TellFailure(QStringLiteral("処理を続けられませんでした。"));
+    TMsgDlg::Tell(nullptr, TMsgDlg::TMsgDlgType::mtError, QStringLiteral("処理を続けられませんでした。"));
   }
   return true;
 }

@@ -18,17 +18,6 @@
 namespace torvane {
 namespace {
 
-QMessageBox::StandardButton Tell(TMsgDlg::TMsgDlgType type, const QString& text,
-                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
-  TMsgDlg dialog;
-  dialog.SetSound(true);
-  dialog.SetMsgDlgType(type);
-  dialog.SetDisplayMsg(text);
-  dialog.SetVisibleButtons(buttons);
-  dialog.Execute();
-  return dialog.ModalResult();
-}
-
 // The chosen component, or the stand-in when the user takes it in place of
 // an installed one that is missing; nothing when neither is there, and the
 // viewer then opens without acquisition (the option menu can choose again).
@@ -38,28 +27,29 @@ std::unique_ptr<JVLink> ChosenOrStandIn(const std::filesystem::path& programDir)
   try {
     return CreateJVLink(chosen, programDir);
   } catch (const std::exception& error) {
-    Tell(TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
+    TMsgDlg::Tell(nullptr, TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
   }
-  if (chosen != JVLinkComponent::kInstalled ||
-      Tell(TMsgDlg::TMsgDlgType::mtConfirmation, QStringLiteral("デモ用のJV-Link代替に切り替えますか？"),
-           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+  if (chosen != JVLinkComponent::kInstalled || TMsgDlg::Tell(nullptr, TMsgDlg::TMsgDlgType::mtConfirmation,
+                                                             QStringLiteral("デモ用のJV-Link代替に切り替えますか？"),
+                                                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return nullptr;
   std::unique_ptr<JVLink> standIn;
   try {
     standIn = CreateJVLink(JVLinkComponent::kStandIn, programDir);
   } catch (const std::exception& error) {
-    Tell(TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
+    TMsgDlg::Tell(nullptr, TMsgDlg::TMsgDlgType::mtInformation, JVLinkMissingMessage(error));
     return nullptr;
   }
   if (!SaveJVLinkComponent(settings, JVLinkComponent::kStandIn))
-    Tell(TMsgDlg::TMsgDlgType::mtWarning, QStringLiteral("設定ファイルに書き込めませんでした。\n") +
-                                              QString::fromStdString(platform::Utf8OfPath(settings.FilePath())));
+    TMsgDlg::Tell(nullptr, TMsgDlg::TMsgDlgType::mtWarning,
+                  QStringLiteral("設定ファイルに書き込めませんでした。\n") +
+                      QString::fromStdString(platform::Utf8OfPath(settings.FilePath())));
   return standIn;
 }
 
 void TellStartFailure(const std::exception& error) {
-  Tell(TMsgDlg::TMsgDlgType::mtError,
-       QStringLiteral("Torvaneを起動できませんでした。\n") + QString::fromStdString(JapaneseErrorText(error)));
+  TMsgDlg::Tell(nullptr, TMsgDlg::TMsgDlgType::mtError,
+                QStringLiteral("Torvaneを起動できませんでした。\n") + QString::fromStdString(JapaneseErrorText(error)));
 }
 
 }  // namespace

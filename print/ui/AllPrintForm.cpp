@@ -13,7 +13,7 @@
 
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/JapaneseTexts.h"
-#include "controls/ui/PlainMessage.h"
+#include "controls/ui/MsgDlg.h"
 #include "controls/ui/ScreenAreas.h"
 #include "controls/ui/UpDown.h"
 #include "platform/Paths.h"
@@ -143,8 +143,9 @@ void TAllPrintForm::FormCloseQuery() {
 }
 
 void TAllPrintForm::TellSettingsNotWritten() {
-  ShowPlainMessage(this, QStringLiteral("設定ファイルに書き込めませんでした。\n") +
-                             QString::fromStdString(platform::Utf8OfPath(settings_.FilePath())));
+  TMsgDlg::Tell(this, TMsgDlg::TMsgDlgType::mtWarning,
+                QStringLiteral("設定ファイルに書き込めませんでした。\n") +
+                    QString::fromStdString(platform::Utf8OfPath(settings_.FilePath())));
 }
 
 void TAllPrintForm::RadioGroup1Click(int index) {

@@ -5,11 +5,7 @@
 namespace torvane {
 
 void TellPrintFailure(QWidget* parent, const std::exception& error) {
-  TMsgDlg dialog(parent);
-  dialog.SetSound(true);
-  dialog.SetMsgDlgType(TMsgDlg::TMsgDlgType::mtError);
-  dialog.SetDisplayMsg(QString::fromUtf8(error.what()));
-  dialog.Execute();
+  TMsgDlg::Tell(parent, TMsgDlg::TMsgDlgType::mtError, QString::fromUtf8(error.what()));
 }
 
 }  // namespace torvane

@@ -298,6 +298,7 @@ class MainFormTest : public QObject {
     form->close();
     QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 2u, kWindowWaitMs);
     QVERIFY(watcher.Messages()[0].text.startsWith(QStringLiteral("設定ファイルに書き込めませんでした。")));
+    QCOMPARE(watcher.Messages()[0].title, QStringLiteral("警告"));
     QVERIFY(watcher.Messages()[1].text.contains(QStringLiteral("torvane.ini")));
   }
 
