@@ -33,6 +33,8 @@ class InfoGridCanvas {
 
   // Draws text with its top-left corner at (x, y) in the current font; its extent.
   TextExtent Text(int x, int y, std::string text);
+  // TextMeasure::DrawnLineHeight of the current font.
+  int DrawnLineHeight() const { return measure_.DrawnLineHeight(font_); }
   void BottomLine();
 
  private:

@@ -38,8 +38,14 @@ void DrawPrizeHeader(InfoGridCanvas& canvas) {
   canvas.Fill(kSilver);
   canvas.SetSize(8);
   int y = kLine;  // one pixel higher than the other cells
-  for (const char* text : {"取得賞金", "総賞金", "入着回数(芝)", "入着回数(ダ)", "入着回数(障)"})
-    y += canvas.Text(kX0, y, text).height - 1;
+  // Lines one pixel closer than the font's height: the design's face left
+  // that pixel blank, a substitute whose ink reaches it is given the height
+  // it draws.
+  const int step = canvas.DrawnLineHeight() - 1;
+  for (const char* text : {"取得賞金", "総賞金", "入着回数(芝)", "入着回数(ダ)", "入着回数(障)"}) {
+    canvas.Text(kX0, y, text);
+    y += step;
+  }
 }
 
 }  // namespace

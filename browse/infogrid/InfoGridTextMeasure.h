@@ -12,6 +12,11 @@ class TextMeasure {
  public:
   virtual ~TextMeasure() = default;
   virtual TextExtent Measure(std::string_view utf8, FontSpec font) const = 0;
+  // The height of a line of the font as the device draws it. Measure keeps
+  // the design's height so that nothing moves; a face whose ink fills more
+  // of its em than the design's needs more than that between lines that
+  // would otherwise cut into each other.
+  virtual int DrawnLineHeight(FontSpec font) const { return Measure(" ", font).height; }
 };
 
 // The pixel height of a font of the given point size on a 96-dpi screen,

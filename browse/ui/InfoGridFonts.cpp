@@ -1,5 +1,8 @@
 #include "browse/ui/InfoGridFonts.h"
 
+#include <QtMath>
+#include <algorithm>
+
 #include "controls/ui/DesignFonts.h"
 
 namespace torvane {
@@ -57,6 +60,11 @@ int InfoGridFonts::Width(const QString& text, FontSpec font) const {
 }
 
 int InfoGridFonts::Height(FontSpec font) const { return Face(font).height; }
+
+int InfoGridFonts::DrawnLineHeight(FontSpec font) const {
+  const FontFace& face = Face(font);
+  return std::max(face.height, qCeil(face.metrics.ascent() + face.metrics.descent()));
+}
 
 TextExtent InfoGridFonts::Measure(std::string_view utf8, FontSpec font) const {
   return {Width(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())), font), Height(font)};

@@ -41,6 +41,8 @@ class InfoGridFonts final : public TextMeasure {
   // The height of every text in the font: its em size in pixels.
   int Height(FontSpec font) const;
   TextExtent Measure(std::string_view utf8, FontSpec font) const override;
+  // The substitute's ascent and descent, at least the em.
+  int DrawnLineHeight(FontSpec font) const override;
 
   // Draws text with its top-left corner at `at`.
   void Draw(QPainter& painter, QPoint at, const QString& text, FontSpec font) const;

@@ -32,9 +32,7 @@ class JapaneseFileListModel final : public QIdentityProxyModel {
 
 }  // namespace
 
-void SetJapaneseFileList(QFileDialog& dialog) {
-  dialog.setProxyModel(new JapaneseFileListModel(&dialog));
-}
+void SetJapaneseFileList(QFileDialog& dialog) { dialog.setProxyModel(new JapaneseFileListModel(&dialog)); }
 
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
   QFileDialog dialog(parent, caption, proposed, filter);

@@ -1,5 +1,6 @@
-// InfoGridWidget: nothing drawn while no race is on show, and a selected row
-// that looks selected alike in every cell with its texts as readable as ever.
+// InfoGridWidget: nothing drawn while no race is on show, a selected row
+// that looks selected alike in every cell with its texts as readable as
+// ever, and header lines that stay apart in the substitute face.
 #include <QTest>
 #include <optional>
 
@@ -24,6 +25,18 @@ int DarkestGray(const QImage& image, const QRect& cell) {
   for (int y = cell.top(); y <= cell.bottom(); ++y)
     for (int x = cell.left(); x <= cell.right(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
   return darkest;
+}
+
+// The runs of pixel rows of a cell that hold ink, each run one line of text.
+int InkLines(const QImage& image, const QRect& cell) {
+  int lines = 0;
+  bool inLine = false;
+  for (int y = cell.top(); y <= cell.bottom(); ++y) {
+    const bool ink = DarkestGray(image, QRect(cell.left(), y, cell.width(), 1)) < 128;
+    if (ink && !inLine) ++lines;
+    inLine = ink;
+  }
+  return lines;
 }
 
 }  // namespace
@@ -56,6 +69,11 @@ class InfoGridWidgetTest : public QObject {
     QVERIFY(selected.pixel(profile.topLeft() + corner) != qRgb(255, 255, 255));
     // The sire's name, in the grid's text colour, stays dark.
     QVERIFY(DarkestGray(selected, QRect(profile.topLeft(), QSize(100, 10))) < 80);
+
+    // The prize legend's five lines, 取得賞金 to 入着回数(障), neither touch
+    // nor cut into each other.
+    const QRect legend = grid.CellRect(4, 0).adjusted(0, 0, 0, -1);  // less its bottom line
+    QCOMPARE(InkLines(selected, legend), 5);
   }
 };
 
