@@ -112,7 +112,14 @@ struct RaRecord : RaceRecord<kRaRecordSize> {
   std::string_view ConditionCode() const { return Field(635, 3); }
   std::string_view Distance() const { return Field(698, 4); }
   std::string_view TrackCode() const { return Field(706, 2); }
-  std::string_view RunnerCount() const { return Field(882, 2); }
+  std::string_view RegisteredCount() const { return Field(882, 2); }
+  std::string_view StarterCount() const { return Field(884, 2); }
+  // The horses that ran; the registered horses of a race not yet run, whose
+  // starter count is still zero or blank.
+  std::string_view FieldSize() const {
+    const std::string_view starters = StarterCount();
+    return starters.find_first_not_of("0 ") == std::string_view::npos ? RegisteredCount() : starters;
+  }
   std::string_view WeatherCode() const { return Field(888, 1); }
   std::string_view TurfGoingCode() const { return Field(889, 1); }
   std::string_view DirtGoingCode() const { return Field(890, 1); }

@@ -137,7 +137,7 @@ std::string RaRecordOf(const DemoPastRace& race) {
       .Digits(&RaRecord::ConditionCode, ConditionOf(race.terms.raceClass))
       .Digits(&RaRecord::Distance, race.terms.distance)
       .Digits(&RaRecord::TrackCode, race.terms.track)
-      .Digits(&RaRecord::RunnerCount, race.runners)
+      .Digits(&RaRecord::RegisteredCount, race.runners)
       .Code(&RaRecord::WeatherCode, Char(race.weather))
       .Code(&RaRecord::TurfGoingCode, Char(race.turfGoing))
       .Code(&RaRecord::DirtGoingCode, Char(race.dirtGoing));

@@ -110,7 +110,7 @@ TEST_F(DateLoaderTest, TakesTheFiveMostRecentResultsBeforeTheRaceDate) {
     if (6 - k == 4)  // its RA file lacks race number 4
       EXPECT_TRUE(IsBlank(ra.View()));
     else
-      EXPECT_EQ(ReadCodeNumber(ra.RunnerCount()), 10 + 5 - k) << k;
+      EXPECT_EQ(ReadCodeNumber(ra.RegisteredCount()), 10 + 5 - k) << k;
   }
 }
 
@@ -127,8 +127,8 @@ TEST_F(DateLoaderTest, TheFirstRaceDetailWithTheRaceNumberIsTaken) {
                      test::RaRecordOf("20030301", "06", 5, 13)});
   Load("2003年04月06日");
   for (int h = 0; h < 2; ++h) {
-    EXPECT_EQ(ws->LoadedRa[0][h][0].RunnerCount(), "12") << h;  // race 7, the newer result
-    EXPECT_EQ(ws->LoadedRa[0][h][1].RunnerCount(), "11") << h;
+    EXPECT_EQ(ws->LoadedRa[0][h][0].RegisteredCount(), "12") << h;  // race 7, the newer result
+    EXPECT_EQ(ws->LoadedRa[0][h][1].RegisteredCount(), "11") << h;
     EXPECT_TRUE(IsBlank(ws->LoadedRa[0][h][2].View()));
   }
 }

@@ -140,7 +140,7 @@ TEST_F(InfoPrintTest, HeaderWithRaceNumberBox) {
                         Text(300, 135, "ＭＳ ゴシック", 10, "-", "#ffffff", "皐月賞" + std::string(54, ' ')),
                         Text(300, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", " 2頭"),
                         Text(500, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", WeightTypeName("1")),
-                        Text(800, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", ConditionName("999")),
+                        Text(800, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", ConditionName("999", "20050417")),
                         Text(1100, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", TrackName("17")),
                         Text(1300, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", "2000m"),
                         "line\t300\t210\t1650\t210\t10",
@@ -188,10 +188,11 @@ TEST_F(InfoPrintTest, BlockWithFlagShowsProfileAndPastRaces) {
            Text(640, T + 90, pg, 6, "-", "clear", "調教師  "),
            // A jump race earns the last prize total only: 6000 / 10.
            Text(750, T + 5, g, 6, "-", "clear", "     600千円"),
-           Text(750, T + 25, g, 6, "-", "clear", "    2100千円"),
+           // The earned prizes are no money won: (1000 + 2000 + 3000 + 4000) / 10.
+           Text(750, T + 25, g, 6, "-", "clear", "    1000千円"),
            Text(750, T + 45, g, 6, "-", "clear", " 2- 2- 3-15"),
            Text(750, T + 85, g, 6, "-", "clear", " 0- 0- 0- 1"),
-           Text(1113, T + 2, pg, 6, "-", "clear", "2中山 03.06 " + ConditionName("703")),
+           Text(1113, T + 2, pg, 6, "-", "clear", "2中山 03.06 " + ConditionName("703", "20050306")),
            Text(1113, T + 22, pg, 6, "-", "clear",
                 "16頭⑤1800" + TrackName("11") + WeatherName("1") + GoingName("1", 0)),
            Text(1113, T + 42, pg, 6, "-", "clear", "武豊    56.0Kg  2人"),
@@ -217,6 +218,26 @@ TEST_F(InfoPrintTest, PastRaceLineRules) {
   EXPECT_TRUE(Has(page, Text(1073, 483, pg, 8, "b", "clear", "-")));
   SetPastRace(0, 0, "1595", "000");
   EXPECT_TRUE(Has(PageLines(Record(), 1), Text(893, 468, pg, 6, "-", "clear", "1595①②③④3F---")));
+}
+
+// A race of today's records: a class named by wins, the horses that ran,
+// a horse that could not be weighed.
+TEST_F(InfoPrintTest, PastRaceOfTheCurrentSeason) {
+  SetRace(1);
+  SetFlaggedHorse(0);
+  SetPastRace(0, 0);
+  RaRecord& ra = ws->LoadedRa[0][0][0];
+  test::PutText(ra, ra.Year(), "2023");
+  test::PutText(ra, ra.ConditionCode(), "005");
+  test::PutText(ra, ra.StarterCount(), "14");
+  SeRecord& se = ws->LoadedSe[0][0][0];
+  test::PutText(se, se.BodyWeight(), "999");
+  const Lines page = PageLines(Record(), 1);
+  const std::string pg = "ＭＳ Ｐゴシック";
+  EXPECT_TRUE(Has(page, Text(893, 408, pg, 6, "-", "clear", "2中山 03.06 1勝ｸﾗｽ  ")));
+  EXPECT_TRUE(Has(
+      page, Text(893, 428, pg, 6, "-", "clear", "14頭⑤1800" + TrackName("11") + WeatherName("1") + GoingName("1", 0))));
+  EXPECT_TRUE(Has(page, Text(893, 488, pg, 6, "-", "clear", " 1,235千円  ")));
 }
 
 // The grid and the print decide differently whether a past race is there: the

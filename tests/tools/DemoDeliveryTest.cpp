@@ -269,8 +269,8 @@ TEST_P(DemoWeekTest, EveryResultHasTheDetailsOfItsRaceAndFitsItsField) {
     const int track = Number(race.TrackCode());
     EXPECT_TRUE((track >= 10 && track <= 24) || (track >= 51 && track <= 59)) << track;
     EXPECT_TRUE(IsDigits(race.Distance()));
-    EXPECT_GE(Number(race.RunnerCount()), 8);
-    EXPECT_LE(Number(race.RunnerCount()), 18);
+    EXPECT_GE(Number(race.RegisteredCount()), 8);
+    EXPECT_LE(Number(race.RegisteredCount()), 18);
     EXPECT_NE(std::string("123456").find(race.WeatherCode()), std::string::npos);
     EXPECT_NE(std::string("1234").find(race.TurfGoingCode()), std::string::npos);
     EXPECT_NE(std::string("1234").find(race.DirtGoingCode()), std::string::npos);
@@ -287,7 +287,7 @@ TEST_P(DemoWeekTest, EveryResultHasTheDetailsOfItsRaceAndFitsItsField) {
     const std::string key(result.RaceKey());
     const auto race = details.find(key);
     ASSERT_NE(race, details.end()) << "no RA for the race of " << key;
-    const int runners = Number(race->second->RunnerCount());
+    const int runners = Number(race->second->RegisteredCount());
     for (std::string_view digits :
          {result.HorseNumber(), result.WeightCarried(), result.BodyWeight(), result.FinishingPosition(),
           result.RaceTime(), result.Popularity(), result.MainPrize(), result.AddedPrize(), result.Last3Furlongs()})
