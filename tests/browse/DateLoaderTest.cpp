@@ -197,6 +197,27 @@ TEST_F(DateLoaderTest, AHorseWithoutResultsStillHasItsMaster) {
   }
 }
 
+// A horse master file's length names its layout; a record of neither
+// length is reported and read as far as the older layout goes.
+TEST_F(DateLoaderTest, HorseMastersOfBothLayoutsAreReadAtTheirOwnPositions) {
+  test::WriteDateFile(
+      dir.Path(), "2003年04月06日",
+      {test::TkRecordOf("20030406", "06", 11, "003", {Horse("2001100001"), Horse("2001100002"), Horse("2001100003")})});
+  test::WriteFile(UmFilePath(dir.Path(), "2001100001"),
+                  RecordBuilder("UM").Raw(12, "2001100001").Text(213, 36, "オールド").Bytes());
+  test::WriteFile(UmFilePath(dir.Path(), "2001100002"),
+                  RecordBuilder("UM", 1609).Raw(12, "2001100002").Text(215, 36, "カレント").Bytes());
+  test::WriteFile(UmFilePath(dir.Path(), "2001100003"),
+                  RecordBuilder("UM").Raw(12, "2001100003").Text(213, 36, "ダメージ").Bytes() + "12345");
+  const LoadResult result = Load("2003年04月06日");
+  EXPECT_EQ(NameText(ws->LoadedUm[0][0].SireName()), "オールド");
+  EXPECT_EQ(NameText(ws->LoadedUm[0][1].SireName()), "カレント");
+  EXPECT_EQ(NameText(ws->LoadedUm[0][2].SireName()), "ダメージ");
+  ASSERT_EQ(result.warnings.size(), 1u);
+  EXPECT_NE(result.warnings[0].message.find("no whole record of 1577 or 1609 bytes"), std::string::npos)
+      << result.warnings[0].message;
+}
+
 TEST_F(DateLoaderTest, EntryFlagsFollowTheRegisteredCountCappedAt300) {
   test::WriteDateFile(dir.Path(), "2003年04月06日",
                       {test::TkRecordOf("20030406", "06", 1, "002"), test::TkRecordOf("20030406", "06", 2, "999"),
