@@ -1,6 +1,6 @@
 #pragma once
 // One acquisition run, the logic of the acquisition window TGetDataForm:
-// JVOpen("TOKUDIFF") from the picker's time, the download polled by the
+// JVOpen of the data kinds chosen (DataSpecChoice.h) from the picker's time, the download polled by the
 // 10 ms timer, the read loop that routes every record into the local store,
 // JVClose, and the start time of the next run in the settings file.
 //
@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,8 @@ class AcquisitionRun {
 
   // What FormCloseQuery runs: the main window's date-list rebuild.
   void SetDateListRebuild(std::function<void()> rebuild);
+  // Asks JV-Link for this dataspec instead of the one chosen in the settings.
+  void SetDataSpec(std::string dataSpec) { dataSpec_ = std::move(dataSpec); }
 
   void FormCreate();
   void SpeedButton1Click();
@@ -104,6 +107,7 @@ class AcquisitionRun {
   StoreWriter& writer_;
   std::function<DateTime()> clock_;
   std::function<void()> dateListRebuild_;
+  std::optional<std::string> dataSpec_;
 
   bool cancelRequested_ = false;
   bool closeRequested_ = false;
