@@ -17,7 +17,8 @@ DataSpecChoice ReadDataSpecChoice(const TIniGT& settings) {
 }
 
 bool SaveDataSpecChoice(TIniGT& settings, const DataSpecChoice& choice) {
-  const bool masters = settings.WriteString(kSection, kMastersKey, choice.currentMasters ? kTokuDifnText : kTokuDiffText);
+  const bool masters =
+      settings.WriteString(kSection, kMastersKey, choice.currentMasters ? kTokuDifnText : kTokuDiffText);
   return settings.WriteBool(kSection, kRacesKey, choice.races) && masters;
 }
 
