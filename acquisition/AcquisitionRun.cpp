@@ -1,5 +1,6 @@
 #include "acquisition/AcquisitionRun.h"
 
+#include "acquisition/DataSpecChoice.h"
 #include "acquisition/DateTimeText.h"
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
@@ -125,8 +126,9 @@ void AcquisitionRun::ButtonStartClick() {
   const std::u16string fromTime = Cp932ToUtf16(ToDigits14(from));
   view_.SetBusyCursor(true);
   lastFileTimestamp_.clear();
-  const std::int32_t result = jvLink_.JVOpen(std::u16string(kTokuDiffDataSpec), fromTime, kNormalDataOption, readCount_,
-                                             downloadCount_, lastFileTimestamp_);
+  const std::u16string dataSpec = Cp932ToUtf16(dataSpec_.value_or(DataSpecText(ReadDataSpecChoice(settings_))));
+  const std::int32_t result =
+      jvLink_.JVOpen(dataSpec, fromTime, kNormalDataOption, readCount_, downloadCount_, lastFileTimestamp_);
   if (result == kJVOpenNothingNewer || (result == 0 && readCount_ == 0)) {
     Report(std::string(kNothingNew));
     SetOutcome(RunOutcome::NothingNew);

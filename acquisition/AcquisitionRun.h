@@ -1,6 +1,6 @@
 #pragma once
 // One acquisition run, the logic of the acquisition window TGetDataForm:
-// JVOpen("TOKUDIFF") from the picker's time, the download polled by the
+// JVOpen of the data kinds chosen (DataSpecChoice.h) from the picker's time, the download polled by the
 // 10 ms timer, the read loop that routes every record into the local store,
 // JVClose, and the start time of the next run in the settings file.
 //
@@ -42,6 +42,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,6 +88,8 @@ class AcquisitionRun {
   void SetDateListRebuild(std::function<void()> rebuild);
   // How long a download or a read may go without progress (kProgressLimit).
   void SetProgressLimit(std::chrono::milliseconds limit) { progressLimit_ = limit; }
+  // Asks JV-Link for this dataspec instead of the one chosen in the settings.
+  void SetDataSpec(std::string dataSpec) { dataSpec_ = std::move(dataSpec); }
 
   void FormCreate();
   void SpeedButton1Click();
@@ -126,6 +129,7 @@ class AcquisitionRun {
   StoreWriter& writer_;
   std::function<DateTime()> clock_;
   std::function<void()> dateListRebuild_;
+  std::optional<std::string> dataSpec_;
 
   bool cancelRequested_ = false;
   bool closeRequested_ = false;

@@ -126,9 +126,11 @@ StoreResult StoreWriter::Route(std::string_view record) {
   const std::string_view type = record.substr(0, 2);
   const std::size_t size = RecordSizeOf(type);
   if (size == 0) return Skipped();
-  if (record.size() != size)
+  if (!IsRecordSizeOf(type, record.size()))
     return Refused(std::string(type) + " record of " + std::to_string(record.size()) + " bytes; " + std::string(type) +
-                   " records have " + std::to_string(size) + " bytes with their CR LF");
+                   " records have " + std::to_string(size) +
+                   (type == "UM" ? " or " + std::to_string(kUmCurrentRecordSize) : std::string()) +
+                   " bytes with their CR LF");
   if (!record.ends_with("\r\n")) return Refused(std::string(type) + " record does not end in CR LF");
   if (type == "TK") return impl_->StoreTk(record);
   if (type == "RA") return impl_->StoreRa(record);

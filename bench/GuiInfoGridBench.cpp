@@ -58,7 +58,7 @@ void FillHorse(WorkingSet& ws, int h) {
     PutText(ra, ra.ConditionCode(), "016");
     PutDigits(ra, ra.Distance(), 3000);
     PutDigits(ra, ra.TrackCode(), 10 + 7 * k);
-    PutDigits(ra, ra.RunnerCount(), 18);
+    PutDigits(ra, ra.RegisteredCount(), 18);
     PutText(ra, ra.WeatherCode(), "1");
     PutText(ra, ra.TurfGoingCode(), "1");
     PutText(ra, ra.DirtGoingCode(), "2");

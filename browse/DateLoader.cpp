@@ -124,7 +124,8 @@ class DateLoad {
   }
 
   void ReadHorseMaster(const std::filesystem::path& path, UmRecord& dest) {
-    if (!OpenIfPresent(reader_, path, kUmRecordSize, warnings_)) {
+    // The file holds one record; its length names the layout.
+    if (!OpenIfPresent(reader_, path, {kUmRecordSize, kUmCurrentRecordSize}, warnings_)) {
       dest.Blank();
       return;
     }
@@ -137,6 +138,7 @@ class DateLoad {
     }
     try {
       reader_.Read(0, dest.bytes.data());
+      dest.SetSize(reader_.RecordSize());
       if (!IsSoundRecord(dest.View(), "UM", path, 0, warnings_)) dest.Blank();
     } catch (const StoreError& error) {
       dest.Blank();

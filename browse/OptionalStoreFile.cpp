@@ -11,16 +11,24 @@ namespace torvane {
 
 bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, std::size_t recordSize,
                    std::vector<LoadWarning>& warnings) {
+  return OpenIfPresent(reader, path, {recordSize}, warnings);
+}
+
+bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path,
+                   std::initializer_list<std::size_t> recordSizes, std::vector<LoadWarning>& warnings) {
   if (path.empty()) return false;
   // Opening first and asking about existence only on failure saves a look-up
   // per file in the usual case, where the file is there.
   try {
-    reader.Open(path, recordSize);
+    reader.Open(path, recordSizes);
     // Still used: its whole records are what a reader can make of it.
-    if (reader.TrailingBytes() != 0)
+    if (reader.TrailingBytes() != 0) {
+      std::string sizes;
+      for (const std::size_t size : recordSizes) sizes += (sizes.empty() ? "" : " or ") + std::to_string(size);
       warnings.push_back({path, "the store file " + platform::Utf8OfPath(path) + " is damaged: its last " +
-                                    std::to_string(reader.TrailingBytes()) + " bytes are no whole record of " +
-                                    std::to_string(recordSize) + " bytes (cut short, or a line of another length)"});
+                                    std::to_string(reader.TrailingBytes()) + " bytes are no whole record of " + sizes +
+                                    " bytes (cut short, or a line of another length)"});
+    }
     return true;
   } catch (const StoreError& error) {
     std::error_code statusError;

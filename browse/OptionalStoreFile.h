@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,10 @@ namespace torvane {
 // (cut short, or a line of another length) is opened with a warning.
 bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path, std::size_t recordSize,
                    std::vector<LoadWarning>& warnings);
+// The same for a file whose records have one of several sizes
+// (RecordFileReader::Open).
+bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path,
+                   std::initializer_list<std::size_t> recordSizes, std::vector<LoadWarning>& warnings);
 
 // Whether record (number index, 0-based, of the file at path) is a record of
 // recordType ending in CR LF, as every record of a store file is. When it is

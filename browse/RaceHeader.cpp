@@ -19,7 +19,7 @@ RaceHeaderLabels RaceHeaderLabelsOf(const TkRecord& tk) {
                     course + " " + NumberText(tk.MeetingNumber()) + "回 " + NumberText(tk.DayNumber()) + "日";
   labels.Label3D4 = Cp932ToUtf8(tk.RaceName());
   labels.Label3D5 = WeightTypeName(tk.WeightTypeCode());
-  labels.Label3D6 = ConditionName(tk.ConditionCode());
+  labels.Label3D6 = ConditionName(tk.ConditionCode(), tk.RaceDate());
   labels.Label3D7 = TrackName(tk.TrackCode());
   labels.Label3D8 = FormatIntField(tk.Distance()) + "m";
   if (ReadCodeNumber(tk.HandicapMonth()) > 0)

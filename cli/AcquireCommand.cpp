@@ -1,6 +1,7 @@
-// torvane-cli acquire [--jvlink] [--from yyyymmddhhnnss] [--source DIR]: one
+// torvane-cli acquire [--jvlink] [--from yyyymmddhhnnss] [--source DIR] [--dataspec TEXT]: one
 // acquisition run through the JV-Link stand-in, or the installed component
 // through the bridge, as the acquisition window's start runs it.
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -79,6 +80,7 @@ struct AcquireOptions {
   bool installed = false;
   std::optional<DateTime> from;
   std::optional<std::filesystem::path> source;
+  std::optional<std::string> dataSpec;
 };
 
 AcquireOptions ParseOptions(const std::vector<std::string>& args) {
@@ -89,13 +91,20 @@ AcquireOptions ParseOptions(const std::vector<std::string>& args) {
       options.installed = true;
       continue;
     }
-    if (option != "--from" && option != "--source") throw CommandError("unknown argument '" + option + "'");
+    if (option != "--from" && option != "--source" && option != "--dataspec")
+      throw CommandError("unknown argument '" + option + "'");
     if (i + 1 >= args.size()) throw CommandError(option + " needs a value");
     const std::string& value = args[++i];
     if (option == "--from") {
       if (options.from) throw CommandError("--from is given twice");
       options.from = FromDigits14(value);
       if (!options.from) throw CommandError("--from '" + value + "' is not a date and time yyyymmddhhnnss");
+    } else if (option == "--dataspec") {
+      if (options.dataSpec) throw CommandError("--dataspec is given twice");
+      // JV-Link judges the data kinds; only a text it can be given at all is checked here.
+      if (value.empty() || !std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7f; }))
+        throw CommandError("--dataspec '" + value + "' is not a run of data kinds such as TOKUDIFF");
+      options.dataSpec = value;
     } else {
       if (options.source) throw CommandError("--source is given twice");
       if (!std::filesystem::is_directory(value)) throw CommandError("--source '" + value + "' is not a directory");
@@ -146,6 +155,7 @@ int Acquire(CommandContext& context) {
   ConsoleAcquisitionView view(context.out);
   AcquisitionRun run(*jvLink, view, settings, writer);
   view.SetCancel([&run] { run.ButtonCancelClick(); });
+  if (options.dataSpec) run.SetDataSpec(*options.dataSpec);
   run.FormCreate();
   if (options.from) view.SetPickerDateTime(*options.from);
   run.ButtonStartClick();
@@ -162,14 +172,16 @@ int Acquire(CommandContext& context) {
 
 const CommandRegistration registration(
     "acquire",
-    "[--jvlink] [--from yyyymmddhhnnss] [--source DIR]  one acquisition run through the JV-Link stand-in, or with\n"
-    "      --jvlink the installed JV-Link through its bridge (under Wine, in WINEPREFIX), from --from or the\n"
+    "[--jvlink] [--from yyyymmddhhnnss] [--source DIR] [--dataspec TEXT]  one acquisition run through the JV-Link\n"
+    "      stand-in, or with --jvlink the installed JV-Link through its bridge (under Wine, in WINEPREFIX), from "
+    "--from or the\n"
     "      settings' LastTime, serving --source instead of the stand-in's delivery folder; prints every status\n"
     "      line, stored-record line and dialog text on stdout as it happens; exit 0 when the run read to the end\n"
     "      or found nothing new, 1 on a JV-Link or store error, on Ctrl+C or SIGTERM (cancelled as the window's\n"
     "      cancel, LastTime kept), when a download or a read made no progress for 60 s, when records were\n"
     "      refused, when the settings' LastTime could not be written or when another acquisition or import is\n"
-    "      writing into the program directory",
+    "      writing into the program directory; --dataspec asks for these data kinds (TOKUDIFF, TOKUDIFN, either\n"
+    "      followed by RACE) instead of those chosen in the settings",
     Acquire);
 
 }  // namespace

@@ -1,5 +1,6 @@
-// torvane-cli make-demo DIR [--week-of yyyymmdd]: writes a delivery folder
-// with a synthetic week of data.
+// torvane-cli make-demo DIR [--week-of yyyymmdd] [--current-kinds]: writes a
+// delivery folder with a synthetic week of data, with --current-kinds also the
+// files of the data kinds DIFN and RACE.
 #include <optional>
 #include <ostream>
 
@@ -12,6 +13,7 @@ namespace {
 int MakeDemo(CommandContext& context) {
   std::optional<std::string> dir;
   std::optional<std::chrono::sys_days> weekOf;
+  bool currentKinds = false;
   const auto& args = context.args;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--week-of") {
@@ -22,6 +24,8 @@ int MakeDemo(CommandContext& context) {
       } catch (const std::invalid_argument& error) {
         throw CommandError(std::string("--week-of: ") + error.what());
       }
+    } else if (args[i] == "--current-kinds") {
+      currentKinds = true;
     } else if (args[i].starts_with("-")) {
       throw CommandError("unknown option '" + args[i] + "'");
     } else if (dir) {
@@ -32,13 +36,13 @@ int MakeDemo(CommandContext& context) {
   }
   if (!dir) throw CommandError("the delivery directory DIR is missing");
 
-  const auto files = MakeDemoDelivery(weekOf ? *weekOf : LocalToday());
+  const auto files = MakeDemoDelivery(weekOf ? *weekOf : LocalToday(), currentKinds);
   WriteDemoDelivery(*dir, files);
   for (const auto& file : files) context.out << file.name << ": " << file.recordCount << " records\n";
   return 0;
 }
 
-const CommandRegistration registration("make-demo", "DIR [--week-of yyyymmdd]", MakeDemo);
+const CommandRegistration registration("make-demo", "DIR [--week-of yyyymmdd] [--current-kinds]", MakeDemo);
 
 }  // namespace
 }  // namespace torvane::cli

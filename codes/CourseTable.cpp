@@ -23,7 +23,7 @@ struct CourseRow {
 };
 
 // Sorted by code for the binary search.
-constexpr std::array<CourseRow, 107> kCourses{{
+constexpr std::array<CourseRow, 114> kCourses{{
     {"01", {"札幌  ", "札", "札幌", "札幌  ", "札幌競馬場　　　　　"}, kCentral},
     {"02", {"函館  ", "函", "函館", "函館  ", "函館競馬場　　　　　"}, kCentral},
     {"03", {"福島  ", "福", "福島", "福島  ", "福島競馬場　　　　　"}, kCentral},
@@ -131,6 +131,13 @@ constexpr std::array<CourseRow, 107> kCourses{{
     {"L8", {"ﾃﾞﾝﾏｰｸ", "丁", "デン", "デンマ", "デンマーク　　　　　"}, kUngrouped},
     {"M0", {"ｼﾝｶﾞﾎﾟ", "嘉", "シン", "シンガ", "シンガポール　　　　"}, kUngrouped},
     {"M2", {"マカオ", "澳", "澳門", "マカオ", "マカオ　　　　　　　"}, kUngrouped},
+    {"M4", {"ｵｰｽﾄﾘｱ", "墺", "オー", "オース", "オーストリア　　　　"}, kUngrouped},
+    {"M6", {"ﾖﾙﾀﾞﾝ ", "ヨ", "ヨル", "ヨルダ", "ヨルダン　　　　　　"}, kUngrouped},
+    {"M8", {"ｶﾀｰﾙ  ", "カ", "カタ", "カター", "カタール　　　　　　"}, kUngrouped},
+    {"N0", {"東ﾄﾞｲﾂ", "独", "東独", "東独　", "東ドイツ　　　　　　"}, kUngrouped},
+    {"N2", {"ﾊﾞｰﾚｰﾝ", "バ", "バー", "バーレ", "バーレーン　　　　　"}, kUngrouped},
+    {"N4", {"ｶｻﾞﾌｽﾀ", "カ", "カザ", "カザフ", "カザフスタン　　　　"}, kUngrouped},
+    {"N6", {"ﾓｰﾘｼｬｽ", "モ", "モー", "モーリ", "モーリシャス　　　　"}, kUngrouped},
 }};
 static_assert(std::ranges::is_sorted(kCourses, {}, &CourseRow::code), "the search needs the codes in order");
 static_assert(std::ranges::adjacent_find(kCourses, {}, &CourseRow::code) == kCourses.end(), "codes are unique");

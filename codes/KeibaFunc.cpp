@@ -42,7 +42,7 @@ struct GradeRow {
   std::array<std::string_view, 3> forms;
 };
 
-constexpr std::array<GradeRow, 8> kGrades{{
+constexpr std::array<GradeRow, 9> kGrades{{
     {"A", {"G1   ", "G1 ", "G1(平地競走)　　　"}},
     {"B", {"G2   ", "G2 ", "G2(平地競走)　　　"}},
     {"C", {"G3   ", "G3 ", "G3(平地競走)　　　"}},
@@ -51,6 +51,7 @@ constexpr std::array<GradeRow, 8> kGrades{{
     {"F", {"JG1  ", "JG1", "JG1(障害競走)　　 "}},
     {"G", {"JG2  ", "JG2", "JG2(障害競走)　　 "}},
     {"H", {"JG3  ", "JG3", "JG3(障害競走)　　 "}},
+    {"L", {"L    ", "L  ", "リステッド競走　　"}},
 }};
 constexpr std::array<std::string_view, 3> kGradeOther{"　　 ", "　 ", "　　　　　　　　　"};
 
@@ -85,7 +86,7 @@ constexpr std::array<MarkRow, 28> kMarkRows{{
     {11, "(外)(地)"}, {12, "(父)(市)(地)"}, {15, "(招)"},         {16, "(招)(外)"}, {17, "(招)(父)"},
     {18, "(招)(市)"}, {19, "(招)(父)(市)"}, {20, "(父)(外)"},     {21, "[地]"},     {22, "(外)[地]"},
     {23, "(父)[地]"}, {24, "(市)[地]"},     {25, "(父)(市)[地]"}, {26, "[外]"},     {27, "(父)[外]"},
-    {31, "(特)"},     {40, "(父)(外)(地)"}, {41, "(父)(外)[地]"},
+    {31, "(持)"},     {40, "(父)(外)(地)"}, {41, "(父)(外)[地]"},
 }};
 
 // The marks indexed by value; an empty entry is a value without a mark.
@@ -94,6 +95,8 @@ constexpr auto kMarks = [] {
   for (const MarkRow& row : kMarkRows) marks[row.value] = row.text;
   return marks;
 }();
+
+constexpr std::string_view kWinClassesFrom = "20190601";
 
 constexpr std::array<std::string_view, 18> kCircled{"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨",
                                                     "⑩", "⑪", "⑫", "⑬", "⑭", "⑮", "⑯", "⑰", "⑱"};
@@ -138,8 +141,15 @@ std::string CircledNumber(std::int64_t number) {
 
 std::string CircledNumberText(std::string_view digits) { return CircledNumber(ReadCodeNumber(digits)); }
 
-std::string ConditionName(std::string_view code) {
+std::string ConditionName(std::string_view code, std::string_view raceDate) {
   const std::int64_t value = ReadCodeNumber(code);
+  // The classes were renamed by wins from June 2019; the codes stayed. The
+  // new names keep the old width so that no column moves.
+  if (raceDate >= kWinClassesFrom) {
+    if (value == 5) return "1勝ｸﾗｽ  ";
+    if (value == 10) return "2勝ｸﾗｽ  ";
+    if (value == 16) return "3勝ｸﾗｽ  ";
+  }
   if (value >= 1 && value <= 99) {
     char text[16];
     std::snprintf(text, sizeof text, "%4d万下", static_cast<int>(value * 100));
@@ -172,8 +182,8 @@ std::string TrackName(std::string_view code) {
   if (value == 10) return "芝直";
   if (value >= 11 && value <= 16) return "芝左";
   if (value >= 17 && value <= 22) return "芝右";
-  if (value == 23) return "ダ左";
-  if (value == 24) return "ダ右";
+  if (value == 23 || value == 25) return "ダ左";
+  if (value == 24 || value == 26) return "ダ右";
   if (value == 29) return "ダ直";
   if (value >= 51 && value <= 59) return "障害";
   return {};

@@ -33,8 +33,9 @@ std::string HorseMarkName(std::string_view code);
 std::string CircledNumber(std::int64_t number);
 // The digit text read as a number, then CircledNumber.
 std::string CircledNumberText(std::string_view digits);
-// Race condition: the 3-character code read as a number.
-std::string ConditionName(std::string_view code);
+// Race condition: the 3-character code read as a number, named as it was
+// named on the race's date (yyyymmdd).
+std::string ConditionName(std::string_view code, std::string_view raceDate);
 // Track: the 2-character code read as a number.
 std::string TrackName(std::string_view code);
 // The surface a track code (read as a number) is run on: up to 22 turf,

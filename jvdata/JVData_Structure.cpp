@@ -10,4 +10,10 @@ std::size_t RecordSizeOf(std::string_view recordType) {
   return 0;
 }
 
+bool IsRecordSizeOf(std::string_view recordType, std::size_t size) {
+  if (recordType == "UM" && size == kUmCurrentRecordSize) return true;
+  const std::size_t typeSize = RecordSizeOf(recordType);
+  return typeSize != 0 && size == typeSize;
+}
+
 }  // namespace torvane

@@ -14,14 +14,22 @@ namespace torvane {
 inline constexpr std::size_t kTkRecordSize = 21657;
 inline constexpr std::size_t kRaRecordSize = 1272;
 inline constexpr std::size_t kSeRecordSize = 555;
+// UM comes in two layouts, told apart by their length: the one delivered
+// with the data kind "DIFF" and the current one delivered with "DIFN", whose
+// pedigree entries are longer, so that every field from the sire on moved.
 inline constexpr std::size_t kUmRecordSize = 1577;
+inline constexpr std::size_t kUmCurrentRecordSize = 1609;
 
 inline constexpr int kTkEntryCount = 300;
 inline constexpr int kTkEntrySize = 70;
 inline constexpr int kTkEntryTableStart = 656;
 
-// The record size for a record type ID ("TK", "RA", "SE", "UM"), 0 for any other.
+// The record size for a record type ID ("TK", "RA", "SE", "UM"), 0 for any
+// other; for UM the size of the older layout.
 std::size_t RecordSizeOf(std::string_view recordType);
+// Whether a record of the type may have this size, CR LF included: the one
+// size of its type, or for UM either layout's.
+bool IsRecordSizeOf(std::string_view recordType, std::size_t size);
 
 // A field by 1-based position and length. Positions outside the text give the
 // part that exists (possibly nothing), so a short text never reads out of bounds.
@@ -112,7 +120,14 @@ struct RaRecord : RaceRecord<kRaRecordSize> {
   std::string_view ConditionCode() const { return Field(635, 3); }
   std::string_view Distance() const { return Field(698, 4); }
   std::string_view TrackCode() const { return Field(706, 2); }
-  std::string_view RunnerCount() const { return Field(882, 2); }
+  std::string_view RegisteredCount() const { return Field(882, 2); }
+  std::string_view StarterCount() const { return Field(884, 2); }
+  // The horses that ran; the registered horses of a race not yet run, whose
+  // starter count is still zero or blank.
+  std::string_view FieldSize() const {
+    const std::string_view starters = StarterCount();
+    return starters.find_first_not_of("0 ") == std::string_view::npos ? RegisteredCount() : starters;
+  }
   std::string_view WeatherCode() const { return Field(888, 1); }
   std::string_view TurfGoingCode() const { return Field(889, 1); }
   std::string_view DirtGoingCode() const { return Field(890, 1); }
@@ -137,8 +152,29 @@ struct SeRecord : RaceRecord<kSeRecordSize> {
   std::string_view TimeDifference() const { return Field(532, 4); }
 };
 
-// UM: horse master.
-struct UmRecord : FixedRecord<kUmRecordSize> {
+// UM: horse master, in either layout; the length of the record assigned
+// picks the positions of its fields.
+struct UmRecord : FixedRecord<kUmCurrentRecordSize> {
+  std::size_t size = kUmRecordSize;
+
+  std::string_view View() const { return {bytes.data(), size}; }
+  std::string_view Field(int position, int length) const { return FieldAt(View(), position, length); }
+  void Blank() {
+    FixedRecord::Blank();
+    size = kUmRecordSize;
+  }
+  // A record of kUmCurrentRecordSize bytes is of the current layout, any
+  // other of the older one.
+  void Assign(std::string_view record) {
+    FixedRecord::Assign(record);
+    SetSize(record.size());
+  }
+  // For bytes copied into the record directly: the length they had.
+  void SetSize(std::size_t recordSize) {
+    size = recordSize == kUmCurrentRecordSize ? kUmCurrentRecordSize : kUmRecordSize;
+  }
+  bool IsCurrentLayout() const { return size == kUmCurrentRecordSize; }
+
   std::string_view RecordType() const { return Field(1, 2); }
   std::string_view BloodNumber() const { return Field(12, 10); }
   std::string_view BirthDate() const { return Field(39, 8); }
@@ -146,18 +182,25 @@ struct UmRecord : FixedRecord<kUmRecordSize> {
   std::string_view BirthMonth() const { return Field(43, 2); }
   std::string_view BirthDay() const { return Field(45, 2); }
   std::string_view CoatColorCode() const { return Field(203, 2); }
-  std::string_view SireName() const { return Field(213, 36); }
-  std::string_view DamName() const { return Field(257, 36); }
-  std::string_view DamSireName() const { return Field(389, 36); }
-  std::string_view TrainerShortName() const { return Field(827, 8); }
-  std::string_view BreederName() const { return Field(861, 70); }
-  std::string_view BirthplaceName() const { return Field(931, 20); }
-  std::string_view OwnerName() const { return Field(957, 64); }
-  // Prize totals P1..P6 (i = 0..5), units of 100 yen.
-  std::string_view PrizeTotal(int i) const { return Field(1021 + 9 * i, 9); }
+  std::string_view SireName() const { return Field(At(213, 215), 36); }
+  std::string_view DamName() const { return Field(At(257, 261), 36); }
+  std::string_view DamSireName() const { return Field(At(389, 399), 36); }
+  std::string_view TrainerShortName() const { return Field(At(827, 855), 8); }
+  std::string_view BreederName() const { return Field(At(861, 891), At(70, 72)); }
+  std::string_view BirthplaceName() const { return Field(At(931, 963), 20); }
+  std::string_view OwnerName() const { return Field(At(957, 989), 64); }
+  // Prize totals P1..P6 (i = 0..5), units of 100 yen: main prize flat and
+  // jump, added prize flat and jump, earned prize flat and jump.
+  std::string_view PrizeTotal(int i) const { return Field(At(1021, 1053) + 9 * i, 9); }
   // Placing block b = 0..6 (turf 0-2, dirt 3-5, jump 6), count c = 0..5
   // (1st, 2nd, 3rd, 4th, 5th, out of the first five).
-  std::string_view PlacingCount(int block, int count) const { return Field(1111 + 18 * block + 3 * count, 3); }
+  std::string_view PlacingCount(int block, int count) const {
+    return Field(At(1111, 1143) + 18 * block + 3 * count, 3);
+  }
+
+ private:
+  // A position (or length) in the older layout or in the current one.
+  int At(int older, int current) const { return IsCurrentLayout() ? current : older; }
 };
 
 }  // namespace torvane

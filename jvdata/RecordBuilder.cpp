@@ -7,9 +7,13 @@
 
 namespace torvane {
 
-RecordBuilder::RecordBuilder(std::string_view recordType) {
-  const std::size_t size = RecordSizeOf(recordType);
-  if (size == 0) throw std::invalid_argument("unknown record type: " + std::string(recordType));
+RecordBuilder::RecordBuilder(std::string_view recordType) : RecordBuilder(recordType, RecordSizeOf(recordType)) {}
+
+RecordBuilder::RecordBuilder(std::string_view recordType, std::size_t size) {
+  if (RecordSizeOf(recordType) == 0) throw std::invalid_argument("unknown record type: " + std::string(recordType));
+  if (!IsRecordSizeOf(recordType, size))
+    throw std::invalid_argument(std::string(recordType) + " records have no size of " + std::to_string(size) +
+                                " bytes");
   bytes_.assign(size, ' ');
   bytes_.replace(0, 2, recordType);
   bytes_[size - 2] = '\r';

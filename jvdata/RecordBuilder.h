@@ -3,6 +3,7 @@
 // their records with it. A new record is all blanks with its type ID in bytes
 // 1-2 and CR LF in its last two bytes.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ class RecordBuilder {
  public:
   // recordType is "TK", "RA", "SE" or "UM"; any other type throws std::invalid_argument.
   explicit RecordBuilder(std::string_view recordType);
+  // A record of a size its type may have (IsRecordSizeOf): the current UM
+  // layout; any other size throws std::invalid_argument.
+  RecordBuilder(std::string_view recordType, std::size_t size);
 
   // Raw CP932 bytes at a 1-based position; throws std::out_of_range past the record's data.
   RecordBuilder& Raw(int position, std::string_view cp932);

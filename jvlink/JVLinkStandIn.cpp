@@ -1,9 +1,11 @@
 #include "jvlink/JVLinkStandIn.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "jvdata/Cp932.h"
 #include "jvlink/CacheDownload.h"
+#include "jvlink/DataKinds.h"
 #include "jvlink/DateTime.h"
 #include "jvlink/DeliveryFolder.h"
 #include "platform/Paths.h"
@@ -82,15 +84,16 @@ std::int32_t JVLinkStandIn::JVOpen(const std::u16string& dataSpec, const std::u1
   lastFileTimestamp.clear();
   if (!initialized_) return kNotInitialized;
   if (run_) return kAlreadyOpen;
-  // The stand-in serves the one dataspec of the special registrations.
-  if (dataSpec != kTokuDiffDataSpec) return kBadDataSpec;
+  const std::optional<std::vector<std::string>> kinds = DataKindsOf(dataSpec);
+  if (!kinds) return kBadDataSpec;
   const std::optional<std::string> fromStamp = FromStamp(fromTime);
   if (!fromStamp) return kBadFromTime;
   if (option != kNormalDataOption) return kBadOption;
-  return OpenRun(*fromStamp, readCount, downloadCount, lastFileTimestamp);
+  return OpenRun(*fromStamp, *kinds, readCount, downloadCount, lastFileTimestamp);
 }
 
-std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, std::int32_t& readCount, std::int32_t& downloadCount,
+std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, const std::vector<std::string>& kinds,
+                                    std::int32_t& readCount, std::int32_t& downloadCount,
                                     std::u16string& lastFileTimestamp) {
   const StandInSettings settings = settings_();
   if (settings.serviceKey.empty()) return kNoServiceKey;
@@ -104,6 +107,9 @@ std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, std::int32_t& 
   } catch (const std::filesystem::filesystem_error&) {
     return kServiceNotFound;
   }
+  std::erase_if(selected, [&kinds](const DeliveryEntry& entry) {
+    return std::find(kinds.begin(), kinds.end(), DeliveryKindOf(entry.name)) == kinds.end();
+  });
   if (selected.empty()) return kJVOpenNothingNewer;
   std::error_code error;
   std::filesystem::create_directories(cacheFolder, error);

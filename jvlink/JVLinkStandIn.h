@@ -3,8 +3,8 @@
 // the files of a delivery folder the way JV-Link serves the service's data
 // (its settings: StandInSettings.h).
 //
-// JVOpen("TOKUDIFF", from, 1) selects the delivery files stamped later than
-// from, in stamp order, then name order; the files not yet in the cache are
+// JVOpen(dataspec, from, 1) selects the delivery files of the dataspec's data
+// kinds (DataKinds.h) stamped later than from, in stamp order, then name order; the files not yet in the cache are
 // fetched into it on a worker thread, one per pace. JVRead hands out the
 // records of the selected files in order, reading them from the cache:
 //   record    > 0, its CP932 byte length (also in size; fileName is the file's name)
@@ -84,8 +84,8 @@ class JVLinkStandIn final : public JVLink {
     bool readerFailed = false;            // its error was given: the next call passes it over
   };
 
-  std::int32_t OpenRun(const std::string& fromStamp, std::int32_t& readCount, std::int32_t& downloadCount,
-                       std::u16string& lastFileTimestamp);
+  std::int32_t OpenRun(const std::string& fromStamp, const std::vector<std::string>& kinds, std::int32_t& readCount,
+                       std::int32_t& downloadCount, std::u16string& lastFileTimestamp);
   // 0 when the current file is in the cache, else the JVRead code for it.
   std::int32_t Availability(const SelectedFile& file) const;
 

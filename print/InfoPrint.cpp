@@ -61,7 +61,7 @@ void DrawHeader(PrintCanvas& canvas, const TkRecord& tk, int page, int registere
   std::snprintf(count, sizeof count, "%2d", registeredCount);
   canvas.TextOut(300, 170, std::string(count) + "頭");
   canvas.TextOut(500, 170, WeightTypeName(tk.WeightTypeCode()));
-  canvas.TextOut(800, 170, ConditionName(tk.ConditionCode()));
+  canvas.TextOut(800, 170, ConditionName(tk.ConditionCode(), tk.RaceDate()));
   canvas.TextOut(1100, 170, TrackName(tk.TrackCode()));
   canvas.TextOut(1300, 170, FormatIntField(tk.Distance()) + "m");
   canvas.SetPenWidth(10);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "browse/infogrid/HorseProfileText.h"
+#include "browse/infogrid/PastRaceText.h"
 #include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
@@ -22,7 +23,7 @@ std::string Grouped(std::int64_t value) {
 
 std::string Condition(const RaRecord& ra) {
   if (!NameText(ra.ShortRaceName()).empty()) return GradeName(ra.GradeCode(), 1) + Cp932ToUtf8(ra.ShortRaceName());
-  return ConditionName(ra.ConditionCode());
+  return ConditionName(ra.ConditionCode(), ra.RaceDate());
 }
 
 std::string Going(const RaRecord& ra) {
@@ -55,7 +56,7 @@ std::string Last3F(const SeRecord& se) {
 }
 
 std::string BodyWeight(const SeRecord& se) {
-  const int v = Number(se.BodyWeight());
+  const auto v = static_cast<int>(WeighedBodyWeight(se));
   return v > 0 ? Formatted("%3d", v) + "Kg" : "";
 }
 
@@ -101,7 +102,7 @@ std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line) {
       return std::to_string(Number(ra.MeetingNumber())) + CourseName(ra.CourseCode(), 2) + " " +
              Cp932ToUtf8(ra.Month()) + "." + Cp932ToUtf8(ra.Day()) + " " + Condition(ra);
     case 2:
-      return FormatIntField(ra.RunnerCount()) + "頭" + CircledNumberText(se.HorseNumber()) +
+      return FormatIntField(ra.FieldSize()) + "頭" + CircledNumberText(se.HorseNumber()) +
              FormatIntField(ra.Distance()) + TrackName(ra.TrackCode()) + WeatherName(ra.WeatherCode()) + Going(ra);
     case 3:
       return Cp932ToUtf8(se.JockeyShortName()) + Weight(se) + Popularity(se);

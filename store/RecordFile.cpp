@@ -16,6 +16,18 @@ void RecordFileReader::Open(const std::filesystem::path& path, std::size_t recor
   trailingBytes_ = size - count_ * recordSize;
 }
 
+void RecordFileReader::Open(const std::filesystem::path& path, std::initializer_list<std::size_t> recordSizes) {
+  Open(path, recordSizes.size() == 0 ? 0 : *recordSizes.begin());
+  const std::size_t size = count_ * recordSize_ + trailingBytes_;
+  for (const std::size_t recordSize : recordSizes) {
+    if (recordSize == 0 || size % recordSize != 0) continue;
+    recordSize_ = recordSize;
+    count_ = size / recordSize;
+    trailingBytes_ = 0;
+    return;
+  }
+}
+
 void RecordFileReader::Close() {
   file_.Close();
   count_ = 0;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ class RecordFileReader {
 
   // Throws StoreError when the file cannot be opened or its size read.
   void Open(const std::filesystem::path& path, std::size_t recordSize);
+  // For a file whose records may have one of several sizes (one size a
+  // file): the first size that the file's length is a whole number of, or
+  // the first size when none is.
+  void Open(const std::filesystem::path& path, std::initializer_list<std::size_t> recordSizes);
+  std::size_t RecordSize() const { return recordSize_; }
   void Close();
   // The number of whole records.
   std::size_t Count() const { return count_; }

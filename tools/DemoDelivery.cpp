@@ -45,13 +45,17 @@ class FileMaker {
   std::vector<DeliveryFile> files_;
 };
 
-std::vector<std::string> HorseRecords(const DemoWeek& week) {
+std::vector<std::string> HorseRecords(const DemoWeek& week, bool allCurrent = false) {
   std::vector<const DemoHorse*> horses;
   for (const DemoHorse& horse : week.horses) horses.push_back(&horse);
   std::sort(horses.begin(), horses.end(),
             [](const DemoHorse* a, const DemoHorse* b) { return a->bloodNumber < b->bloodNumber; });
   std::vector<std::string> records;
-  for (const DemoHorse* horse : horses) records.push_back(UmRecordOf(week, *horse));
+  for (const DemoHorse* horse : horses) {
+    DemoHorse copy = *horse;
+    copy.currentLayout = copy.currentLayout || allCurrent;
+    records.push_back(UmRecordOf(week, copy));
+  }
   return records;
 }
 
@@ -87,7 +91,7 @@ std::vector<std::string> RegistrationRecords(const DemoWeek& week, sys_days day)
 
 }  // namespace
 
-std::vector<DeliveryFile> MakeDemoDelivery(sys_days weekOf) {
+std::vector<DeliveryFile> MakeDemoDelivery(sys_days weekOf, bool currentKinds) {
   const DemoWeek week = MakeDemoWeek(weekOf);
   const int year = YearOf(week.meetingDays[0]);
   FileMaker maker(weekOf);
@@ -97,6 +101,15 @@ std::vector<DeliveryFile> MakeDemoDelivery(sys_days weekOf) {
     maker.Add("SE" + std::to_string(pastYear), ResultRecords(week, pastYear));
   }
   for (sys_days day : week.meetingDays) maker.Add("TK" + DateDigits(day), RegistrationRecords(week, day));
+  if (currentKinds) {
+    maker.Add("DIFN", HorseRecords(week, true));
+    for (int pastYear : {year - 1, year}) {
+      std::vector<std::string> records = RaceDetailRecords(week, pastYear);
+      const std::vector<std::string> results = ResultRecords(week, pastYear);
+      records.insert(records.end(), results.begin(), results.end());
+      maker.Add("RACE" + std::to_string(pastYear), records);
+    }
+  }
   return maker.Take();
 }
 

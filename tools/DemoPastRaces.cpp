@@ -24,9 +24,11 @@ char DrawGoing(char weather, DemoRandom& random) {
   return static_cast<char>('1' + (wet ? random.Between(1, 3) : (random.Chance(20) ? 1 : 0)));
 }
 
-char DrawGrade(DemoClass raceClass, int number, DemoRandom& random) {
+// Open races without a grade are listed races since 2019.
+char DrawGrade(DemoClass raceClass, int number, sys_days day, DemoRandom& random) {
   if (raceClass == DemoClass::kOpen && random.Chance(25)) return "CCCBBA"[random.Between(0, 5)];
   if (raceClass == DemoClass::kJumpOpen) return random.Chance(15) ? 'H' : 'E';
+  if (raceClass == DemoClass::kOpen && day >= sys_days{std::chrono::year{2019} / 1 / 1}) return 'L';
   return number >= 9 ? 'E' : ' ';
 }
 
@@ -77,9 +79,10 @@ DemoPastRace DemoPastRaces::MakeRace(sys_days day, int course, int number) const
   DemoRandom random(MixSeed(ProgrammeSeed(day, course), static_cast<std::uint64_t>(number)));
   race.id = RaceIdAt(day, kDemoCourses[course], number);
   race.terms.raceClass = programme.classes[number - 1];
-  race.terms.grade = DrawGrade(race.terms.raceClass, number, random);
+  race.terms.grade = DrawGrade(race.terms.raceClass, number, day, random);
   DrawCourse(race.terms, race.id.course, random.Chance(DirtChance(race.terms.raceClass, number)), random);
-  if (race.terms.grade >= 'A' && race.terms.grade <= 'C') race.shortName = DemoNames::ShortRaceName(random);
+  if ((race.terms.grade >= 'A' && race.terms.grade <= 'C') || race.terms.grade == 'L')
+    race.shortName = DemoNames::ShortRaceName(random);
   const bool jump = IsJump(race.terms.raceClass);
   race.runners = jump ? random.Between(8, 14) : random.Between(10, 18);
   const char going = SurfaceOfTrack(race.terms.track) == TrackSurface::Dirt ? race.dirtGoing : race.turfGoing;

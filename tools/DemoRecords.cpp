@@ -30,7 +30,9 @@ constexpr FieldSpot kTkHandicapDate{645, 8};
 template <class Record>
 class FieldWriter {
  public:
-  explicit FieldWriter(std::string_view recordType) : builder_(recordType) {}
+  explicit FieldWriter(std::string_view recordType) : FieldWriter(recordType, RecordSizeOf(recordType)) {}
+  // A record of another size its type may have: the current UM layout.
+  FieldWriter(std::string_view recordType, std::size_t size) : builder_(recordType, size), sample_(Sample(size)) {}
 
   template <class Field>
   FieldWriter& Digits(Field field, long value) {
@@ -69,26 +71,34 @@ class FieldWriter {
   const std::string& Bytes() const { return builder_.Bytes(); }
 
  private:
-  static const Record& Sample() {
-    static const Record sample = [] {
-      Record record;
-      record.Blank();
-      return record;
-    }();
+  static Record BlankRecord(std::size_t size) {
+    Record record;
+    record.Blank();
+    if constexpr (requires { record.SetSize(size); }) record.SetSize(size);
+    return record;
+  }
+  // Blank records of each size, whose fields tell where a field sits.
+  static const Record& Sample(std::size_t size) {
+    static const Record sample = BlankRecord(0);  // UM: the older layout
+    if constexpr (std::is_same_v<Record, UmRecord>) {
+      static const Record current = BlankRecord(kUmCurrentRecordSize);
+      if (size == kUmCurrentRecordSize) return current;
+    }
     return sample;
   }
 
   template <class Field>
-  static FieldSpot SpotOf(Field field) {
+  FieldSpot SpotOf(Field field) const {
     if constexpr (std::is_same_v<Field, FieldSpot>) {
       return field;
     } else {
-      const std::string_view bytes = std::invoke(field, Sample());
-      return {static_cast<int>(bytes.data() - Sample().bytes.data()) + 1, static_cast<int>(bytes.size())};
+      const std::string_view bytes = std::invoke(field, sample_);
+      return {static_cast<int>(bytes.data() - sample_.bytes.data()) + 1, static_cast<int>(bytes.size())};
     }
   }
 
   RecordBuilder builder_;
+  const Record& sample_;
 };
 
 template <class Record>
@@ -137,7 +147,8 @@ std::string RaRecordOf(const DemoPastRace& race) {
       .Digits(&RaRecord::ConditionCode, ConditionOf(race.terms.raceClass))
       .Digits(&RaRecord::Distance, race.terms.distance)
       .Digits(&RaRecord::TrackCode, race.terms.track)
-      .Digits(&RaRecord::RunnerCount, race.runners)
+      .Digits(&RaRecord::RegisteredCount, race.runners)
+      .Digits(&RaRecord::StarterCount, race.runners)
       .Code(&RaRecord::WeatherCode, Char(race.weather))
       .Code(&RaRecord::TurfGoingCode, Char(race.turfGoing))
       .Code(&RaRecord::DirtGoingCode, Char(race.dirtGoing));
@@ -167,7 +178,7 @@ std::string SeRecordOf(const DemoHorse& horse, const DemoRun& run, const DemoPas
 }
 
 std::string UmRecordOf(const DemoWeek& week, const DemoHorse& horse) {
-  FieldWriter<UmRecord> um("UM");
+  FieldWriter<UmRecord> um("UM", horse.currentLayout ? kUmCurrentRecordSize : kUmRecordSize);
   um.Code(kUmDataKind, "1")
       .Digits(kCreationDate, std::stol(DateDigits(week.created)))
       .Code(&UmRecord::BloodNumber, horse.bloodNumber)

@@ -151,8 +151,11 @@ void WeekBuilder::MakeRaces(sys_days day) {
     week_.races.push_back(
         MakeRace(day, course, 10, random_.Chance(30) ? DemoClass::kThreeWins : DemoClass::kTwoWins, 'E'));
     if (sunday)
-      week_.races.push_back(
-          MakeRace(day, course, 11, DemoClass::kOpen, course == 0 ? 'A' : "BCC"[random_.Between(0, 2)]));
+      // The last course's main race is a listed one.
+      week_.races.push_back(MakeRace(day, course, 11, DemoClass::kOpen,
+                                     course == 0                     ? 'A'
+                                     : course + 1 < kDemoCourseCount ? "BCC"[random_.Between(0, 2)]
+                                                                     : 'L'));
     else if (random_.Chance(40))
       week_.races.push_back(MakeRace(day, course, 11, DemoClass::kOpen, random_.Chance(30) ? 'C' : 'E'));
     else
@@ -279,6 +282,7 @@ int WeekBuilder::MakeHorse(DemoClass raceClass, int age) {
   horse.breeder = names_.Breeder();
   horse.birthplace = names_.Birthplace(horse.mark == 6 || horse.mark == 20);
   horse.owner = random_.Pick(owners_);
+  horse.currentLayout = index % 3 == 1;
   week_.horses.push_back(std::move(horse));
   mainJockey_.push_back(random_.Between(0, static_cast<int>(jockeys_.size()) - 1));
   baseWeight_.push_back(week_.horses.back().sex == '2' ? random_.Between(410, 500) : random_.Between(430, 530));
@@ -397,6 +401,10 @@ DemoRun WeekBuilder::MakeRun(int horseIndex, const DemoEntry& entry) {
                       (mare ? 20 : 0);
   run.jockey = random_.Chance(70) ? jockeys_[static_cast<std::size_t>(mainJockey_[index])] : random_.Pick(jockeys_);
   run.bodyWeight = baseWeight_[index] + random_.Between(-8, 8);
+  // Now and then a horse could not be weighed (999) or was scratched (000).
+  const std::size_t runsBefore = horse.runs.size();
+  if (horseIndex % 17 == 3 && runsBefore == 1) run.bodyWeight = 999;
+  if (horseIndex % 17 == 5 && runsBefore == 0) run.bodyWeight = 0;
   run.time = race.winningTime + race.behind[static_cast<std::size_t>(entry.position - 1)];
   // Sprints on the flat turn only the last two corners.
   const int firstCorner = !jump && race.terms.distance <= 1400 ? 2 : 0;

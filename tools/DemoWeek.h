@@ -68,6 +68,8 @@ struct DemoHorse {
   // By track (turf straight, right, left; dirt straight, right, left; jump):
   // 1st, 2nd, 3rd, 4th, 5th, out of the first five.
   std::array<std::array<int, 6>, 7> placings{};
+  // Its master record in the current, longer layout rather than the older one.
+  bool currentLayout = false;
 };
 
 struct DemoWeek {

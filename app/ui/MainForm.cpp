@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "acquisition/DataSpecChoice.h"
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/AppIcon.h"
@@ -153,6 +154,9 @@ TMainForm::TMainForm(std::filesystem::path programDir, std::unique_ptr<JVLink> j
   dataListClose_->setChecked(iniGT1_->ReadBool("datalist", "close", false));
   ShowJVLinkChoice(ChosenJVLinkComponent(*iniGT1_));
   EnableAcquisition();
+  const DataSpecChoice dataSpec = ReadDataSpecChoice(*iniGT1_);
+  (dataSpec.currentMasters ? tokuDifn_ : tokuDiff_)->setChecked(true);
+  raceKind_->setChecked(dataSpec.races);
 
   prgrsForm_ = std::make_unique<TPrgrsForm>(this);
   navigator_ = new RaceNavigator({this, dateCombo_, datList_, raceHeader_, upDown1_, pageControl1_, stringGrid1_,
@@ -233,6 +237,19 @@ void TMainForm::BuildMenus() {
   }
   connect(useInstalledJVLink_, &QAction::triggered, this, [this] { ChooseJVLink(JVLinkComponent::kInstalled); });
   connect(useStandIn_, &QAction::triggered, this, [this] { ChooseJVLink(JVLinkComponent::kStandIn); });
+  option->addSeparator();
+  tokuDiff_ = addItem(option, "TokuDiff1", QString::fromUtf8(kTokuDiffText.data(), kTokuDiffText.size()),
+                      QStringLiteral("特別登録と従来形式の馬マスタ・成績を取得します"));
+  tokuDifn_ = addItem(option, "TokuDifn1", QString::fromUtf8(kTokuDifnText.data(), kTokuDifnText.size()),
+                      QStringLiteral("特別登録と現行形式の馬マスタを取得します"));
+  raceKind_ = addItem(option, "RaceKind1", QStringLiteral("RACE (レース詳細・成績) も取得する"),
+                      QStringLiteral("中央競馬のレース詳細と成績も取得します"));
+  auto* masterKinds = new QActionGroup(this);
+  for (QAction* choice : {tokuDiff_, tokuDifn_, raceKind_}) {
+    choice->setCheckable(true);
+    if (choice != raceKind_) masterKinds->addAction(choice);
+    connect(choice, &QAction::triggered, this, &TMainForm::DataSpecClick);
+  }
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -463,6 +480,10 @@ void TMainForm::Exit1Click() { close(); }
 
 void TMainForm::DataListCloseClick() {
   if (!iniGT1_->WriteBool("datalist", "close", dataListClose_->isChecked())) TellSettingsNotWritten();
+}
+
+void TMainForm::DataSpecClick() {
+  if (!SaveDataSpecChoice(*iniGT1_, {tokuDifn_->isChecked(), raceKind_->isChecked()})) TellSettingsNotWritten();
 }
 
 void TMainForm::HelpContentsClick() {

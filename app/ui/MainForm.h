@@ -98,6 +98,8 @@ class TMainForm : public QMainWindow {
   void JVDataGet1Click();
   void Exit1Click();
   void DataListCloseClick();
+  // The option menu's data kinds of the next acquisitions, kept in the settings.
+  void DataSpecClick();
   // The option menu's choice of component: the new one replaces JVLink1 and
   // is kept in the settings; one that cannot be created is told and the
   // former one stays.
@@ -129,6 +131,9 @@ class TMainForm : public QMainWindow {
   QAction* dataListClose_ = nullptr;
   QAction* useInstalledJVLink_ = nullptr;
   QAction* useStandIn_ = nullptr;
+  QAction* tokuDiff_ = nullptr;
+  QAction* tokuDifn_ = nullptr;
+  QAction* raceKind_ = nullptr;
   TRaceHeaderPanel* raceHeader_ = nullptr;
   TUpDown* upDown1_ = nullptr;
   QWidget* leftPanel_ = nullptr;

@@ -40,9 +40,11 @@ std::int64_t EarnedPrize(const TkRecord& tk, const UmRecord& um) {
   return ReadCodeNumber(um.PrizeTotal(4)) + sixth;
 }
 
+// The main and added prizes won, flat and jump; the earned prizes after them
+// rate the horse's class and are no money it won.
 std::int64_t TotalPrize(const UmRecord& um) {
   std::int64_t total = 0;
-  for (int i = 0; i < 6; ++i) total += ReadCodeNumber(um.PrizeTotal(i));
+  for (int i = 0; i < 4; ++i) total += ReadCodeNumber(um.PrizeTotal(i));
   return total;
 }
 

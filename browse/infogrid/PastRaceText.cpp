@@ -17,14 +17,14 @@ std::string DateAndCourse(const Race& race) {
 }
 
 std::string RaceClass(const RaRecord& ra) {
-  if (NameText(ra.ShortRaceName()).empty()) return ConditionName(ra.ConditionCode());
+  if (NameText(ra.ShortRaceName()).empty()) return ConditionName(ra.ConditionCode(), ra.RaceDate());
   return GradeName(ra.GradeCode(), 1) + Cp932ToUtf8(ra.ShortRaceName());
 }
 
 // "16頭⑤2000": field size and horse number (when the field size is known), distance.
 std::string FieldAndDistance(const SeRecord& se, const RaRecord& ra) {
   std::string text;
-  const std::string runners = FormatIntField(ra.RunnerCount());
+  const std::string runners = FormatIntField(ra.FieldSize());
   if (!TrimBlanks(runners).empty()) text = runners + "頭" + CircledNumberText(se.HorseNumber());
   return text + FormatIntField(ra.Distance());
 }
@@ -57,13 +57,18 @@ std::string Last3FurlongsText(const SeRecord& se) {
 }
 
 std::string BodyWeightAndPrize(const SeRecord& se) {
-  const std::int64_t bodyWeight = ReadCodeNumber(se.BodyWeight());
+  const std::int64_t bodyWeight = WeighedBodyWeight(se);
   const std::int64_t prize = ReadCodeNumber(se.MainPrize()) + ReadCodeNumber(se.AddedPrize());
   return (bodyWeight > 0 ? Formatted("%3lldkg", static_cast<long long>(bodyWeight)) : std::string(5, ' ')) +
          (prize > 0 ? Formatted("%7lld千円", static_cast<long long>(prize / 10)) : std::string(8, ' '));
 }
 
 }  // namespace
+
+std::int64_t WeighedBodyWeight(const SeRecord& se) {
+  const std::int64_t weight = ReadCodeNumber(se.BodyWeight());
+  return weight == 999 ? 0 : weight;
+}
 
 bool IsRaceDetailAbsent(const RaRecord& ra) {
   const std::string_view year = TrimBlanks(ra.Year());

@@ -31,6 +31,10 @@ struct PastRaceTexts {
   std::int64_t position = 0;  // the finishing position read as a number
 };
 
+// The body weight in kilograms, 0 when none was taken: 999 is a horse that
+// could not be weighed and 000 one that was scratched.
+std::int64_t WeighedBodyWeight(const SeRecord& se);
+
 // True when the race detail is absent (its year blank or "0000"): the grid
 // then draws no texts for the race.
 bool IsRaceDetailAbsent(const RaRecord& ra);

@@ -194,7 +194,7 @@ TEST_F(StoreWriterTest, ARecordOfTheWrongLengthIsRefused) {
   ExpectRefused(Tk('1', {}).substr(0, 21000) + "\r\n", "21657");
   ExpectRefused(Ra('1', {}) + "x", "1272");
   ExpectRefused(Se('7', {}).substr(0, 554), "555");
-  ExpectRefused(Um() + Um(), "1577");
+  ExpectRefused(Um() + Um(), "UM records have 1577 or 1609 bytes");
   std::string noCrLf = Se('7', {});
   noCrLf.replace(noCrLf.size() - 2, 2, "  ");
   ExpectRefused(noCrLf, "CR LF");
@@ -278,6 +278,15 @@ TEST_F(StoreWriterTest, AFileChangedByAnotherWriterIsReadAfreshInTheNextBatch) {
   fs::remove(dir_ / kSeFile);
   Store(Se('7', {.number = 4}));
   EXPECT_EQ(Contents(kSeFile), Zeroed(Se('7', {.number = 4})));
+}
+
+// Each horse's file holds its one record, so a horse delivered in the older
+// layout and then in the current one keeps the current one whole.
+TEST_F(StoreWriterTest, AHorseMasterOfTheCurrentLayoutReplacesTheOlderOne) {
+  Store(Um());
+  const std::string current = RecordBuilder("UM", 1609).Raw(3, "1").Raw(12, kHorse).Raw(215, "ABC").Bytes();
+  ExpectStored(current, "作成済み:" + std::string(kHorse) + ".jvUMA");
+  EXPECT_EQ(Contents(kUmFile), current);
 }
 
 TEST_F(StoreWriterTest, ABatchWritesEachFileOnceAndAtItsBudgetOnItsOwn) {

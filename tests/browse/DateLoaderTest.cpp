@@ -110,7 +110,7 @@ TEST_F(DateLoaderTest, TakesTheFiveMostRecentResultsBeforeTheRaceDate) {
     if (6 - k == 4)  // its RA file lacks race number 4
       EXPECT_TRUE(IsBlank(ra.View()));
     else
-      EXPECT_EQ(ReadCodeNumber(ra.RunnerCount()), 10 + 5 - k) << k;
+      EXPECT_EQ(ReadCodeNumber(ra.RegisteredCount()), 10 + 5 - k) << k;
   }
 }
 
@@ -127,8 +127,8 @@ TEST_F(DateLoaderTest, TheFirstRaceDetailWithTheRaceNumberIsTaken) {
                      test::RaRecordOf("20030301", "06", 5, 13)});
   Load("2003年04月06日");
   for (int h = 0; h < 2; ++h) {
-    EXPECT_EQ(ws->LoadedRa[0][h][0].RunnerCount(), "12") << h;  // race 7, the newer result
-    EXPECT_EQ(ws->LoadedRa[0][h][1].RunnerCount(), "11") << h;
+    EXPECT_EQ(ws->LoadedRa[0][h][0].RegisteredCount(), "12") << h;  // race 7, the newer result
+    EXPECT_EQ(ws->LoadedRa[0][h][1].RegisteredCount(), "11") << h;
     EXPECT_TRUE(IsBlank(ws->LoadedRa[0][h][2].View()));
   }
 }
@@ -195,6 +195,27 @@ TEST_F(DateLoaderTest, AHorseWithoutResultsStillHasItsMaster) {
     EXPECT_TRUE(IsBlank(ws->LoadedSe[0][0][k].View()));
     EXPECT_TRUE(IsBlank(ws->LoadedRa[0][0][k].View()));
   }
+}
+
+// A horse master file's length names its layout; a record of neither
+// length is reported and read as far as the older layout goes.
+TEST_F(DateLoaderTest, HorseMastersOfBothLayoutsAreReadAtTheirOwnPositions) {
+  test::WriteDateFile(
+      dir.Path(), "2003年04月06日",
+      {test::TkRecordOf("20030406", "06", 11, "003", {Horse("2001100001"), Horse("2001100002"), Horse("2001100003")})});
+  test::WriteFile(UmFilePath(dir.Path(), "2001100001"),
+                  RecordBuilder("UM").Raw(12, "2001100001").Text(213, 36, "オールド").Bytes());
+  test::WriteFile(UmFilePath(dir.Path(), "2001100002"),
+                  RecordBuilder("UM", 1609).Raw(12, "2001100002").Text(215, 36, "カレント").Bytes());
+  test::WriteFile(UmFilePath(dir.Path(), "2001100003"),
+                  RecordBuilder("UM").Raw(12, "2001100003").Text(213, 36, "ダメージ").Bytes() + "12345");
+  const LoadResult result = Load("2003年04月06日");
+  EXPECT_EQ(NameText(ws->LoadedUm[0][0].SireName()), "オールド");
+  EXPECT_EQ(NameText(ws->LoadedUm[0][1].SireName()), "カレント");
+  EXPECT_EQ(NameText(ws->LoadedUm[0][2].SireName()), "ダメージ");
+  ASSERT_EQ(result.warnings.size(), 1u);
+  EXPECT_NE(result.warnings[0].message.find("no whole record of 1577 or 1609 bytes"), std::string::npos)
+      << result.warnings[0].message;
 }
 
 TEST_F(DateLoaderTest, EntryFlagsFollowTheRegisteredCountCappedAt300) {

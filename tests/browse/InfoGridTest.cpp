@@ -87,7 +87,7 @@ class InfoGridTest : public ::testing::Test {
     PutText(ra, ra.ConditionCode(), "016");
     PutDigits(ra, ra.Distance(), 3000);
     PutDigits(ra, ra.TrackCode(), kTracks[k]);
-    if (k != 4) PutDigits(ra, ra.RunnerCount(), 18);
+    if (k != 4) PutDigits(ra, ra.RegisteredCount(), 18);
     PutText(ra, ra.WeatherCode(), "1");
     PutText(ra, ra.TurfGoingCode(), "1");
     PutText(ra, ra.DirtGoingCode(), "3");
@@ -206,7 +206,7 @@ line
 TEST_F(InfoGridTest, PrizeColumn) {
   const std::string flat = R"(fill 255,255,255
 2 2 8 gridtext/255,255,255 66x11 |   11001千円|
-2 13 8 gridtext/255,255,255 66x11 |   21003千円|
+2 13 8 gridtext/255,255,255 66x11 |   10002千円|
 2 24 8 gridtext/255,255,255 60x11 | 3- 6- 9-45|
 2 35 8 gridtext/255,255,255 60x11 |12-15-18-72|
 2 46 8 gridtext/255,255,255 60x11 | 6- 7- 8-30|
@@ -281,6 +281,29 @@ line
   EXPECT_EQ(Cell(5, 3), "line\n") << "no past race: the bottom line only";
   PutText(ws->LoadedRa[0][0][0], ws->LoadedRa[0][0][0].Year(), "0000");
   EXPECT_EQ(Cell(5, 1), "line\n") << "a year of 0000 is no past race";
+}
+
+// Races of today's records: a listed race whose horse could not be weighed,
+// a class named by wins, and the field of the horses that ran.
+TEST_F(InfoGridTest, PastRacesOfTheCurrentSeason) {
+  for (int k : {0, 1}) {
+    RaRecord& ra = ws->LoadedRa[0][0][k];
+    PutText(ra, ra.RaceDate(), "20230610");
+    PutDigits(ra, ra.StarterCount(), 16);
+    PutText(ra, ra.GradeCode(), "L");
+    PutText(ra, ra.ConditionCode(), "010");
+    SeRecord& se = ws->LoadedSe[0][0][k];
+    PutDigits(se, se.BodyWeight(), k == 0 ? 999 : 0);
+  }
+  EXPECT_EQ(Missing(Cell(5, 1), R"(89 2 8 gridtext/255,255,255 60x11 |L    菊花賞|
+2 13 8 gridtext/255,255,255 55x11 |16頭①3000|
+2 46 8 0,0,0/255,255,255 88x11 |      112500千円|
+)"),
+            "");
+  EXPECT_EQ(Missing(Cell(6, 1), R"(89 2 8 gridtext/255,255,255 44x11 |2勝ｸﾗｽ  |
+2 46 8 0,0,0/255,255,255 88x11 |      112500千円|
+)"),
+            "");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "jvdata/RecordBuilder.h"
 #include "tests/jvlink/DeliveryFixture.h"
 #include "tests/support/CliRunner.h"
 
@@ -159,9 +160,29 @@ TEST_F(AcquireTest, SigtermEndsTheRunAsTheCancelDoesAndKeepsLastTime) {
   EXPECT_EQ(LastTime(), "(none)");
 }
 
+// The current horse masters and the races come with the data kinds that
+// name them, from --dataspec or else from the settings.
+TEST_F(AcquireTest, ServesTheDataKindsAskedFor) {
+  test::WriteDelivery(source_.Path(), "DIFN", "20030406104643",
+                      {RecordBuilder("UM", 1609).Raw(3, "1").Raw(12, "2000100002").Bytes()});
+  test::WriteDelivery(source_.Path(), "RACE", "20030406104644", {test::SeRecord(kRaceKey, "2000100003")});
+  const auto stored = [](const test::CliResult& result) { return Lines(result.out, "作成済み:"); };
+  const test::CliResult current = Acquire({"--from", "20030406104642", "--dataspec", "TOKUDIFNRACE"});
+  EXPECT_EQ(stored(current),
+            (std::vector<std::string>{"作成済み:2000100002.jvUMA", "作成済み:2003年04月06日中山11R/2000100003.jvSEI"}))
+      << current.out << current.err;
+  test::WriteFile(program_ / "torvane.ini", "[JvDataGet]\r\nDataSpec=TOKUDIFN\r\n");
+  EXPECT_EQ(stored(Acquire({"--from", "20030406104642"})), (std::vector<std::string>{"作成済み:2000100002.jvUMA"}));
+  EXPECT_EQ(stored(Acquire({"--from", "20030406104642", "--dataspec", "TOKUDIFF"})), std::vector<std::string>{})
+      << "nothing newer of these kinds";
+}
+
 TEST_F(AcquireTest, BadArgumentsAreRefused) {
-  for (const std::vector<std::string>& extra :
-       {std::vector<std::string>{"--from", "20030229000000"}, {"--from"}, {"--source", "/nonexistent/dir"}, {"x"}}) {
+  for (const std::vector<std::string>& extra : {std::vector<std::string>{"--from", "20030229000000"},
+                                                {"--from"},
+                                                {"--source", "/nonexistent/dir"},
+                                                {"x"},
+                                                {"--dataspec", "TOKU DIFF"}}) {
     const test::CliResult result = Acquire(extra);
     EXPECT_EQ(result.status, 2) << extra.front();
     EXPECT_FALSE(result.err.empty());

@@ -38,10 +38,10 @@ class HorseCommandsTest : public ::testing::Test {
 
 TEST_F(HorseCommandsTest, RankingWithTheGateGivenStoredOrDefault) {
   EXPECT_EQ(Run({"ranking", "2004年01月05日", "0"}).out,
-            "1\t 2\tセカンド\t牝3\t55.0kg\t1200\t1200\t\n"
+            "1\t 2\tセカンド\t牝3\t55.0kg\t1200\t0\t\n"
             "2\t 1\tファースト\t牡3\t55.0kg\t0\t0\t\n");
   EXPECT_EQ(Run({"ranking", "2004年01月05日", "0", "--gate", "1"}).out,
-            "1\t 2\tセカンド\t牝3\t55.0kg\t1200\t1200\t\n"
+            "1\t 2\tセカンド\t牝3\t55.0kg\t1200\t0\t\n"
             "2\t 1\tファースト\t牡3\t55.0kg\t0\t0\t外\n");
   test::WriteFile(dir / "torvane.ini", "[Gate]\r\n2004010506050811=1\r\n");
   EXPECT_NE(Run({"ranking", "2004年01月05日", "0"}).out.find("外"), std::string::npos) << "the stored gate";

@@ -47,6 +47,21 @@ TEST(MakeDemoCommand, WritesTheFolderAndListsEachFileWithItsRecords) {
         << name;
 }
 
+// The current masters of every horse, and the races as their own data kind.
+TEST(MakeDemoCommand, CurrentKindsAddTheirFilesAfterTheOthers) {
+  test::TempDir dir;
+  const test::CliResult result =
+      test::RunCli({"make-demo", "--week-of", "20240527", "--current-kinds", (dir / "d").string()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string um = "UM_20240527060000.jvd: ", difn = "DIFN_20240527130000.jvd: ";
+  const std::size_t umAt = result.out.find(um), difnAt = result.out.find(difn);
+  ASSERT_NE(umAt, std::string::npos) << result.out;
+  ASSERT_NE(difnAt, std::string::npos) << result.out;
+  EXPECT_EQ(result.out.substr(umAt + um.size(), 10), result.out.substr(difnAt + difn.size(), 10)) << result.out;
+  EXPECT_EQ(std::filesystem::file_size(dir / "d" / "DIFN_20240527130000.jvd") % 1609, 0u);
+  EXPECT_NE(result.out.find("RACE2024_20240527150000.jvd: "), std::string::npos) << result.out;
+}
+
 TEST(MakeDemoCommand, WithoutADateMakesTheWeekOfToday) {
   test::TempDir dir;
   const test::CliResult result = test::RunCli({"make-demo", (dir / "today").string()});

@@ -24,7 +24,7 @@ std::vector<std::string> AllTwoByteCodes() {
 
 bool IsKnown(const std::string& code) { return CourseName(code, 9) != "      "; }
 
-TEST(CourseName, TheTableHas107RowsAndEveryEntryItsFormsWidth) {
+TEST(CourseName, TheTableHas114RowsAndEveryEntryItsFormsWidth) {
   int rows = 0;
   for (const std::string& code : AllTwoByteCodes()) {
     const bool known = IsKnown(code);
@@ -39,7 +39,7 @@ TEST(CourseName, TheTableHas107RowsAndEveryEntryItsFormsWidth) {
       EXPECT_EQ(Cp932Width(name), width) << code << " form " << kForms[f] << " [" << name << "]";
     }
   }
-  EXPECT_EQ(rows, 107);
+  EXPECT_EQ(rows, 114);
 }
 
 TEST(CourseName, RowsByteForByte) {
@@ -52,7 +52,11 @@ TEST(CourseName, RowsByteForByte) {
       {"H0", {"西ﾄﾞｲﾂ", "独", "西独", "西独　", "西ドイツ　　　　　　"}},
       {"L0", {"タイ　", "泰", "タイ", "タイ　", "タイ　　　　　　　　"}},
       {"M2", {"マカオ", "澳", "澳門", "マカオ", "マカオ　　　　　　　"}},
+      {"M4", {"ｵｰｽﾄﾘｱ", "墺", "オー", "オース", "オーストリア　　　　"}},
+      {"N0", {"東ﾄﾞｲﾂ", "独", "東独", "東独　", "東ドイツ　　　　　　"}},
+      {"N6", {"ﾓｰﾘｼｬｽ", "モ", "モー", "モーリ", "モーリシャス　　　　"}},
   };
+  for (const char* code : {"M6", "M8", "N2", "N4"}) EXPECT_TRUE(IsKnown(code)) << code;
   for (const auto& [code, names] : rows)
     for (std::size_t f = 0; f < kForms.size(); ++f) EXPECT_EQ(CourseName(code, kForms[f]), names[f]) << code;
   EXPECT_EQ(Utf8ToCp932(CourseName("A4", 0)), "\xB1\xD2\xD8\xB6  ");  // half-width ｱﾒﾘｶ

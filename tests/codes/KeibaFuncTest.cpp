@@ -24,7 +24,7 @@ struct ExactMatchTable {
 };
 
 std::vector<ExactMatchTable> ExactMatchTables() {
-  const std::vector<std::string> grades{"A", "B", "C", "D", "E", "F", "G", "H"};
+  const std::vector<std::string> grades{"A", "B", "C", "D", "E", "F", "G", "H", "L"};
   const std::vector<std::string> goings{"1", "2", "3", "4"};
   return {
       {"HairColorName", HairColorName, {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11"}, "－"},
@@ -77,6 +77,9 @@ TEST(CodeTables, SampleEntries) {
   EXPECT_EQ(GradeName("F", 8), "JG1");
   EXPECT_EQ(GradeName("D", 9), "ｸﾞﾚｰﾄﾞのない重賞　");
   EXPECT_EQ(GradeName("H", 9), "JG3(障害競走)　　 ");
+  EXPECT_EQ(GradeName("L", 1), "L    ");
+  EXPECT_EQ(GradeName("L", 8), "L  ");
+  EXPECT_EQ(GradeName("L", 9), "リステッド競走　　");
   EXPECT_EQ(Utf8ToCp932(WeightTypeName("1")), "\xCA\xDD\xC3\xDE");  // half-width ﾊﾝﾃﾞ
   EXPECT_EQ(WeightTypeName("4"), "定量");
   EXPECT_EQ(WeatherName("4"), "小雨");
@@ -124,7 +127,7 @@ TEST(HorseMark, MarkedValuesAreBracketedHalfWidthGroups) {
   EXPECT_EQ(HorseMarkName("02"), "[抽]");
   EXPECT_EQ(HorseMarkName("19"), "(招)(父)(市)");
   EXPECT_EQ(HorseMarkName("21"), "[地]");
-  EXPECT_EQ(HorseMarkName("31"), "(特)");
+  EXPECT_EQ(HorseMarkName("31"), "(持)");
   EXPECT_EQ(HorseMarkName("41"), "(父)(外)[地]");
 }
 
@@ -154,17 +157,27 @@ TEST(Condition, ClassLimitsAndNamedConditions) {
       {"999", "オープン"}, {"000", ""},         {"   ", ""},         {"101", ""},         {"700", ""},
       {"704", ""},         {"998", ""},         {"-05", ""},
   };
-  for (const auto& [code, name] : cases) EXPECT_EQ(ConditionName(code), name) << code;
+  for (const auto& [code, name] : cases) EXPECT_EQ(ConditionName(code, "20190531"), name) << code;
   for (int v = 1; v <= 99; ++v) {
     const std::string code = (v < 10 ? "00" : "0") + std::to_string(v);
-    EXPECT_EQ(Cp932Width(ConditionName(code)), 8) << code;
+    EXPECT_EQ(Cp932Width(ConditionName(code, "20190531")), 8) << code;
+    EXPECT_EQ(Cp932Width(ConditionName(code, "20190601")), 8) << code;
   }
+}
+
+TEST(Condition, ClassesAreNamedByWinsFromJune2019) {
+  EXPECT_EQ(Utf8ToCp932(ConditionName("005", "20190601")), "1\x8F\x9F\xB8\xD7\xBD  ");  // 1勝ｸﾗｽ, half-width
+  EXPECT_EQ(ConditionName("010", "20231224"), "2勝ｸﾗｽ  ");
+  EXPECT_EQ(ConditionName("016", "20190601"), "3勝ｸﾗｽ  ");
+  EXPECT_EQ(ConditionName("016", "20190531"), "1600万下");
+  EXPECT_EQ(ConditionName("016", "        "), "1600万下");
+  EXPECT_EQ(ConditionName("020", "20190601"), "2000万下");
 }
 
 TEST(Track, RangeBoundaries) {
   const std::vector<std::pair<std::string, std::string>> cases{
-      {"09", ""},     {"10", "芝直"}, {"11", "芝左"}, {"16", "芝左"}, {"17", "芝右"}, {"22", "芝右"},
-      {"23", "ダ左"}, {"24", "ダ右"}, {"25", ""},     {"28", ""},     {"29", "ダ直"}, {"30", ""},
+      {"09", ""},     {"10", "芝直"}, {"11", "芝左"}, {"16", "芝左"}, {"17", "芝右"}, {"22", "芝右"}, {"23", "ダ左"},
+      {"24", "ダ右"}, {"25", "ダ左"}, {"26", "ダ右"}, {"27", ""},     {"28", ""},     {"29", "ダ直"}, {"30", ""},
       {"50", ""},     {"51", "障害"}, {"59", "障害"}, {"60", ""},     {"  ", ""},     {"5", ""},
   };
   for (const auto& [code, name] : cases) EXPECT_EQ(TrackName(code), name) << code;

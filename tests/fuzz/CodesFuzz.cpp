@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   RequireText(HorseMarkName(field));
   RequireText(CircledNumber(number));
   RequireText(CircledNumberText(field));
-  RequireText(ConditionName(field));
+  RequireText(ConditionName(field, field));
   RequireText(TrackName(field));
   RequireText(WeatherName(field));
   RequireText(GoingName(field, form));

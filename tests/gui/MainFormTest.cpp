@@ -231,6 +231,23 @@ class MainFormTest : public QObject {
     QVERIFY(!Make(dir)->CloseDataListAfterChoice());
   }
 
+  // TOKUDIFF by default; the choice and RACE are kept for the next window.
+  void DataKindsAreChosenInTheOptionMenu() {
+    TempDir dir;
+    auto form = Make(dir);
+    QVERIFY(Find<QAction>(*form, "TokuDiff1")->isChecked());
+    QVERIFY(!Find<QAction>(*form, "RaceKind1")->isChecked());
+    Find<QAction>(*form, "TokuDifn1")->trigger();
+    Find<QAction>(*form, "RaceKind1")->trigger();
+    QVERIFY(!Find<QAction>(*form, "TokuDiff1")->isChecked());
+    const std::string text = torvane::test::ReadFile(dir / "torvane.ini");
+    QVERIFY(text.find("DataSpec=TOKUDIFN") != std::string::npos);
+    QVERIFY(text.find("Race=1") != std::string::npos);
+    auto again = Make(dir);
+    QVERIFY(Find<QAction>(*again, "TokuDifn1")->isChecked());
+    QVERIFY(Find<QAction>(*again, "RaceKind1")->isChecked());
+  }
+
   void AComponentThatCannotBeCreatedIsToldAndTheFormerOneStays() {
     const QString missing = QStringLiteral(
         "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n"
@@ -311,9 +328,9 @@ class MainFormTest : public QObject {
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "File1")),
              (QStringList{"ＪＶデータ取得(&J)", "-", "登録馬情報印刷(&P)", "登録馬リスト印刷(&L)", "-",
                           "プリンタ設定(&S)", "-", "終了(&X)"}));
-    QCOMPARE(
-        EntriesOf(Find<QMenu>(*form, "Option1")),
-        (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す", "-", "インストール済みのJV-Linkを使う", "デモ用のJV-Link代替を使う"}));
+    QCOMPARE(EntriesOf(Find<QMenu>(*form, "Option1")),
+             (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す", "-", "インストール済みのJV-Linkを使う", "デモ用のJV-Link代替を使う",
+                          "-", "TOKUDIFF", "TOKUDIFN", "RACE (レース詳細・成績) も取得する"}));
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "Help1")), (QStringList{"目次(&C)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
 
     const std::vector<std::pair<const char*, QString>> hints = {

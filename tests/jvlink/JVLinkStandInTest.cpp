@@ -107,7 +107,8 @@ TEST_F(StandInTest, CallsBeforeInitAndSidChecks) {
 TEST_F(StandInTest, OpenArgumentAndServiceChecks) {
   ASSERT_EQ(jvLink_.JVInit(std::u16string(kJVInitSid)), 0);
   WriteDelivery(Deliveries(), "TK", "20030406104642", {TkRecord("2003040606010211")});
-  EXPECT_EQ(Open(u"20030101000000", u"RACE").code, -111);
+  for (const char16_t* dataSpec : {u"", u"RACX", u"TOKUDIF", u"TOKUTOKU", u"tokudiff"})
+    EXPECT_EQ(Open(u"20030101000000", dataSpec).code, -111) << Utf16ToCp932(dataSpec);
   EXPECT_EQ(Open(u"2003010100000").code, -112);
   EXPECT_EQ(Open(u"20030229000000").code, -112) << "no 29 February in 2003";
   EXPECT_EQ(Open(u"2003010100000x").code, -112);
@@ -126,6 +127,25 @@ TEST_F(StandInTest, OpenArgumentAndServiceChecks) {
   settings.serviceKey.clear();
   SaveStandInSettings(dir_.Path(), settings);
   EXPECT_EQ(Open().code, -303);
+}
+
+// The files of the data kinds asked for: the older masters and results come
+// with DIFF, the current masters with DIFN, the races' details and results
+// with RACE, the special registrations with TOKU.
+TEST_F(StandInTest, OpenServesTheFilesOfTheDataKindsAskedFor) {
+  ASSERT_EQ(jvLink_.JVInit(std::u16string(kJVInitSid)), 0);
+  WriteDelivery(Deliveries(), "TK", "20030406104642", {TkRecord("2003040606010211")});
+  WriteDelivery(Deliveries(), "UM", "20030406104643", {UmRecord("2000100001", "テストホース")});
+  WriteDelivery(Deliveries(), "DIFN", "20030406104644", {UmRecord("2000100001", "テストホース")});
+  WriteDelivery(Deliveries(), "RACE", "20030406104645", {RaRecord("2003040606010211")});
+  const struct {
+    const char16_t* dataSpec;
+    int files;
+  } cases[] = {{u"TOKUDIFF", 2}, {u"TOKUDIFN", 2}, {u"TOKUDIFNRACE", 3}, {u"RACE", 1}, {u"DIFFTOKURACE", 3}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(Open(u"20030101000000", c.dataSpec).readCount, c.files) << Utf16ToCp932(c.dataSpec);
+    EXPECT_EQ(jvLink_.JVClose(), 0);
+  }
 }
 
 TEST_F(StandInTest, FreshProgramServesItsDeliveriesWithTheTrialKey) {

@@ -62,14 +62,17 @@ class InfoPrintTest : public ::testing::Test {
     tk.Text(33, 60, "皐月賞").Raw(621, "1").Raw(634, "999").Raw(637, "2000").Raw(641, track).Raw(16, "0417");
     ws->LoadedTk[0].Assign(tk.Bytes());
   }
-  void SetFlaggedHorse(int h) {
+  // The horse master in the older layout (1577 bytes) or the current one (1609).
+  void SetFlaggedHorse(int h, bool currentLayout = false) {
     ws->EntryLoaded[0][h] = 1;
-    RecordBuilder um("UM");
-    um.Raw(39, "20020315").Raw(203, "03").Text(213, 36, "サンデー　サイレンス").Text(257, 36, "母馬");
-    um.Text(389, 36, "母父馬").Text(827, 8, "調教師").Text(861, 70, "生産牧場").Text(931, 20, "日高");
-    um.Text(957, 64, "馬主");
-    for (int i = 0; i < 6; ++i) um.Digits(1021 + 9 * i, 9, 1000 * (i + 1));
-    um.Raw(1111, "001002003004005006").Raw(1129, "001000000000000000").Raw(1219, "000000000000001000");
+    const auto at = [currentLayout](int older, int current) { return currentLayout ? current : older; };
+    RecordBuilder um("UM", currentLayout ? 1609 : 1577);
+    um.Raw(39, "20020315").Raw(203, "03").Text(at(213, 215), 36, "サンデー　サイレンス").Text(at(257, 261), 36, "母馬");
+    um.Text(at(389, 399), 36, "母父馬").Text(at(827, 855), 8, "調教師").Text(at(861, 891), at(70, 72), "生産牧場");
+    um.Text(at(931, 963), 20, "日高").Text(at(957, 989), 64, "馬主");
+    for (int i = 0; i < 6; ++i) um.Digits(at(1021, 1053) + 9 * i, 9, 1000 * (i + 1));
+    um.Raw(at(1111, 1143), "001002003004005006").Raw(at(1129, 1161), "001000000000000000");
+    um.Raw(at(1219, 1251), "000000000000001000");
     ws->LoadedUm[0][h].Assign(um.Bytes());
   }
   void SetPastRace(int h, int k, std::string_view time = "1595", std::string_view last3f = "345",
@@ -140,7 +143,7 @@ TEST_F(InfoPrintTest, HeaderWithRaceNumberBox) {
                         Text(300, 135, "ＭＳ ゴシック", 10, "-", "#ffffff", "皐月賞" + std::string(54, ' ')),
                         Text(300, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", " 2頭"),
                         Text(500, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", WeightTypeName("1")),
-                        Text(800, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", ConditionName("999")),
+                        Text(800, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", ConditionName("999", "20050417")),
                         Text(1100, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", TrackName("17")),
                         Text(1300, 170, "ＭＳ ゴシック", 10, "-", "#ffffff", "2000m"),
                         "line\t300\t210\t1650\t210\t10",
@@ -173,37 +176,43 @@ TEST_F(InfoPrintTest, BlockWithoutFlagShowsNumberNameAndWeightOnly) {
 }
 
 TEST_F(InfoPrintTest, BlockWithFlagShowsProfileAndPastRaces) {
-  SetRace(1, 11, "52");
-  SetFlaggedHorse(0);
-  SetPastRace(0, 1);
-  const Lines page = PageLines(Record(), 1);
-  const int T = 406;
-  const std::string pg = "ＭＳ Ｐゴシック", g = "ＭＳ ゴシック";
-  for (const std::string& line : Lines{
-           Text(530, T + 5, pg, 7, "-", "clear", "牡4" + HairColorName("03")),
-           Text(205, T + 5, pg, 6, "-", "clear", "サンデーサイレンス"),
-           Text(205, T + 30, pg, 6, "-", "clear", HorseMarkName("00") + "日高 2002.03.15生"),
-           Text(205, T + 83, pg, 6, "-", "clear", "母馬"),
-           Text(470, T + 103, pg, 6, "-", "clear", "生産牧場"),
-           Text(640, T + 90, pg, 6, "-", "clear", "調教師  "),
-           // A jump race earns the last prize total only: 6000 / 10.
-           Text(750, T + 5, g, 6, "-", "clear", "     600千円"),
-           Text(750, T + 25, g, 6, "-", "clear", "    2100千円"),
-           Text(750, T + 45, g, 6, "-", "clear", " 2- 2- 3-15"),
-           Text(750, T + 85, g, 6, "-", "clear", " 0- 0- 0- 1"),
-           Text(1113, T + 2, pg, 6, "-", "clear", "2中山 03.06 " + ConditionName("703")),
-           Text(1113, T + 22, pg, 6, "-", "clear",
-                "16頭⑤1800" + TrackName("11") + WeatherName("1") + GoingName("1", 0)),
-           Text(1113, T + 42, pg, 6, "-", "clear", "武豊    56.0Kg  2人"),
-           Text(1113, T + 62, pg, 6, "-", "clear", "1595①②③④3F345"),
-           Text(1113, T + 82, pg, 6, "-", "clear", "480Kg 1,235千円  "),
-           Text(1113, T + 102, pg, 6, "-", "clear", "アイウエオカキクケ" + FormatTimeDiff("0003")),
-           Text(1293, T + 77, pg, 8, "b", "clear", " 3"),
-       })
-    EXPECT_TRUE(Has(page, line)) << line;
-  // Only past race 1 is filled: column 0 and 2..4 stay empty.
-  EXPECT_EQ(CountPrefix(page, "text\t893\t"), 1);  // its band title only
-  EXPECT_EQ(CountPrefix(page, "text\t1113\t"), 7);
+  for (const bool currentLayout : {false, true}) {
+    SCOPED_TRACE(currentLayout ? "current horse master layout" : "older horse master layout");
+    SetRace(1, 11, "52");
+    SetFlaggedHorse(0, currentLayout);
+    SetPastRace(0, 1);
+    const Lines page = PageLines(Record(), 1);
+    const int T = 406;
+    const std::string pg = "ＭＳ Ｐゴシック", g = "ＭＳ ゴシック";
+    for (const std::string& line : Lines{
+             Text(530, T + 5, pg, 7, "-", "clear", "牡4" + HairColorName("03")),
+             Text(205, T + 5, pg, 6, "-", "clear", "サンデーサイレンス"),
+             Text(205, T + 30, pg, 6, "-", "clear", HorseMarkName("00") + "日高 2002.03.15生"),
+             Text(205, T + 83, pg, 6, "-", "clear", "母馬"),
+             Text(205, T + 103, pg, 6, "-", "clear", "母父馬"),
+             Text(470, T + 83, pg, 6, "-", "clear", "馬主"),
+             Text(470, T + 103, pg, 6, "-", "clear", "生産牧場"),
+             Text(640, T + 90, pg, 6, "-", "clear", "調教師  "),
+             // A jump race earns the last prize total only: 6000 / 10.
+             Text(750, T + 5, g, 6, "-", "clear", "     600千円"),
+             // The earned prizes are no money won: (1000 + 2000 + 3000 + 4000) / 10.
+             Text(750, T + 25, g, 6, "-", "clear", "    1000千円"),
+             Text(750, T + 45, g, 6, "-", "clear", " 2- 2- 3-15"),
+             Text(750, T + 85, g, 6, "-", "clear", " 0- 0- 0- 1"),
+             Text(1113, T + 2, pg, 6, "-", "clear", "2中山 03.06 " + ConditionName("703", "20050306")),
+             Text(1113, T + 22, pg, 6, "-", "clear",
+                  "16頭⑤1800" + TrackName("11") + WeatherName("1") + GoingName("1", 0)),
+             Text(1113, T + 42, pg, 6, "-", "clear", "武豊    56.0Kg  2人"),
+             Text(1113, T + 62, pg, 6, "-", "clear", "1595①②③④3F345"),
+             Text(1113, T + 82, pg, 6, "-", "clear", "480Kg 1,235千円  "),
+             Text(1113, T + 102, pg, 6, "-", "clear", "アイウエオカキクケ" + FormatTimeDiff("0003")),
+             Text(1293, T + 77, pg, 8, "b", "clear", " 3"),
+         })
+      EXPECT_TRUE(Has(page, line)) << line;
+    // Only past race 1 is filled: column 0 and 2..4 stay empty.
+    EXPECT_EQ(CountPrefix(page, "text\t893\t"), 1);  // its band title only
+    EXPECT_EQ(CountPrefix(page, "text\t1113\t"), 7);
+  }
 }
 
 TEST_F(InfoPrintTest, PastRaceLineRules) {
@@ -217,6 +226,26 @@ TEST_F(InfoPrintTest, PastRaceLineRules) {
   EXPECT_TRUE(Has(page, Text(1073, 483, pg, 8, "b", "clear", "-")));
   SetPastRace(0, 0, "1595", "000");
   EXPECT_TRUE(Has(PageLines(Record(), 1), Text(893, 468, pg, 6, "-", "clear", "1595①②③④3F---")));
+}
+
+// A race of today's records: a class named by wins, the horses that ran,
+// a horse that could not be weighed.
+TEST_F(InfoPrintTest, PastRaceOfTheCurrentSeason) {
+  SetRace(1);
+  SetFlaggedHorse(0);
+  SetPastRace(0, 0);
+  RaRecord& ra = ws->LoadedRa[0][0][0];
+  test::PutText(ra, ra.Year(), "2023");
+  test::PutText(ra, ra.ConditionCode(), "005");
+  test::PutText(ra, ra.StarterCount(), "14");
+  SeRecord& se = ws->LoadedSe[0][0][0];
+  test::PutText(se, se.BodyWeight(), "999");
+  const Lines page = PageLines(Record(), 1);
+  const std::string pg = "ＭＳ Ｐゴシック";
+  EXPECT_TRUE(Has(page, Text(893, 408, pg, 6, "-", "clear", "2中山 03.06 1勝ｸﾗｽ  ")));
+  EXPECT_TRUE(Has(
+      page, Text(893, 428, pg, 6, "-", "clear", "14頭⑤1800" + TrackName("11") + WeatherName("1") + GoingName("1", 0))));
+  EXPECT_TRUE(Has(page, Text(893, 488, pg, 6, "-", "clear", " 1,235千円  ")));
 }
 
 // The grid and the print decide differently whether a past race is there: the

@@ -24,6 +24,8 @@ constexpr Kind kKinds[] = {
     {"SEI", ".jvSEI", "SE", 555},
     {"UMA", ".jvUMA", "UM", 1577},
 };
+// A horse master file of the current, longer layout.
+constexpr Kind kCurrentUm{"UMA", ".jvUMA", "UM", 1609};
 
 bool IsSpare(const std::filesystem::path& path) { return path.filename().string().starts_with('.'); }
 
@@ -72,7 +74,9 @@ std::vector<std::string> StoreProblems(const std::filesystem::path& programDir) 
       problems.push_back(name + ": not a store file");
       continue;
     }
-    CheckRecords(name, *kind, Contents(it->path()), problems);
+    const std::string contents = Contents(it->path());
+    if (kind->type == "UM" && contents.size() == kCurrentUm.size) kind = &kCurrentUm;
+    CheckRecords(name, *kind, contents, problems);
   }
   return problems;
 }
