@@ -41,12 +41,16 @@ if [ ! -f "$build_dir/wineprefix/system.reg" ]; then
   WINEPREFIX=$build_dir/wineprefix wineserver -w
 fi
 # The Japanese faces of the window design are Windows' own; in the prefix
-# they are Wine's replacements by the IPA fonts of the same metrics. regedit
-# reads a UTF-16 file.
-fonts_mark=$build_dir/wineprefix/torvane-fonts
-if [ ! -f "$fonts_mark" ]; then
-  iconv -f UTF-8 -t UTF-16 >"$build_dir/fonts.reg" <<'REG'
+# they are Wine's replacements by the IPA fonts of the same metrics. Without
+# a display Wine falls back to its null window driver. regedit reads a
+# UTF-16 file.
+registry_mark=$build_dir/wineprefix/torvane-registry
+if [ ! -f "$registry_mark" ]; then
+  iconv -f UTF-8 -t UTF-16 >"$build_dir/prefix.reg" <<'REG'
 Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Graphics"="x11,null"
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "ＭＳ ゴシック"="IPAGothic"
@@ -54,9 +58,9 @@ Windows Registry Editor Version 5.00
 "ＭＳ Ｐゴシック"="IPAPGothic"
 "MS PGothic"="IPAPGothic"
 REG
-  "$emulator" regedit /S "$build_dir/fonts.reg"
+  "$emulator" regedit /S "$build_dir/prefix.reg"
   WINEPREFIX=$build_dir/wineprefix wineserver -w
-  touch "$fonts_mark"
+  touch "$registry_mark"
 fi
 
 qt_windows=$(tools/build-qt-windows.sh | tail -1)
