@@ -19,4 +19,9 @@ std::filesystem::path ExecutableDir();
 // Whether this process may create files in the directory.
 bool IsWritableDirectory(const std::filesystem::path& directory);
 
+// Windows' own folder for the data a program keeps per user on this machine
+// (%LOCALAPPDATA%, the known folder LocalAppData); empty where the system has
+// none or cannot tell (POSIX systems follow the XDG rule instead).
+std::filesystem::path LocalAppDataDir();
+
 }  // namespace torvane::platform

@@ -15,4 +15,6 @@ std::filesystem::path ExecutableDir() {
 
 bool IsWritableDirectory(const std::filesystem::path& directory) { return ::access(directory.c_str(), W_OK) == 0; }
 
+std::filesystem::path LocalAppDataDir() { return {}; }
+
 }  // namespace torvane::platform

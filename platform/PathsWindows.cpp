@@ -1,4 +1,6 @@
 #include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -30,6 +32,15 @@ bool IsWritableDirectory(const std::filesystem::path& directory) {
   if (file == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_FILE_EXISTS;
   ::CloseHandle(file);
   return true;
+}
+
+std::filesystem::path LocalAppDataDir() {
+  // The known folder rather than the variable, which a user may have unset.
+  PWSTR folder = nullptr;
+  std::filesystem::path result;
+  if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder))) result = folder;
+  ::CoTaskMemFree(folder);
+  return result;
 }
 
 }  // namespace torvane::platform

@@ -26,8 +26,12 @@ std::filesystem::path ChooseProgramDir(const std::filesystem::path& exeDir, bool
 
 std::filesystem::path DefaultProgramDir() {
   const std::filesystem::path exeDir = ExecutableDir();
-  return ChooseProgramDir(exeDir, platform::IsWritableDirectory(exeDir), FromEnvironment("XDG_DATA_HOME"),
-                          FromEnvironment("HOME"));
+  const bool exeDirWritable = platform::IsWritableDirectory(exeDir);
+  // Windows: a copy installed under Program Files keeps its data in the
+  // user's local application data folder.
+  if (const std::filesystem::path localAppData = platform::LocalAppDataDir(); !localAppData.empty())
+    return exeDirWritable ? exeDir : localAppData / "Torvane";
+  return ChooseProgramDir(exeDir, exeDirWritable, FromEnvironment("XDG_DATA_HOME"), FromEnvironment("HOME"));
 }
 
 std::filesystem::path InstalledDataDir() { return ExecutableDir().parent_path() / "share" / "torvane"; }

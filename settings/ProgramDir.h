@@ -11,8 +11,9 @@ namespace torvane {
 using platform::ExecutableDir;
 
 // The program directory when none is given: the executable's directory when
-// it can be written, else $XDG_DATA_HOME/torvane (by default
-// ~/.local/share/torvane). Not created here.
+// it can be written, else %LOCALAPPDATA%\Torvane on Windows and
+// $XDG_DATA_HOME/torvane (by default ~/.local/share/torvane) elsewhere. Not
+// created here.
 std::filesystem::path DefaultProgramDir();
 
 // The same rule over given facts: exeDir when writable, else

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Cross-builds the core, build-windows/bin/torvane-cli.exe and the core's
-# tests for 64-bit Windows with mingw-w64 (tools/mingw-w64-x86_64.cmake),
-# and makes the private Wine prefix under build-windows/ in which ctest runs
-# them. The Qt viewer is not built: Debian has no Qt for Windows. Then:
+# Cross-builds the program for 64-bit Windows with mingw-w64
+# (tools/mingw-w64-x86_64.cmake) into build-windows/bin/: the viewer
+# torvane.exe, torvane-cli.exe, the 32-bit JV-Link bridge torvane-jvlink.exe
+# and the help file; and the tests, with the private Wine prefix under
+# build-windows/ in which ctest runs them. Qt for Windows comes from
+# tools/build-qt-windows.sh (Debian has none). Then:
 #   (cd build-windows && ctest --output-on-failure)
 # The CLI's tests there are the Linux build's (build/), run against the
 # Windows CLI; build/ is made by tools/setup.sh.
@@ -22,7 +24,14 @@ cat >"$emulator" <<SCRIPT
 #!/bin/sh
 export WINEPREFIX='$build_dir/wineprefix' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 export WINELOADER=/usr/lib/wine/wine64
-unset DISPLAY WAYLAND_DISPLAY
+if [ -z "\${TORVANE_WINE_DISPLAY:-}" ]; then
+  unset DISPLAY WAYLAND_DISPLAY
+else
+  # A program in real windows: Wine's desktop process takes the display of
+  # the program that starts it, so the server of programs without one must
+  # have ended.
+  wineserver -w
+fi
 exec /usr/lib/wine/wine64 "\$@"
 SCRIPT
 chmod +x "$emulator"
@@ -31,13 +40,40 @@ if [ ! -f "$build_dir/wineprefix/system.reg" ]; then
   "$emulator" wineboot -i
   WINEPREFIX=$build_dir/wineprefix wineserver -w
 fi
+# The Japanese faces of the window design are Windows' own; in the prefix
+# they are Wine's replacements by the IPA fonts of the same metrics. Without
+# a display Wine falls back to its null window driver. regedit reads a
+# UTF-16 file.
+registry_mark=$build_dir/wineprefix/torvane-registry
+if [ ! -f "$registry_mark" ]; then
+  iconv -f UTF-8 -t UTF-16 >"$build_dir/prefix.reg" <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Graphics"="x11,null"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ ゴシック"="IPAGothic"
+"MS Gothic"="IPAGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+REG
+  "$emulator" regedit /S "$build_dir/prefix.reg"
+  WINEPREFIX=$build_dir/wineprefix wineserver -w
+  touch "$registry_mark"
+fi
+
+qt_windows=$(tools/build-qt-windows.sh | tail -1)
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-if [ ! -f "$build_dir/build.ninja" ]; then
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/mingw-w64-x86_64.cmake" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
-    -DTORVANE_BUILD_GUI=OFF -DTORVANE_BUILD_BENCH=OFF "${launcher[@]}"
-fi
+# Configured every time: a build folder made before the viewer was built for
+# Windows gets the viewer too. Qt's host tools (moc, rcc, uic) are Debian's
+# Qt of the same version.
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/mingw-w64-x86_64.cmake" \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
+  -DTORVANE_QT_WINDOWS="$qt_windows" -DCMAKE_PREFIX_PATH=/ \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DTORVANE_BUILD_GUI=ON -DTORVANE_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"

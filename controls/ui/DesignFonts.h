@@ -1,7 +1,7 @@
 #pragma once
-// The window design names the Japanese system fonts of Windows; on this
-// platform they resolve to the IPA fonts of the same metrics, so that texts
-// padded to fixed byte widths line up in columns as designed.
+// The window design names the Japanese system fonts of Windows; elsewhere
+// they resolve to the IPA fonts of the same metrics, so that texts padded to
+// fixed byte widths line up in columns as designed.
 
 #include <QFont>
 #include <QString>
@@ -14,7 +14,8 @@ inline const QString kGothicFace = QStringLiteral("ＭＳ ゴシック");
 inline const QString kPGothicFace = QStringLiteral("ＭＳ Ｐゴシック");
 
 // Maps the two design faces to IPAGothic and IPAPGothic for every QFont made
-// afterwards. Called once at start-up (and by the widget tests).
+// afterwards, except on Windows. Called once at start-up (and by the widget
+// tests).
 void InstallFontSubstitutions();
 
 // A font of the window design: face, height in pixels, bold.

@@ -44,8 +44,12 @@ bool InstallJapaneseTexts(QCoreApplication& application) {
   const QLocale japanese(QLocale::Japanese, QLocale::Japan);
   QLocale::setDefault(japanese);
   auto* translator = new QTranslator(&application);
-  if (!translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  // The program's own copy (the Windows build carries one: Qt is linked in
+  // there, without a translations folder), else Qt's installed one.
+  const auto load = [&](const QString& folder) {
+    return translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), folder);
+  };
+  if (!load(QStringLiteral(":/translations")) && !load(QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     delete translator;
     return false;
   }

@@ -10,10 +10,10 @@ class QMessageBox;
 
 namespace torvane {
 
-// Loads Qt's Japanese translations (qtbase_ja.qm of Qt's translations
-// folder) into the application and makes Japanese the default locale, for
-// the calendar's month and day names. False when the translations are not
-// installed; the texts then stay Qt's English ones.
+// Loads Qt's Japanese translations (qtbase_ja.qm built into the program, else
+// that of Qt's translations folder) into the application and makes Japanese
+// the default locale, for the calendar's month and day names. False when the
+// translations are not there; the texts then stay Qt's English ones.
 bool InstallJapaneseTexts(QCoreApplication& application);
 
 // The designed captions of the standard buttons (はい, いいえ, OK, キャンセル,

@@ -20,8 +20,8 @@ struct CliResult {
 // environment: NAME=VALUE settings for the run on top of this process's own.
 CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& environment = {});
 
-// Whether the torvane-cli run is the Windows build under Wine, which has no
-// PDF printer (no Qt) and names files as Windows does.
+// Whether the torvane-cli run is the Windows build under Wine, which names
+// files as Windows does.
 bool CliIsWindowsBuildUnderWine();
 
 // A path as the torvane-cli run names it in its messages: under Wine the
