@@ -65,19 +65,20 @@ endforeach()
 # platform, with the test printers. Wine hands no QT_ variable of the
 # environment on to a Windows program, so the platform is named on the
 # command line: without it Qt looks for the Windows platform, which these do
-# not link, and waits at its fatal-error box. Not yet part of the run: some
-# cases see the Windows build draw otherwise (Label3DjTest's rotated label).
-option(TORVANE_WINE_WIDGET_SUITES "Build the widget tests for Windows and run them under Wine" OFF)
+# not link, and waits at its fatal-error box.
 if(TORVANE_BUILD_GUI)
   find_package(Qt6 REQUIRED COMPONENTS Test)
-endif()
-if(TORVANE_BUILD_GUI AND TORVANE_WINE_WIDGET_SUITES)
+  # Debian's IPA fonts, seen through Wine's drive Z:.
+  set(TORVANE_TEST_FONT_DIR "Z:/usr/share/fonts/opentype/ipafont-gothic" CACHE STRING
+      "Folder of the fonts for the widget tests on the offscreen platform")
   file(GLOB gui_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*Test.cpp)
   foreach(test_source ${gui_tests})
     get_filename_component(test_name ${test_source} NAME_WE)
-    add_executable(${test_name} ${test_source} ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/TestPrinters.cpp)
+    add_executable(${test_name} ${test_source} ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/TestPrinters.cpp
+                                ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/OffscreenFonts.cpp)
     set_target_properties(${test_name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${test_name} PRIVATE torvane_test_support torvane_gui Qt6::Test)
+    target_compile_definitions(${test_name} PRIVATE TORVANE_TEST_FONT_DIR="${TORVANE_TEST_FONT_DIR}")
     # Qt is linked in: the offscreen platform in place of the Windows one.
     qt_import_plugins(${test_name} INCLUDE_BY_TYPE platforms Qt6::QOffscreenIntegrationPlugin)
     add_test(NAME ${test_name} COMMAND ${test_name} -platform offscreen)

@@ -13,6 +13,7 @@
 
 #include "controls/ui/DesignFonts.h"
 #include "controls/ui/UpDown.h"
+#include "platform/Paths.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrintRequests.h"
@@ -135,7 +136,7 @@ class AllPrintFormTest : public QObject {
     std::vector<QString> offered;
     TPrinters printers(NoCupsPrinters, [&](QWidget*, const QString& proposed) {
       offered.push_back(proposed);
-      return QString::fromStdString((dir / "typed").string());  // a name typed without ".pdf"
+      return QString::fromStdString(torvane::platform::Utf8OfPath(dir / "typed"));  // a name typed without ".pdf"
     });
     TAllPrintForm form(settings, printers);
     form.PrevX1()->SetPdfOffer({QStringLiteral("2026年12月12日中山8R.pdf"), &settings});
@@ -150,7 +151,8 @@ class AllPrintFormTest : public QObject {
     QCOMPARE(offered[0], QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath())
                              .filePath(QStringLiteral("2026年12月12日中山8R.pdf")));
     QVERIFY(QFileInfo(QFileInfo(offered[0]).path()).isDir());
-    QCOMPARE(offered[1], QString::fromStdString((dir / "2026年12月12日中山8R.pdf").string()));
+    QCOMPARE(offered[1], QDir(QString::fromStdString(torvane::platform::Utf8OfPath(dir.Path())))
+                             .filePath(QStringLiteral("2026年12月12日中山8R.pdf")));
   }
 
   void InformationPrintOpensThePreviewOnPageOne() {

@@ -249,9 +249,12 @@ class MainFormTest : public QObject {
   }
 
   void AComponentThatCannotBeCreatedIsToldAndTheFormerOneStays() {
-    const QString missing = QStringLiteral(
-        "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n"
-        "wineがインストールされていません。JV-Linkブリッジの実行に必要です");
+    // The cause on the second line is the bridge's own (tested with it): Wine missing here, the
+    // bridge program missing beside a Windows test.
+    const auto isMissingWithItsCause = [](const QString& text) {
+      const QString told = QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n");
+      return text.startsWith(told) && text.size() > told.size() && !text.endsWith(u'\n');
+    };
     const QString offer = QStringLiteral("デモ用のJV-Link代替に切り替えますか？");
     TempDir dir;
     const QByteArray path = qgetenv("PATH");
@@ -273,7 +276,9 @@ class MainFormTest : public QObject {
       const std::unique_ptr<TMainForm> started = torvane::StartViewer(chosen.Path());
       qputenv("PATH", path);
       QVERIFY(started);
-      QCOMPARE(seen, (QStringList{missing, offer}));
+      QCOMPARE(seen.size(), 2);
+      QVERIFY(isMissingWithItsCause(seen[0]));
+      QCOMPARE(seen[1], offer);
       QCOMPARE(started->HasJVLink(), switchToStandIn);
       QCOMPARE(Find<QAction>(*started, "JVDataGet1")->isEnabled(), switchToStandIn);
       QCOMPARE(Find<QToolButton>(*started, "JVDataButton")->isEnabled(), switchToStandIn);
@@ -287,6 +292,8 @@ class MainFormTest : public QObject {
         QVERIFY(Find<QAction>(*started, "JVDataGet1")->isEnabled());
       }
     }
+    // The stand-in in use (Windows starts with the installed component).
+    torvane::test::WriteFile(dir / "torvane.ini", "[JVLink]\r\nComponent=standin\r\n");
     auto form = Make(dir);
     QAction* installed = Find<QAction>(*form, "UseInstalledJVLink1");
     QAction* standIn = Find<QAction>(*form, "UseStandIn1");
@@ -297,7 +304,7 @@ class MainFormTest : public QObject {
     installed->trigger();
     qputenv("PATH", path);
     QTRY_COMPARE_WITH_TIMEOUT(watcher.Messages().size(), 1u, kWindowWaitMs);
-    QCOMPARE(watcher.Messages()[0].text, missing);
+    QVERIFY(isMissingWithItsCause(watcher.Messages()[0].text));
     QVERIFY(standIn->isChecked());
     QCOMPARE(&form->JVLink1(), former);
     standIn->trigger();

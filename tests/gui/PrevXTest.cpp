@@ -45,12 +45,14 @@ QImage PagePiece(const QPicture& page, QPoint topLeft, QSize size) {
   return image;
 }
 
+#ifndef Q_OS_WIN  // Poppler's pdfinfo is a Linux program
 QString PdfInfo(const QString& file) {
   QProcess pdfinfo;
   pdfinfo.start(QStringLiteral("pdfinfo"), {file});
   if (!pdfinfo.waitForFinished(20000)) return QStringLiteral("pdfinfo did not run");
   return QString::fromUtf8(pdfinfo.readAllStandardOutput());
 }
+#endif
 
 }  // namespace
 
@@ -161,6 +163,9 @@ class PrevXTest : public QObject {
   }
 
   void APrinterChosenAfterRecordingGetsThePagesAsThePreviewShowsThem() {
+#ifdef Q_OS_WIN
+    QSKIP("the page is read back with Poppler's pdftoppm, a Linux program a Windows test cannot start");
+#endif
     // Recorded on the PDF printer at 600 dpi, printed on one at 300 dpi.
     QTemporaryDir dir;
     const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
@@ -196,9 +201,12 @@ class PrevXTest : public QObject {
     QVERIFY(!prevX.Print());  // the file name was not given
     askedFile = dir.filePath(QStringLiteral("info.pdf"));
     QVERIFY(prevX.Print());
+    QVERIFY(QFileInfo(askedFile).size() > 0);
+#ifndef Q_OS_WIN
     const QString info = PdfInfo(askedFile);
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+17\\n"))), qPrintable(info));
     QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+#endif
 
     QVERIFY_THROWS_EXCEPTION(EPrevError, prevX.SavePdf(dir.filePath(QStringLiteral("missing/info.pdf"))));
   }

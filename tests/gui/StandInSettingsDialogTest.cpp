@@ -10,6 +10,7 @@
 #include "jvlink/JVLinkStandIn.h"
 #include "jvlink/StandInSettings.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
+#include "platform/Paths.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
 
@@ -32,7 +33,7 @@ class StandInSettingsDialogTest : public QObject {
     QVERIFY(dialog.Save());
     const StandInSettings saved = LoadStandInSettings(dir.Path());
     QCOMPARE(saved.serviceKey, std::string("MY-KEY"));
-    QCOMPARE(saved.deliveryFolder, std::filesystem::path("/srv/配信"));
+    QCOMPARE(saved.deliveryFolder, platform::PathFromUtf8("/srv/配信"));
     QCOMPARE(saved.cacheFolder, std::filesystem::path(kDefaultCacheFolder));
   }
 
