@@ -7,6 +7,7 @@
 #include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane {
 namespace {
@@ -68,8 +69,9 @@ std::string RacePrize(const SeRecord& se) {
 
 std::string InfoDateLine(const TkRecord& tk) {
   const std::string course = CourseName(tk.CourseCode(), 2);
-  return Cp932ToUtf8(tk.Year()) + "年" + FormatIntField(tk.Month()) + "月" + FormatIntField(tk.Day()) + "日" + course +
-         " " + std::to_string(Number(tk.MeetingNumber())) + "回 " + std::to_string(Number(tk.DayNumber())) + "日";
+  // The month and day right-aligned, so that a one-digit month keeps its leading blank: " 4月".
+  return JapaneseDateText(tk.Year(), FormatIntField(tk.Month()), FormatIntField(tk.Day())) + course + " " +
+         std::to_string(Number(tk.MeetingNumber())) + "回 " + std::to_string(Number(tk.DayNumber())) + "日";
 }
 
 std::string BurdenWeightText(const TkEntry& entry) {
