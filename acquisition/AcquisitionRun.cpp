@@ -351,7 +351,8 @@ void AcquisitionRun::RememberLastFileTimestamp() {
   const std::string stamp = Utf16ToCp932(lastFileTimestamp_);
   const std::string_view trimmed = TrimBlanks(stamp);
   if (trimmed.empty() || stamp == kNoTimestamp) return;
-  const auto value = FromDigits14(trimmed);
+  // Characters 1-14 are the time; a shorter stamp is cut off and no time at all.
+  const auto value = FromDigits14(std::string_view(stamp).substr(0, 14));
   if (!value) {
     view_.ShowInformation(DateTimeConversionError(Cp932ToUtf8(SettingsStampText(stamp))));
     return;
