@@ -1,12 +1,12 @@
 #include "acquisition/AcquisitionRun.h"
 
 #include "acquisition/DataSpecChoice.h"
-#include "acquisition/DateTimeText.h"
 #include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
 #include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
 #include "platform/Paths.h"
 #include "settings/IniGT.h"
 #include "store/RecordFile.h"
@@ -64,11 +64,6 @@ std::string WithFileName(std::string text, const std::u16string& fileName) {
 
 std::string Seconds(std::chrono::milliseconds span) {
   return Formatted("%g", static_cast<double>(span.count()) / 1000) + "秒";
-}
-
-// Characters position..position+length-1 (1-based), as far as the text has them.
-std::string_view Part(std::string_view text, std::size_t position, std::size_t length) {
-  return position - 1 < text.size() ? text.substr(position - 1, length) : std::string_view();
 }
 
 }  // namespace
@@ -356,15 +351,14 @@ void AcquisitionRun::RememberLastFileTimestamp() {
   const std::string stamp = Utf16ToCp932(lastFileTimestamp_);
   const std::string_view trimmed = TrimBlanks(stamp);
   if (trimmed.empty() || stamp == kNoTimestamp) return;
-  const std::string text = std::string(Part(stamp, 1, 4)) + "/" + std::string(Part(stamp, 5, 2)) + "/" +
-                           std::string(Part(stamp, 7, 2)) + " " + std::string(Part(stamp, 9, 2)) + ":" +
-                           std::string(Part(stamp, 11, 2)) + ":" + std::string(Part(stamp, 13, 2));
-  const auto value = ParseDateTimeText(text);
+  // Characters 1-14 are the time; a shorter stamp is cut off and no time at all.
+  const auto value = FromDigits14(std::string_view(stamp).substr(0, 14));
   if (!value) {
-    view_.ShowInformation(DateTimeConversionError(Cp932ToUtf8(text)));
+    view_.ShowInformation(DateTimeConversionError(Cp932ToUtf8(SettingsStampText(stamp))));
     return;
   }
   view_.SetPickerDateTime(*value);
+  const std::string text = SettingsDateTimeText(*value);
   if (!settings_.WriteString(kSettingsSection, kLastTimeKey, text)) {
     view_.ShowInformation(std::string(kLastTimeNotWritten) + platform::Utf8OfPath(settings_.FilePath()));
     SetOutcome(RunOutcome::LastTimeNotWritten);

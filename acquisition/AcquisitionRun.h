@@ -47,7 +47,7 @@
 #include <string_view>
 
 #include "acquisition/AcquisitionView.h"
-#include "jvlink/DateTime.h"
+#include "jvdata/DateTime.h"
 #include "jvlink/JVLink.h"
 #include "store/StoreLock.h"
 

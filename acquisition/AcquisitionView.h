@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "jvlink/DateTime.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane {
 

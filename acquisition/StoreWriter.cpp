@@ -7,8 +7,8 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
 #include "jvdata/JVData_Structure.h"
-#include "jvlink/DateTime.h"
 #include "platform/Paths.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
@@ -177,7 +177,7 @@ StoreResult StoreWriter::Impl::StoreSe(std::string_view record) {
   ZeroKindAndCreationDate(se);
   batch.PutSorted(file, se.View());
   // The fields as they are: an SE record's date names no file, so it need not be digits.
-  std::string middle = Cp932ToUtf8(se.Year()) + "年" + Cp932ToUtf8(se.Month()) + "月" + Cp932ToUtf8(se.Day()) + "日";
+  std::string middle = JapaneseDateText(se.Year(), se.Month(), se.Day());
   middle += CourseName(se.CourseCode(), 2);
   middle += RaceNumberPart(se.RaceNumber());
   return Stored(middle, file);

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "store/RaceDay.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane {
 

@@ -8,6 +8,7 @@
 #include "browse/RaceList.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
 #include "platform/Paths.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
@@ -35,8 +36,8 @@ class ProgressSession {
 
 // "2003年04月06日中山11R": the status text while a race is read.
 std::string RaceStatusText(const TkRecord& tk) {
-  return Cp932ToUtf8(tk.Year()) + "年" + Cp932ToUtf8(tk.Month()) + "月" + Cp932ToUtf8(tk.Day()) + "日" +
-         CourseName(tk.CourseCode(), 2) + Cp932ToUtf8(tk.RaceNumber()) + "R";
+  return JapaneseDateText(tk.Year(), tk.Month(), tk.Day()) + CourseName(tk.CourseCode(), 2) +
+         Cp932ToUtf8(tk.RaceNumber()) + "R";
 }
 
 template <typename Records>

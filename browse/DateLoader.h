@@ -10,7 +10,7 @@
 #include "browse/LoadProgress.h"
 #include "browse/LoadResult.h"
 #include "browse/WorkingSet.h"
-#include "store/RaceDay.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane {
 

@@ -11,9 +11,9 @@
 #include "browse/OptionalStoreFile.h"
 #include "browse/RaceDetailLookup.h"
 #include "browse/WorkingSet.h"
-#include "browse/infogrid/HorseProfileText.h"
-#include "browse/infogrid/PastRaceText.h"
 #include "codes/KeibaFunc.h"
+#include "racetext/HorseProfileText.h"
+#include "racetext/PastRaceText.h"
 #include "store/StorePaths.h"
 
 namespace torvane {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "browse/LoadResult.h"
+#include "jvdata/DateTime.h"
 #include "jvdata/JVData_Structure.h"
-#include "store/RaceDay.h"
 
 namespace torvane {
 

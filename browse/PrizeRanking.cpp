@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "browse/infogrid/HorseProfileText.h"
-#include "browse/infogrid/InfoGridFormat.h"
+#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
+#include "racetext/HorseProfileText.h"
 
 namespace torvane {
 namespace {

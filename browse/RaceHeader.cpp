@@ -2,6 +2,7 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane {
 namespace {
@@ -15,8 +16,8 @@ RaceHeaderLabels RaceHeaderLabelsOf(const TkRecord& tk) {
   const std::string course = CourseName(tk.CourseCode(), 2);
   labels.Label3D1 = course;
   labels.Label3D2 = FormatIntField(tk.RaceNumber());
-  labels.Label3D3 = Cp932ToUtf8(tk.Year()) + "年" + Cp932ToUtf8(tk.Month()) + "月" + Cp932ToUtf8(tk.Day()) + "日" +
-                    course + " " + NumberText(tk.MeetingNumber()) + "回 " + NumberText(tk.DayNumber()) + "日";
+  labels.Label3D3 = JapaneseDateText(tk.Year(), tk.Month(), tk.Day()) + course + " " + NumberText(tk.MeetingNumber()) +
+                    "回 " + NumberText(tk.DayNumber()) + "日";
   labels.Label3D4 = Cp932ToUtf8(tk.RaceName());
   labels.Label3D5 = WeightTypeName(tk.WeightTypeCode());
   labels.Label3D6 = ConditionName(tk.ConditionCode(), tk.RaceDate());

@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "browse/LoadProgress.h"
-#include "store/RaceDay.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane::cli {
 

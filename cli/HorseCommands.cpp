@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "browse/HorseFinder.h"
-#include "browse/infogrid/InfoGridFormat.h"
-#include "browse/infogrid/PastRaceText.h"
 #include "cli/CommandRegistry.h"
+#include "codes/Formatted.h"
+#include "racetext/PastRaceText.h"
 #include "store/StorePaths.h"
 
 namespace torvane::cli {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "jvlink/DateTime.h"
+#include "jvdata/DateTime.h"
 #include "platform/Paths.h"
 
 namespace torvane {

@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
 #include "jvlink/CacheDownload.h"
 #include "jvlink/DataKinds.h"
-#include "jvlink/DateTime.h"
 #include "jvlink/DeliveryFolder.h"
 #include "platform/Paths.h"
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "browse/infogrid/HorseProfileText.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "print/InfoPrintText.h"
+#include "racetext/HorseProfileText.h"
 
 namespace torvane {
 namespace {

@@ -2,17 +2,17 @@
 
 #include <stdexcept>
 
-#include "browse/infogrid/HorseProfileText.h"
-#include "browse/infogrid/PastRaceText.h"
 #include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
+#include "racetext/HorseProfileText.h"
+#include "racetext/PastRaceText.h"
 
 namespace torvane {
 namespace {
 
 int Number(std::string_view field) { return static_cast<int>(ReadCodeNumber(field)); }
-std::int64_t Number64(std::string_view field) { return ReadCodeNumber(field); }
 
 // "#,##0": thousands separators.
 std::string Grouped(std::int64_t value) {
@@ -21,21 +21,8 @@ std::string Grouped(std::int64_t value) {
   return value < 0 ? "-" + digits : digits;
 }
 
-std::string Condition(const RaRecord& ra) {
-  if (!NameText(ra.ShortRaceName()).empty()) return GradeName(ra.GradeCode(), 1) + Cp932ToUtf8(ra.ShortRaceName());
-  return ConditionName(ra.ConditionCode(), ra.RaceDate());
-}
-
 std::string Going(const RaRecord& ra) {
-  switch (SurfaceOfTrack(ReadCodeNumber(ra.TrackCode()))) {
-    case TrackSurface::Turf:
-      return GoingName(ra.TurfGoingCode(), 0);
-    case TrackSurface::Dirt:
-      return GoingName(ra.DirtGoingCode(), 0);
-    case TrackSurface::Jump:
-      break;
-  }
-  return "  ";
+  return SurfaceGoingName(ra, SurfaceOfTrack(ReadCodeNumber(ra.TrackCode()))).value_or("  ");
 }
 
 std::string Weight(const SeRecord& se) {
@@ -60,16 +47,15 @@ std::string BodyWeight(const SeRecord& se) {
   return v > 0 ? Formatted("%3d", v) + "Kg" : "";
 }
 
-std::string RacePrize(const SeRecord& se) {
-  return Grouped((Number64(se.MainPrize()) + Number64(se.AddedPrize())) / 10) + "千円  ";
-}
+std::string RacePrizeText(const SeRecord& se) { return Grouped(RacePrize(se) / 10) + "千円  "; }
 
 }  // namespace
 
 std::string InfoDateLine(const TkRecord& tk) {
   const std::string course = CourseName(tk.CourseCode(), 2);
-  return Cp932ToUtf8(tk.Year()) + "年" + FormatIntField(tk.Month()) + "月" + FormatIntField(tk.Day()) + "日" + course +
-         " " + std::to_string(Number(tk.MeetingNumber())) + "回 " + std::to_string(Number(tk.DayNumber())) + "日";
+  // The month and day right-aligned, so that a one-digit month keeps its leading blank: " 4月".
+  return JapaneseDateText(tk.Year(), FormatIntField(tk.Month()), FormatIntField(tk.Day())) + course + " " +
+         std::to_string(Number(tk.MeetingNumber())) + "回 " + std::to_string(Number(tk.DayNumber())) + "日";
 }
 
 std::string BurdenWeightText(const TkEntry& entry) {
@@ -100,7 +86,7 @@ std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line) {
   switch (line) {
     case 1:
       return std::to_string(Number(ra.MeetingNumber())) + CourseName(ra.CourseCode(), 2) + " " +
-             Cp932ToUtf8(ra.Month()) + "." + Cp932ToUtf8(ra.Day()) + " " + Condition(ra);
+             Cp932ToUtf8(ra.Month()) + "." + Cp932ToUtf8(ra.Day()) + " " + RaceClass(ra);
     case 2:
       return FormatIntField(ra.FieldSize()) + "頭" + CircledNumberText(se.HorseNumber()) +
              FormatIntField(ra.Distance()) + TrackName(ra.TrackCode()) + WeatherName(ra.WeatherCode()) + Going(ra);
@@ -112,7 +98,7 @@ std::string PastRaceLine(const RaRecord& ra, const SeRecord& se, int line) {
       return text + Last3F(se);
     }
     case 5:
-      return BodyWeight(se) + " " + RacePrize(se);
+      return BodyWeight(se) + " " + RacePrizeText(se);
     case 6:
       return Cp932ToUtf8(Cp932Prefix(se.OpponentName(), 18)) + FormatTimeDiff(se.TimeDifference());
     default:

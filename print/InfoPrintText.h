@@ -11,7 +11,7 @@ namespace torvane {
 // Header.
 std::string InfoDateLine(const TkRecord& tk);
 // Horse block.
-// (The profile lines: browse/HorseProfileText.h.)
+// (The profile lines: racetext/HorseProfileText.h.)
 std::string BurdenWeightText(const TkEntry& entry);  // empty for 0
 std::string EarnedPrizeText(const UmRecord& um, const TkRecord& tk);
 std::string TotalPrizeText(const UmRecord& um);

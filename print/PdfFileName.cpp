@@ -5,6 +5,7 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane {
 namespace {
@@ -14,10 +15,8 @@ constexpr std::string_view kPdfExtension = ".pdf";
 }  // namespace
 
 std::string PdfFileNameOf(const TkRecord& tk) {
-  const std::string monthDay = Cp932ToUtf8(tk.MonthDay());
-  return Cp932ToUtf8(tk.Year()) + "年" + monthDay.substr(0, 2) + "月" + monthDay.substr(2) + "日" +
-         CourseName(tk.CourseCode(), 2) + std::to_string(ReadCodeNumber(tk.RaceNumber())) + "R" +
-         std::string(kPdfExtension);
+  return JapaneseDateText(tk.Year(), tk.Month(), tk.Day()) + CourseName(tk.CourseCode(), 2) +
+         std::to_string(ReadCodeNumber(tk.RaceNumber())) + "R" + std::string(kPdfExtension);
 }
 
 std::string WithPdfExtension(std::string_view fileName) {

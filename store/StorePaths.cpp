@@ -31,8 +31,6 @@ std::filesystem::path StoreFilePath(const std::filesystem::path& programDir,
 
 }  // namespace
 
-bool IsDateDigits(std::string_view yyyymmdd) { return IsDigits(yyyymmdd, 8); }
-
 bool IsRacecourseCode(std::string_view code) {
   return code.size() == 2 &&
          std::all_of(code.begin(), code.end(), [](char c) { return IsAsciiDigit(c) || IsAsciiLetter(c); });

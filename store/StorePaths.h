@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/RaceDay.h"
+#include "jvdata/DateTime.h"
 
 namespace torvane {
 
@@ -25,8 +25,8 @@ inline constexpr std::string_view kUmFileExtension = ".jvUMA";
 // The forms of the record fields that become parts of store paths. A field of
 // any other form ("/", "..", blanks, control bytes, non-ASCII) never reaches a
 // path: the path functions below give an empty path for it, which names no
-// file, so no record can ever lead outside the program directory.
-bool IsDateDigits(std::string_view yyyymmdd);  // 8 ASCII digits
+// file, so no record can ever lead outside the program directory. (A date
+// must pass IsDateDigits, jvdata/DateTime.h.)
 bool IsRacecourseCode(std::string_view code);  // 2 ASCII letters or digits
 bool IsBloodNumber(std::string_view number);   // 10 ASCII digits
 

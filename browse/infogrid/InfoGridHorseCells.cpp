@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 
-#include "browse/infogrid/HorseProfileText.h"
 #include "browse/infogrid/InfoGridCells.h"
-#include "browse/infogrid/InfoGridFormat.h"
+#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "racetext/HorseProfileText.h"
 
 namespace torvane::info_grid {
 namespace {

@@ -4,7 +4,8 @@
 #include <cstdint>
 
 #include "browse/infogrid/InfoGridCells.h"
-#include "browse/infogrid/PastRaceText.h"
+#include "browse/infogrid/PastRaceColour.h"
+#include "racetext/PastRaceText.h"
 
 namespace torvane::info_grid {
 

@@ -10,11 +10,12 @@
 #include <QVBoxLayout>
 
 #include "browse/infogrid/InfoGrid.h"
-#include "browse/infogrid/InfoGridFormat.h"
-#include "browse/infogrid/PastRaceText.h"
+#include "browse/infogrid/PastRaceColour.h"
 #include "browse/ui/InfoGridCellPainter.h"
 #include "browse/ui/InfoGridFonts.h"
+#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
+#include "racetext/PastRaceText.h"
 
 namespace torvane {
 namespace {

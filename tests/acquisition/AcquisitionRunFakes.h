@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "acquisition/AcquisitionRun.h"
-#include "acquisition/DateTimeText.h"
 #include "acquisition/StoreWriter.h"
+#include "jvdata/DateTime.h"
 #include "settings/IniGT.h"
 #include "store/StorePaths.h"
 #include "tests/support/TempDir.h"

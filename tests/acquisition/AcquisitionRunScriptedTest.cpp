@@ -113,6 +113,13 @@ TEST_F(ScriptedRunTest, OnlyARealTimeStampBecomesTheNextStart) {
   EXPECT_EQ(view_.picker, (DateTime{2003, 4, 6, 10, 46, 42}));
 }
 
+TEST_F(ScriptedRunTest, ACutOffTimeStampIsRefusedAndNotTakenForAnEarlierTime) {
+  jvLink_.stamp = u"2003040610464";
+  run_.ButtonStartClick();
+  EXPECT_EQ(view_.events.back(), "info:" + DateTimeConversionError("2003/04/06 10:46:4"));
+  EXPECT_EQ(settings_.ReadString("JvDataGet", "LastTime", "(none)"), "(none)");
+}
+
 TEST_F(ScriptedRunTest, CloseErrorIsShown) {
   jvLink_.closeResult = -1;
   run_.ButtonStartClick();

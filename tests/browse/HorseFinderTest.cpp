@@ -7,8 +7,8 @@
 #include "browse/HorseFinder.h"
 #include "browse/KanaFold.h"
 #include "browse/infogrid/InfoGrid.h"
-#include "browse/infogrid/PastRaceText.h"
 #include "codes/KeibaFunc.h"
+#include "racetext/PastRaceText.h"
 #include "tests/browse/InfoGridRecords.h"
 #include "tests/support/TestStore.h"
 

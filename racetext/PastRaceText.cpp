@@ -1,8 +1,9 @@
-#include "browse/infogrid/PastRaceText.h"
+#include "racetext/PastRaceText.h"
 
-#include "browse/infogrid/InfoGridFormat.h"
+#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "racetext/StrictInteger.h"
 
 namespace torvane {
 namespace {
@@ -16,11 +17,6 @@ std::string DateAndCourse(const Race& race) {
          Cp932ToUtf8(race.Year()) + "." + Cp932ToUtf8(race.Month()) + "." + Cp932ToUtf8(race.Day());
 }
 
-std::string RaceClass(const RaRecord& ra) {
-  if (NameText(ra.ShortRaceName()).empty()) return ConditionName(ra.ConditionCode(), ra.RaceDate());
-  return GradeName(ra.GradeCode(), 1) + Cp932ToUtf8(ra.ShortRaceName());
-}
-
 // "16頭⑤2000": field size and horse number (when the field size is known), distance.
 std::string FieldAndDistance(const SeRecord& se, const RaRecord& ra) {
   std::string text;
@@ -30,10 +26,7 @@ std::string FieldAndDistance(const SeRecord& se, const RaRecord& ra) {
 }
 
 std::string WeatherAndGoing(const RaRecord& ra, TrackSurface surface) {
-  std::string going = " ";
-  if (surface == TrackSurface::Turf) going = GoingName(ra.TurfGoingCode(), 0);
-  if (surface == TrackSurface::Dirt) going = GoingName(ra.DirtGoingCode(), 0);
-  return WeatherName(ra.WeatherCode()) + " " + going;
+  return WeatherName(ra.WeatherCode()) + " " + SurfaceGoingName(ra, surface).value_or(" ");
 }
 
 // Jockey, weight carried and popularity; the two numbers keep their width when absent.
@@ -58,12 +51,31 @@ std::string Last3FurlongsText(const SeRecord& se) {
 
 std::string BodyWeightAndPrize(const SeRecord& se) {
   const std::int64_t bodyWeight = WeighedBodyWeight(se);
-  const std::int64_t prize = ReadCodeNumber(se.MainPrize()) + ReadCodeNumber(se.AddedPrize());
+  const std::int64_t prize = RacePrize(se);
   return (bodyWeight > 0 ? Formatted("%3lldkg", static_cast<long long>(bodyWeight)) : std::string(5, ' ')) +
          (prize > 0 ? Formatted("%7lld千円", static_cast<long long>(prize / 10)) : std::string(8, ' '));
 }
 
 }  // namespace
+
+std::string RaceClass(const RaRecord& ra) {
+  if (NameText(ra.ShortRaceName()).empty()) return ConditionName(ra.ConditionCode(), ra.RaceDate());
+  return GradeName(ra.GradeCode(), 1) + Cp932ToUtf8(ra.ShortRaceName());
+}
+
+std::optional<std::string> SurfaceGoingName(const RaRecord& ra, TrackSurface surface) {
+  switch (surface) {
+    case TrackSurface::Turf:
+      return GoingName(ra.TurfGoingCode(), 0);
+    case TrackSurface::Dirt:
+      return GoingName(ra.DirtGoingCode(), 0);
+    case TrackSurface::Jump:
+      break;
+  }
+  return std::nullopt;
+}
+
+std::int64_t RacePrize(const SeRecord& se) { return ReadCodeNumber(se.MainPrize()) + ReadCodeNumber(se.AddedPrize()); }
 
 std::int64_t WeighedBodyWeight(const SeRecord& se) {
   const std::int64_t weight = ReadCodeNumber(se.BodyWeight());
@@ -93,24 +105,6 @@ PastRaceTexts PastRaceTextsOf(const SeRecord& se, const RaRecord& ra) {
   t.finishingPosition = t.position > 0 ? Formatted("%2lld", static_cast<long long>(t.position)) : " ";
   t.opponentAndMargin = NameText(se.OpponentName()) + FormatTimeDiff(se.TimeDifference());
   return t;
-}
-
-Colour TrackColourOf(TrackSurface surface) {
-  switch (surface) {
-    case TrackSurface::Turf:
-      return kGreen;
-    case TrackSurface::Dirt:
-      return kMaroon;
-    case TrackSurface::Jump:
-      return kBlack;
-  }
-  return kBlack;
-}
-
-Colour FinishingColourOf(std::int64_t position) {
-  if (position == 1) return kRed;
-  if (position == 2 || position == 3) return kBlue;
-  return kBlack;
 }
 
 std::vector<std::string> PastRaceFields(const PastRaceTexts& t) {

@@ -1,8 +1,8 @@
-#include "browse/infogrid/HorseProfileText.h"
+#include "racetext/HorseProfileText.h"
 
-#include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "racetext/StrictInteger.h"
 
 namespace torvane {
 

@@ -1,12 +1,10 @@
 #pragma once
-// Small text helpers of the information grid's cell drawing.
+// The strict reading of a number field, where a blank or garbled field must
+// show as missing rather than as 0.
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
-
-#include "codes/Formatted.h"
 
 namespace torvane {
 

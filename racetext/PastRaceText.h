@@ -2,13 +2,14 @@
 // The texts of one past race of a horse (its SE result with the race's RA
 // detail), as a past-race cell of the information grid shows them. The grid
 // draws them; the horse window and `torvane-cli career` list them, so the
-// three cannot drift apart.
+// three cannot drift apart. The information print writes its own lines of a
+// past race from the same rules (the class, the going, the prize).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "browse/infogrid/InfoGridDrawing.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/JVData_Structure.h"
 
@@ -39,6 +40,18 @@ std::int64_t WeighedBodyWeight(const SeRecord& se);
 // then draws no texts for the race.
 bool IsRaceDetailAbsent(const RaRecord& ra);
 
+// The race's class: the grade and the short race name when the race has
+// one, else the race condition named as on the race's date.
+std::string RaceClass(const RaRecord& ra);
+
+// The going of the surface the race was run on (form 0); nothing for a jump
+// race, which each text shows in its own way.
+std::optional<std::string> SurfaceGoingName(const RaRecord& ra, TrackSurface surface);
+
+// The prize money the horse won in the race, main and added together, in
+// units of 100 yen as the record keeps them.
+std::int64_t RacePrize(const SeRecord& se);
+
 // The texts of race se with its detail ra. The date and racecourse come from
 // ra, or from se's own race key when ra is absent, so that a race whose
 // detail is missing still says when and where it was run.
@@ -50,10 +63,5 @@ PastRaceTexts PastRaceTextsOf(const SeRecord& se, const RaRecord& ra);
 // finishing position, opponent and margin.
 std::vector<std::string> PastRaceFields(const PastRaceTexts& texts);
 inline constexpr int kPastRaceFieldCount = 12;
-
-// The track's colour: green for turf, maroon for dirt, black for a jump race.
-Colour TrackColourOf(TrackSurface surface);
-// The finishing position's colour: red for a win, blue for 2nd and 3rd, else black.
-Colour FinishingColourOf(std::int64_t position);
 
 }  // namespace torvane

@@ -1,4 +1,4 @@
-#include "browse/infogrid/InfoGridFormat.h"
+#include "racetext/StrictInteger.h"
 
 #include <charconv>
 
