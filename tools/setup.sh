@@ -15,6 +15,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   g++-mingw-w64-x86-64-posix wine wine64   # the Windows build and its tests (tools/build-windows.sh)
   xz-utils                                 # unpacking Qt for Windows (tools/build-qt-windows.sh)
+  nsis                                     # the Windows installer (tools/make-windows-installer.sh)
   g++-mingw-w64-i686-posix                 # the 32-bit JV-Link bridge and its test component
 )
 # The 32-bit Wine that runs the bridge's tests. Installed on its own: an i386
