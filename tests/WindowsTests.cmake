@@ -125,6 +125,14 @@ if(TORVANE_BUILD_GUI)
   set_tests_properties(WindowsWalkTest.AcquireTheDemoWeekThroughTheBridge PROPERTIES DISABLED ${bridge_walk_disabled})
 endif()
 
+# The release made from this build (torvane_windows_release): installed, run
+# and uninstalled in a Wine prefix of the test's own, and the portable zip.
+if(TARGET torvane_windows_release)
+  add_test(NAME WindowsReleaseTest
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/ReleaseTest.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+  set_tests_properties(WindowsReleaseTest PROPERTIES LABELS package TIMEOUT 300)
+endif()
+
 # The Linux build's CLI tests, against this build's torvane-cli.exe under
 # Wine. Their temporary files go to test-scratch, as in the Linux build.
 set(TORVANE_LINUX_BUILD_DIR ${CMAKE_SOURCE_DIR}/build CACHE PATH
