@@ -66,7 +66,10 @@ ls "$data"/Data/*.jvTK >/dev/null 2>&1 || fail "the installed copy's store is no
 [ ! -e "$installed/Data" ] || fail "the installed copy wrote its store into Program Files"
 
 # The viewer's main window, under its caption, on an X server of its own.
+# Wine's desktop process takes the display of the program that starts it:
+# the server of the programs without one must have ended.
 printf '[JVLink]\r\nComponent=standin\r\n' >>"$data/torvane.ini"
+wineserver -w
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   "$WINELOADER" "C:\\Program Files\\Torvane\\torvane.exe" &
   for second in $(seq 120); do

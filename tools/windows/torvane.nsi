@@ -16,6 +16,7 @@ Target amd64-unicode
 !define UNINSTALLER "uninstall.exe"
 
 Name "Torvane"
+BrandingText "Torvane ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Torvane"
 RequestExecutionLevel admin
