@@ -28,9 +28,15 @@ std::filesystem::path DefaultProgramDir() {
   const std::filesystem::path exeDir = ExecutableDir();
   const bool exeDirWritable = platform::IsWritableDirectory(exeDir);
   // Windows: a copy installed under Program Files keeps its data in the
-  // user's local application data folder.
-  if (const std::filesystem::path localAppData = platform::LocalAppDataDir(); !localAppData.empty())
-    return exeDirWritable ? exeDir : localAppData / "Torvane";
+  // user's local application data folder. So does one that could write
+  // beside itself (run as administrator, as the installer's last page starts
+  // it): its uninstaller beside it marks it, and a store in Program Files
+  // would be one no other run of the user's sees.
+  if (const std::filesystem::path localAppData = platform::LocalAppDataDir(); !localAppData.empty()) {
+    std::error_code error;
+    const bool installed = std::filesystem::exists(exeDir / kUninstallerName, error);
+    return exeDirWritable && !installed ? exeDir : localAppData / "Torvane";
+  }
   return ChooseProgramDir(exeDir, exeDirWritable, FromEnvironment("XDG_DATA_HOME"), FromEnvironment("HOME"));
 }
 

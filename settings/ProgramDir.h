@@ -11,7 +11,8 @@ namespace torvane {
 using platform::ExecutableDir;
 
 // The program directory when none is given: the executable's directory when
-// it can be written, else %LOCALAPPDATA%\Torvane on Windows and
+// it can be written (and, on Windows, is no installed copy's), else
+// %LOCALAPPDATA%\Torvane on Windows and
 // $XDG_DATA_HOME/torvane (by default ~/.local/share/torvane) elsewhere. Not
 // created here.
 std::filesystem::path DefaultProgramDir();
@@ -25,6 +26,11 @@ std::filesystem::path ChooseProgramDir(const std::filesystem::path& exeDir, bool
 // Where an installed program's shared files (the help file) are:
 // <prefix>/share/torvane beside <prefix>/bin.
 std::filesystem::path InstalledDataDir();
+
+// What the Windows installer lays beside the program
+// (tools/windows/torvane.nsi): the mark of an installed copy, whose data is
+// always the user's %LOCALAPPDATA%\Torvane.
+inline constexpr const char* kUninstallerName = "uninstall.exe";
 
 // The settings file's name: both binaries share the viewer's, "torvane.ini".
 inline constexpr const char* kSettingsFileName = "torvane.ini";

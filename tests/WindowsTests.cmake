@@ -99,31 +99,55 @@ if(TORVANE_BUILD_GUI)
   set_target_properties(WindowsWalkTest PROPERTIES AUTOMOC ON)
   target_link_libraries(WindowsWalkTest PRIVATE torvane_test_support torvane_gui torvane_tools Qt6::Test)
   target_compile_definitions(WindowsWalkTest PRIVATE TORVANE_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
-  # The bridge is a 32-bit program: in this 64-bit prefix it needs Wine's
-  # 32-bit loader, and the test component registered as a 32-bit server.
+  # The program's bridge is a 32-bit program: in this 64-bit prefix it needs
+  # Wine's 32-bit loader, and the test component registered as a 32-bit
+  # server. Without that loader the walk acquires through the 64-bit build of
+  # the bridge and the test component: a copy of the walk starts beside it,
+  # as the program finds its bridge beside itself.
   set(wine32_loader /usr/lib/wine/wine)
   set(walk_fixtures)
   set(bridge_walk_disabled OFF)
+  set(bridge_walk $<TARGET_FILE:WindowsWalkTest>)
   if(TARGET torvane_win32 AND EXISTS ${wine32_loader})
-    add_test(NAME WindowsTestComponentSetup COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR}
-      C:/windows/syswow64/regsvr32.exe /s ${TORVANE_WIN32_DIR}/jvlink-test-component.dll)
+    set(component ${TORVANE_WIN32_DIR}/jvlink-test-component.dll)
+    set(regsvr32 C:/windows/syswow64/regsvr32.exe)
+  elseif(TARGET torvane_win64)
+    set(component ${TORVANE_WIN64_DIR}/jvlink-test-component.dll)
+    set(regsvr32 regsvr32)
+    set(bridge_walk ${TORVANE_WIN64_DIR}/WindowsWalkTest.exe)
+    add_dependencies(WindowsWalkTest torvane_win64)
+    add_custom_command(TARGET WindowsWalkTest POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:WindowsWalkTest> ${bridge_walk})
+  endif()
+  if(component)
+    add_test(NAME WindowsTestComponentSetup COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${regsvr32} /s ${component})
     set_tests_properties(WindowsTestComponentSetup PROPERTIES FIXTURES_SETUP test_component LABELS bridge)
     set(walk_fixtures test_component)
   else()
     target_compile_definitions(WindowsWalkTest PRIVATE
-      TORVANE_BRIDGE_UNAVAILABLE="the 32-bit Wine ${wine32_loader} is not installed, so the 32-bit bridge cannot run")
+      TORVANE_BRIDGE_UNAVAILABLE="neither the 32-bit Wine ${wine32_loader} nor the 64-bit bridge is there")
     # ctest does not see the test's own word on it under Wine: it is shown as not run.
-    message(WARNING "The 32-bit Wine ${wine32_loader} is missing: the walk's acquisition through the bridge is not run")
+    message(WARNING "Neither the 32-bit Wine nor the 64-bit bridge: the walk's acquisition through the bridge is not run")
     set(bridge_walk_disabled ON)
   endif()
+  set(walk_program_WalkTheDemoWeek $<TARGET_FILE:WindowsWalkTest>)
+  set(walk_program_AcquireTheDemoWeekThroughTheBridge ${bridge_walk})
   foreach(walk WalkTheDemoWeek AcquireTheDemoWeekThroughTheBridge)
     add_test(NAME WindowsWalkTest.${walk} COMMAND xvfb-run -a -s "-screen 0 1280x1024x24"
-      ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:WindowsWalkTest> ${walk})
+      ${CMAKE_CROSSCOMPILING_EMULATOR} ${walk_program_${walk}} ${walk})
     set_tests_properties(WindowsWalkTest.${walk} PROPERTIES LABELS xvfb TIMEOUT 300 RUN_SERIAL ON
       ENVIRONMENT TORVANE_WINE_DISPLAY=1
       FIXTURES_REQUIRED "${walk_fixtures}")
   endforeach()
   set_tests_properties(WindowsWalkTest.AcquireTheDemoWeekThroughTheBridge PROPERTIES DISABLED ${bridge_walk_disabled})
+endif()
+
+# The release made from this build (torvane_windows_release): installed, run
+# and uninstalled in a Wine prefix of the test's own, and the portable zip.
+if(TARGET torvane_windows_release)
+  add_test(NAME WindowsReleaseTest
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/ReleaseTest.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+  set_tests_properties(WindowsReleaseTest PROPERTIES LABELS package TIMEOUT 300)
 endif()
 
 # The Linux build's CLI tests, against this build's torvane-cli.exe under

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath "${1:-${TORVANE_BUILD_DIR:-build}}")
 out_dir=$(realpath "${2:-$build_dir}")
-version=$(sed -n 's/^project(Torvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(tools/version.sh)
 arch=$(dpkg --print-architecture)
 package=$out_dir/torvane_${version}_${arch}.deb
 

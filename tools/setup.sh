@@ -9,18 +9,20 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   googletest libgtest-dev libgmock-dev
   fonts-ipafont-gothic fontconfig
-  xvfb xauth
+  xvfb xauth x11-utils
   poppler-utils
   desktop-file-utils lintian dpkg-dev
   clang-14 libclang-rt-14-dev clang-format-14
   g++-mingw-w64-x86-64-posix wine wine64   # the Windows build and its tests (tools/build-windows.sh)
   xz-utils                                 # unpacking Qt for Windows (tools/build-qt-windows.sh)
+  nsis                                     # the Windows installer (tools/make-windows-installer.sh)
   g++-mingw-w64-i686-posix                 # the 32-bit JV-Link bridge and its test component
 )
 # The 32-bit Wine that runs the bridge's tests. Installed on its own: an i386
 # package must have the very version of its amd64 twin, which a mirror in
-# the middle of a sync may not offer; without it only the bridge's tests are
-# left out, and this says so.
+# the middle of a sync may not offer; without it the bridge's tests run with
+# the 64-bit bridge only, not with the real component's 32-bit one, and this
+# says so.
 packages_i386=(wine32:i386)
 
 # wine32 is a package of the i386 architecture.
@@ -76,7 +78,7 @@ if [ ${#missing_i386[@]} -gt 0 ]; then
   echo "Installing the 32-bit Wine with apt-get (log: $log): ${missing_i386[*]}"
   if ! apt_install "${missing_i386[@]}"; then
     grep -E "^E:|Depends:|but .* is to be installed" "$log" | tail -5 >&2 || true
-    echo "WARNING: the 32-bit Wine could not be installed (log: $log); the JV-Link bridge's tests are left out." >&2
+    echo "WARNING: the 32-bit Wine could not be installed (log: $log); the JV-Link bridge's tests run under the 64-bit Wine only." >&2
   fi
 fi
 

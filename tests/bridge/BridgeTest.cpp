@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <sstream>
+#include <stdexcept>
 
 #include "acquisition/JVResultMessage.h"
 #include "jvlink/JVLinkBridge.h"
@@ -20,8 +21,14 @@ namespace {
 
 using test::RunCli;
 
-const std::string kPrefixes = TORVANE_WINE_TEST_DIR;
-const std::filesystem::path kBridge = TORVANE_BRIDGE_PATH;
+// The bridge and the prefixes of the Wine this run is for: ctest runs the
+// suite once per Wine (win32, win64) and says which in the environment.
+std::string RunVariable(const char* name) {
+  const char* value = std::getenv(name);
+  if (!value || !*value) throw std::runtime_error(std::string(name) + " is not set: run the suite through ctest");
+  return value;
+}
+std::filesystem::path Bridge() { return RunVariable("TORVANE_BRIDGE"); }
 constexpr char kFrom[] = "20000101000000";
 
 std::vector<std::string> Lines(const std::string& text, std::string_view prefix) {
@@ -42,7 +49,9 @@ class BridgeTest : public test::AcquisitionFixture {
     ::unsetenv("TORVANE_TEST_FAULT");
   }
 
-  static void UsePrefix(const std::string& name) { ::setenv("WINEPREFIX", (kPrefixes + "/" + name).c_str(), 1); }
+  static void UsePrefix(const std::string& name) {
+    ::setenv("WINEPREFIX", (RunVariable("TORVANE_WINE_TEST_DIR") + "/" + name).c_str(), 1);
+  }
 
   // Two files of three records each, the newest stamped 2003-04-06 10:46:42.
   void DeliverTwoFiles() {
@@ -56,7 +65,7 @@ class BridgeTest : public test::AcquisitionFixture {
 
   // One run through a new bridge; the bridge's failure text afterwards.
   std::string Run(std::chrono::milliseconds answerLimit = kDefaultBridgeAnswerLimit) {
-    JVLinkBridge bridge(kBridge, answerLimit);
+    JVLinkBridge bridge(Bridge(), answerLimit);
     EXPECT_EQ(bridge.JVInit(std::u16string(kJVInitSid)), 0);
     AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
     run.FormCreate();
@@ -139,7 +148,7 @@ TEST_F(BridgeTest, EveryFailureEndsTheRunWithItsMessageAndKeepsTheStartTime) {
 TEST_F(BridgeTest, CancelWhileFetchingAndWhileReading) {
   DeliverTwoFiles();
   ::setenv("TORVANE_TEST_PACE_MS", "2000", 1);  // the first file is still on its way at the cancel
-  JVLinkBridge bridge(kBridge);
+  JVLinkBridge bridge(Bridge());
   ASSERT_EQ(bridge.JVInit(std::u16string(kJVInitSid)), 0);
   EXPECT_EQ(bridge.JVSetUIProperties(), 0);  // the test component has no dialog of its own
   AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
@@ -163,6 +172,7 @@ TEST_F(BridgeTest, CancelWhileFetchingAndWhileReading) {
   };
   view_.events.clear();
   view_.pumps = 0;
+  view_.picker = {2000, 1, 1, 0, 0, 0};  // the completed run set it to the newest file's time
   run.ButtonStartClick();
   EXPECT_EQ(run.LastOutcome(), RunOutcome::Cancelled);
   EXPECT_EQ(view_.Starting("list:").size(), 2u) << "the records before the cancel are stored, no more";
@@ -174,7 +184,7 @@ TEST_F(BridgeTest, ABridgeThatDiedIsStartedAgainForTheNextRun) {
   DeliverTwoFiles();
   Run();  // fills the cache
   ::setenv("TORVANE_TEST_FAULT", "crash@1", 1);
-  JVLinkBridge bridge(kBridge);
+  JVLinkBridge bridge(Bridge());
   ASSERT_EQ(bridge.JVInit(std::u16string(kJVInitSid)), 0);
   ::unsetenv("TORVANE_TEST_FAULT");  // the next bridge's component is sound
   AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
@@ -208,11 +218,11 @@ TEST_F(BridgeTest, AMissingComponentBridgeOrWineIsToldAtOnce) {
   EXPECT_EQ(unavailable(dir_ / "torvane-jvlink.exe"),
             "JV-Linkブリッジ " + (dir_ / "torvane-jvlink.exe").string() + " がありません");
   ::setenv("PATH", dir_.Path().c_str(), 1);
-  EXPECT_EQ(unavailable(kBridge), "wineがインストールされていません。JV-Linkブリッジの実行に必要です");
+  EXPECT_EQ(unavailable(Bridge()), "wineがインストールされていません。JV-Linkブリッジの実行に必要です");
 }
 
 TEST_F(BridgeTest, MalformedRequestsAreRefusedOneByOneAndAnEndlessFrameEndsTheBridge) {
-  platform::ChildProcess child(platform::WindowsProgramCommand(kBridge), {{"WINEDEBUG", "-all"}});
+  platform::ChildProcess child(platform::WindowsProgramCommand(Bridge()), {{"WINEDEBUG", "-all"}});
   const auto ask = [&](std::string frame) {
     EXPECT_TRUE(child.Write(frame));
     std::string answer;
