@@ -2,11 +2,11 @@
 
 #include "acquisition/DataSpecChoice.h"
 #include "acquisition/DateTimeText.h"
-#include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
+#include "jvlink/JVResultMessage.h"
 #include "platform/Paths.h"
 #include "settings/IniGT.h"
 #include "store/RecordFile.h"

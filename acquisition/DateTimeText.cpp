@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 namespace {

@@ -10,9 +10,9 @@
 #include "jvdata/JVData_Structure.h"
 #include "jvlink/DateTime.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {

@@ -15,12 +15,12 @@
 
 #include "acquisition/AcquisitionRun.h"
 #include "acquisition/StoreWriter.h"
+#include "demo/DemoDelivery.h"
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
 #include "store/StorePaths.h"
-#include "tools/DemoDelivery.h"
 
 namespace torvane {
 namespace {

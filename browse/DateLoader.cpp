@@ -9,9 +9,9 @@
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "platform/Paths.h"
-#include "store/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 namespace torvane {
 

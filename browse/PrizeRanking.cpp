@@ -6,6 +6,7 @@
 #include "browse/infogrid/HorseProfileText.h"
 #include "browse/infogrid/InfoGridFormat.h"
 #include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 namespace {

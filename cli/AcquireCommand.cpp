@@ -9,13 +9,13 @@
 #include <thread>
 
 #include "acquisition/AcquisitionRun.h"
-#include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
 #include "cli/TestKillHook.h"
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "jvlink/JVResultMessage.h"
 #include "platform/Interrupt.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"

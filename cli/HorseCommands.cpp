@@ -8,6 +8,7 @@
 #include "browse/infogrid/InfoGridFormat.h"
 #include "browse/infogrid/PastRaceText.h"
 #include "cli/CommandRegistry.h"
+#include "jvdata/PlainText.h"
 #include "store/StorePaths.h"
 
 namespace torvane::cli {

@@ -21,10 +21,10 @@
 #include "cli/DeliveryRecords.h"
 #include "cli/TestKillHook.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
 #include "store/StoreLock.h"
 #include "store/StorePaths.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "cli/CommandRegistry.h"
 #include "platform/Console.h"
+#include "platform/SystemErrorText.h"
 #include "settings/ProgramDir.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {

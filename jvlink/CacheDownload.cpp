@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
 #include "platform/Files.h"
 
 namespace torvane {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
 #include "platform/Clock.h"
 
 namespace torvane {

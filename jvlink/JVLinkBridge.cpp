@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
 #include "jvlink/JVLinkFactory.h"
 #include "platform/ChildProcess.h"
 #include "platform/Paths.h"

@@ -7,6 +7,7 @@
 #include "browse/infogrid/HorseProfileText.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 #include "print/InfoPrintText.h"
 
 namespace torvane {

@@ -4,9 +4,9 @@
 
 #include "browse/infogrid/HorseProfileText.h"
 #include "browse/infogrid/PastRaceText.h"
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 namespace {

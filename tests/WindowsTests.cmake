@@ -47,7 +47,7 @@ set(windows_excluded_suites
 list(JOIN windows_excluded_cases ":" joined)
 set(filter "--gtest_filter=-${joined}")
 
-foreach(dir ${TORVANE_CORE_FOLDERS})
+foreach(dir ${TORVANE_CORE_FOLDERS} demo)
   file(GLOB unit_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*Test.cpp)
   foreach(test_source ${unit_tests})
     get_filename_component(test_name ${test_source} NAME_WE)
@@ -96,7 +96,7 @@ endif()
 if(TORVANE_BUILD_GUI)
   add_executable(WindowsWalkTest windows/WindowsWalkTest.cpp gui/support/TestPrinters.cpp)
   set_target_properties(WindowsWalkTest PROPERTIES AUTOMOC ON)
-  target_link_libraries(WindowsWalkTest PRIVATE torvane_test_support torvane_gui torvane_tools Qt6::Test)
+  target_link_libraries(WindowsWalkTest PRIVATE torvane_test_support torvane_gui torvane_demo Qt6::Test)
   target_compile_definitions(WindowsWalkTest PRIVATE TORVANE_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
   # The bridge is a 32-bit program: in this 64-bit prefix it needs Wine's
   # 32-bit loader, and the test component registered as a 32-bit server.

@@ -18,7 +18,6 @@
 #include <QVBoxLayout>
 
 #include "acquisition/DataSpecChoice.h"
-#include "acquisition/JVResultMessage.h"
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/HelpFile.h"
@@ -41,6 +40,7 @@
 #include "controls/ui/ScreenAreas.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
+#include "jvlink/JVResultMessage.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
 #include "platform/Paths.h"
 #include "print/PdfFileName.h"

@@ -11,9 +11,9 @@
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {

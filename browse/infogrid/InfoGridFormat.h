@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 

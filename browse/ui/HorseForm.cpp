@@ -15,6 +15,7 @@
 #include "browse/ui/InfoGridCellPainter.h"
 #include "browse/ui/InfoGridFonts.h"
 #include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 namespace {

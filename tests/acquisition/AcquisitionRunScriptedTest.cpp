@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "acquisition/AcquisitionRun.h"
-#include "acquisition/JVResultMessage.h"
 #include "jvdata/Cp932.h"
+#include "jvlink/JVResultMessage.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
 #include "tests/jvlink/DeliveryFixture.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "acquisition/AcquisitionRun.h"
-#include "acquisition/JVResultMessage.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "jvlink/JVResultMessage.h"
 #include "jvlink/StandInSettings.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
 #include "tests/jvlink/DeliveryFixture.h"

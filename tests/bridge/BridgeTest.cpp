@@ -6,9 +6,9 @@
 
 #include <sstream>
 
-#include "acquisition/JVResultMessage.h"
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkFactory.h"
+#include "jvlink/JVResultMessage.h"
 #include "platform/ChildProcess.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
 #include "tests/jvlink/DeliveryFixture.h"

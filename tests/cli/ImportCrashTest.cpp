@@ -17,10 +17,10 @@
 #include <utility>
 
 #include "codes/KeibaFunc.h"
+#include "demo/DemoDelivery.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/StoreCheck.h"
 #include "tests/support/TempDir.h"
-#include "tools/DemoDelivery.h"
 
 namespace torvane {
 namespace {

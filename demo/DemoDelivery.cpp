@@ -1,4 +1,4 @@
-#include "tools/DemoDelivery.h"
+#include "demo/DemoDelivery.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,11 +9,11 @@
 #include <system_error>
 #include <tuple>
 
+#include "demo/DemoRacing.h"
+#include "demo/DemoRecords.h"
+#include "demo/DemoWeek.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
-#include "tools/DemoRacing.h"
-#include "tools/DemoRecords.h"
-#include "tools/DemoWeek.h"
 
 namespace torvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "acquisition/JVResultMessage.h"
+#include "jvlink/JVResultMessage.h"
 
 namespace torvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "acquisition/JVResultMessage.h"
+#include "jvlink/JVResultMessage.h"
 
 #include <optional>
 #include <span>
