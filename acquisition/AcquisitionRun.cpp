@@ -95,7 +95,7 @@ void AcquisitionRun::SpeedButton1Click() {
   if (result != 0) Report(Joined(kSetUIPropertiesError, JVResultMessage("JVSetUIProperties", result)));
 }
 
-void AcquisitionRun::ButtonStartClick() {
+void AcquisitionRun::Start() {
   if (IsRunning()) {
     Report(std::string(kRunInProgressText));
     return;
@@ -167,7 +167,7 @@ void AcquisitionRun::ButtonStartClick() {
   CloseWindowIfAsked();
 }
 
-void AcquisitionRun::TimerJVStatusTimer() {
+void AcquisitionRun::PollDownload() {
   if (phase_ != Phase::Fetching) return;  // a tick that was already on its way when the timer stopped
   const std::int32_t fetched = jvLink_.JVStatus();
   if (fetched < 0) {
@@ -244,7 +244,7 @@ void AcquisitionRun::CloseWindowIfAsked() {
   view_.CloseWindow();
 }
 
-void AcquisitionRun::ButtonCancelClick() {
+void AcquisitionRun::Cancel() {
   if (!IsRunning()) return;
   if (!view_.ConfirmYesNo(std::string(kCancelQuestion))) return;
   // The download may have finished, and the records been read, while the

@@ -13,12 +13,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/Paths.h"
 #include "store/StoreBatch.h"
 
 namespace torvane {

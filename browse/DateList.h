@@ -1,9 +1,9 @@
 #pragma once
 // The date list: one entry per date file of the store, newest first.
 
-#include <filesystem>
 #include <vector>
 
+#include "platform/Paths.h"
 #include "store/RaceDay.h"
 
 namespace torvane {

@@ -4,12 +4,12 @@
 // its horse master, its last five results before the race date and the race
 // details of those five races. Also rebuilds the working set's race list.
 
-#include <filesystem>
 #include <string_view>
 
 #include "browse/LoadProgress.h"
 #include "browse/LoadResult.h"
 #include "browse/WorkingSet.h"
+#include "platform/Paths.h"
 #include "store/RaceDay.h"
 
 namespace torvane {

@@ -7,13 +7,13 @@
 // never be stale; the date files hold little else than the nominations, and
 // a scan of five years of them stays well within a blink (bench/HorseFinderBench).
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "browse/LoadResult.h"
 #include "jvdata/JVData_Structure.h"
+#include "platform/Paths.h"
 #include "store/RaceDay.h"
 
 namespace torvane {

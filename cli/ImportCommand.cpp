@@ -19,7 +19,7 @@
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
 #include "cli/DeliveryRecords.h"
-#include "cli/TestKillHook.h"
+#include "cli/WriterHook.h"
 #include "platform/Paths.h"
 #include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
@@ -41,7 +41,7 @@ int Import(CommandContext& context) {
     return 3;
   }
   StoreWriter writer(context.programDir);
-  InstallTestKillHook(writer);
+  ApplyWriterHook(writer);
   try {
     const int status = ImportFiles(context, writer);
     writer.Flush();

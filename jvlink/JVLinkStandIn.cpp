@@ -8,6 +8,7 @@
 #include "jvlink/DataKinds.h"
 #include "jvlink/DateTime.h"
 #include "jvlink/DeliveryFolder.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 namespace torvane {
@@ -43,15 +44,16 @@ std::optional<std::string> FromStamp(const std::u16string& fromTime) {
 }
 
 bool IsCached(const std::filesystem::path& cached, const std::filesystem::path& delivered) {
-  std::error_code error;
-  const auto cachedSize = std::filesystem::file_size(cached, error);
-  if (error) return false;
-  const auto cachedTime = std::filesystem::last_write_time(cached, error);
-  if (error) return false;
-  const auto deliveredSize = std::filesystem::file_size(delivered, error);
-  if (error) return false;
-  const auto deliveredTime = std::filesystem::last_write_time(delivered, error);
-  return !error && cachedSize == deliveredSize && cachedTime == deliveredTime && IsCompleteCopy(cached);
+  // The same size and the delivery's modification time, which the copy took.
+  std::optional<platform::FileStamp> cachedStamp, deliveredStamp;
+  try {
+    cachedStamp = platform::StampOf(cached);
+    deliveredStamp = platform::StampOf(delivered);
+  } catch (const platform::FileError&) {
+    return false;
+  }
+  return cachedStamp && deliveredStamp && cachedStamp->size == deliveredStamp->size &&
+         cachedStamp->modifiedNs == deliveredStamp->modifiedNs && IsCompleteCopy(cached);
 }
 
 }  // namespace
@@ -112,7 +114,7 @@ std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, const std::vec
   });
   if (selected.empty()) return kJVOpenNothingNewer;
   std::error_code error;
-  std::filesystem::create_directories(cacheFolder, error);
+  platform::CreateDirectories(cacheFolder, error);
   if (error) return kInternalError;
 
   auto run = std::make_unique<Run>();

@@ -2,7 +2,6 @@
 // Crash-safe whole-file replacement, reported as a result value for callers
 // that go on without the file (the settings file).
 
-#include <filesystem>
 #include <string_view>
 
 #include "platform/Files.h"

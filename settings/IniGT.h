@@ -5,11 +5,12 @@
 //
 // Section names, key names and texts are CP932 bytes, as in the file.
 
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
+
+#include "platform/Paths.h"
 
 namespace torvane {
 

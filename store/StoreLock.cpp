@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "store/StorePaths.h"
@@ -58,10 +59,8 @@ void RemoveLeftOversBelow(const std::filesystem::path& directory) {
   } catch (const platform::FileError&) {
     return;
   }
-  std::error_code error;
-  for (auto it = std::filesystem::recursive_directory_iterator(directory, error);
-       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
-    if (IsLeftOver(platform::Utf8OfPath(it->path().filename()))) platform::RemoveQuietly(it->path());
+  for (const std::filesystem::path& entry : platform::EntriesBelowQuietly(directory))
+    if (IsLeftOver(platform::Utf8OfPath(entry.filename()))) platform::RemoveQuietly(entry);
 }
 
 }  // namespace

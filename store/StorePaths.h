@@ -3,11 +3,11 @@
 // directory, the file names built from record fields.
 // The date files are named by their day's text ("2003年04月06日.jvTK", UTF-8).
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/Paths.h"
 #include "store/RaceDay.h"
 
 namespace torvane {

@@ -42,6 +42,7 @@
 #include "jvlink/JVLink.h"
 #include "jvlink/JVResultMessage.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "print/PdfFileName.h"
 #include "print/PrintPreconditions.h"
@@ -489,8 +490,7 @@ void TMainForm::DataSpecClick() {
 void TMainForm::HelpContentsClick() {
   const std::filesystem::path helpFile = HelpFilePath(programDir_);
   const QString fileName = QString::fromStdString(platform::Utf8OfPath(helpFile));
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(helpFile, error)) {
+  if (!platform::IsRegularFile(helpFile)) {
     TMsgDlg::Tell(this, TMsgDlg::TMsgDlgType::mtError,
                   QStringLiteral("ヘルプファイルを表示できませんでした。\n") + fileName);
     return;
