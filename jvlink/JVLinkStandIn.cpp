@@ -45,15 +45,10 @@ std::optional<std::string> FromStamp(const std::u16string& fromTime) {
 
 bool IsCached(const std::filesystem::path& cached, const std::filesystem::path& delivered) {
   // The same size and the delivery's modification time, which the copy took.
-  std::optional<platform::FileStamp> cachedStamp, deliveredStamp;
-  try {
-    cachedStamp = platform::StampOf(cached);
-    deliveredStamp = platform::StampOf(delivered);
-  } catch (const platform::FileError&) {
-    return false;
-  }
-  return cachedStamp && deliveredStamp && cachedStamp->size == deliveredStamp->size &&
-         cachedStamp->modifiedNs == deliveredStamp->modifiedNs && IsCompleteCopy(cached);
+  const std::optional<platform::SizeAndTime> cachedFile = platform::SizeAndTimeOf(cached);
+  if (!cachedFile) return false;
+  const std::optional<platform::SizeAndTime> deliveredFile = platform::SizeAndTimeOf(delivered);
+  return deliveredFile && *cachedFile == *deliveredFile && IsCompleteCopy(cached);
 }
 
 }  // namespace

@@ -74,6 +74,15 @@ bool IsOwnerReadOnly(const std::filesystem::path& path) noexcept {
          (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
 
+std::optional<SizeAndTime> SizeAndTimeOf(const std::filesystem::path& path) noexcept {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) return std::nullopt;
+  const std::filesystem::file_time_type modified = std::filesystem::last_write_time(path, error);
+  if (error) return std::nullopt;
+  return SizeAndTime{size, modified};
+}
+
 std::filesystem::path AbsolutePath(const std::filesystem::path& path) { return std::filesystem::absolute(path); }
 
 std::string CopyReplacing(const std::filesystem::path& source, const std::filesystem::path& target,

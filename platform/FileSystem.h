@@ -7,6 +7,7 @@
 // Unless a function says otherwise, a failure throws
 // std::filesystem::filesystem_error naming the path and the system's reason.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -55,6 +56,16 @@ bool IsMissing(const std::filesystem::path& path) noexcept;
 std::optional<std::filesystem::path> ResolvedLink(const std::filesystem::path& path) noexcept;
 // Whether a file or directory is there that its owner may not write.
 bool IsOwnerReadOnly(const std::filesystem::path& path) noexcept;
+
+// The size and the modification time of the file at path, as CopyReplacing
+// gives a copy its source's time (on Windows, in the standard library's own
+// precision); nothing when the path cannot be examined or is no file.
+struct SizeAndTime {
+  std::uintmax_t size = 0;
+  std::filesystem::file_time_type modified;
+  bool operator==(const SizeAndTime&) const = default;
+};
+std::optional<SizeAndTime> SizeAndTimeOf(const std::filesystem::path& path) noexcept;
 
 // The path from the current directory, when it is relative.
 std::filesystem::path AbsolutePath(const std::filesystem::path& path);
