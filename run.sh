@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Sets up what is missing (packages, build, demo data) and opens Torvane on
-# the demo program directory demo/: its JV-Link stand-in serves the demo
-# deliveries in demo/deliveries, so "JVデータ取得" then "データ取込み開始"
+# the demo program directory build/demo/: its JV-Link stand-in serves the demo
+# deliveries in build/demo/deliveries, so "JVデータ取得" then "データ取込み開始"
 # fetches a synthetic week of special registrations.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
-demo=demo
+demo=build/demo
 if [ ! -d "$demo/deliveries" ]; then
   build/bin/torvane-cli make-demo "$demo/deliveries"
 fi

@@ -1,12 +1,12 @@
 #include "acquisition/AcquisitionRun.h"
 
 #include "acquisition/DataSpecChoice.h"
-#include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/DateTime.h"
+#include "jvdata/PlainText.h"
+#include "jvlink/JVResultMessage.h"
 #include "platform/Paths.h"
 #include "settings/IniGT.h"
 #include "store/RecordFile.h"
@@ -90,7 +90,7 @@ void AcquisitionRun::SpeedButton1Click() {
   if (result != 0) Report(Joined(kSetUIPropertiesError, JVResultMessage("JVSetUIProperties", result)));
 }
 
-void AcquisitionRun::ButtonStartClick() {
+void AcquisitionRun::Start() {
   if (IsRunning()) {
     Report(std::string(kRunInProgressText));
     return;
@@ -162,7 +162,7 @@ void AcquisitionRun::ButtonStartClick() {
   CloseWindowIfAsked();
 }
 
-void AcquisitionRun::TimerJVStatusTimer() {
+void AcquisitionRun::PollDownload() {
   if (phase_ != Phase::Fetching) return;  // a tick that was already on its way when the timer stopped
   const std::int32_t fetched = jvLink_.JVStatus();
   if (fetched < 0) {
@@ -239,7 +239,7 @@ void AcquisitionRun::CloseWindowIfAsked() {
   view_.CloseWindow();
 }
 
-void AcquisitionRun::ButtonCancelClick() {
+void AcquisitionRun::Cancel() {
   if (!IsRunning()) return;
   if (!view_.ConfirmYesNo(std::string(kCancelQuestion))) return;
   // The download may have finished, and the records been read, while the

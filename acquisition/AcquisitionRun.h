@@ -93,9 +93,13 @@ class AcquisitionRun {
 
   void FormCreate();
   void SpeedButton1Click();
-  void ButtonStartClick();
-  void TimerJVStatusTimer();
-  void ButtonCancelClick();
+  // "データ取込み開始": JVOpen, then the download polled or the records read.
+  void Start();
+  // One turn of the download's 10 ms timer: JVStatus, the progress, and the
+  // read once every file is there.
+  void PollDownload();
+  // "キャンセル": asks, then cancels the download or ends the read loop.
+  void Cancel();
   // Lets the window close, except while records are read: then the window
   // closes once the read loop, the closing step and the start-time update
   // are over, and the date list is rebuilt from everything stored.

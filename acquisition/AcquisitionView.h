@@ -32,7 +32,7 @@ class AcquisitionView {
   virtual void Beep() = 0;
   // The application-starting cursor (arrow with hourglass) on, or the default cursor back.
   virtual void SetBusyCursor(bool busy) = 0;
-  // The 10 ms timer TimerJVStatus, which calls TimerJVStatusTimer while on.
+  // The 10 ms timer TimerJVStatus, which polls the download (TGetDataForm::TimerJVStatusTimer) while on.
   virtual void StartTimer() = 0;
   virtual void StopTimer() = 0;
   // Lets the window handle every pending event (repaints, clicks) before returning.

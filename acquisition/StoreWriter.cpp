@@ -10,9 +10,9 @@
 #include "jvdata/DateTime.h"
 #include "jvdata/JVData_Structure.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -92,9 +92,9 @@ struct StoreWriter::Impl {
 };
 
 StoreWriter::StoreWriter(std::filesystem::path programDir, std::size_t batchBudgetBytes)
-    : impl_(new Impl(std::move(programDir), batchBudgetBytes)) {}
+    : impl_(std::make_unique<Impl>(std::move(programDir), batchBudgetBytes)) {}
 
-StoreWriter::~StoreWriter() { delete impl_; }
+StoreWriter::~StoreWriter() = default;
 
 const std::filesystem::path& StoreWriter::ProgramDir() const { return impl_->programDir; }
 
@@ -103,7 +103,7 @@ std::uint64_t StoreWriter::BytesWritten() const { return impl_->bytesWritten; }
 std::uint64_t StoreWriter::StoredSinceFlush() const { return impl_->storedSinceFlush; }
 
 void StoreWriter::SetStepHook(StepHook hook) {
-  impl_->batch.SetStepHook([impl = impl_, hook = std::move(hook)](ReplaceStep step, std::size_t file) {
+  impl_->batch.SetStepHook([impl = impl_.get(), hook = std::move(hook)](ReplaceStep step, std::size_t file) {
     hook(impl->batch.FilesWritten() + file + 1, step);
   });
 }

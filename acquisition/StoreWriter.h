@@ -13,11 +13,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/Paths.h"
 #include "store/StoreBatch.h"
 
 namespace torvane {
@@ -73,7 +74,7 @@ class StoreWriter {
   StoreResult Route(std::string_view record);
 
   struct Impl;
-  Impl* impl_;
+  std::unique_ptr<Impl> impl_;
 };
 
 // The user's text for a failure of the writer: "データ作成エラー:", what

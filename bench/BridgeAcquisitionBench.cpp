@@ -15,12 +15,12 @@
 
 #include "acquisition/AcquisitionRun.h"
 #include "acquisition/StoreWriter.h"
+#include "demo/DemoDelivery.h"
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
 #include "store/StorePaths.h"
-#include "tools/DemoDelivery.h"
 
 namespace torvane {
 namespace {
@@ -86,10 +86,10 @@ Figure Acquire(JVLink& jvLink, const std::filesystem::path& programDir, long rec
   AcquisitionRun run(jvLink, view, settings, writer);
   run.FormCreate();
   const auto start = Clock::now();
-  run.ButtonStartClick();
+  run.Start();
   while (view.timerOn) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    run.TimerJVStatusTimer();
+    run.PollDownload();
   }
   if (run.LastOutcome() != RunOutcome::Completed)
     throw std::runtime_error("the run did not complete: " + view.lastInformation);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "tools/DemoDelivery.h"
+#include "demo/DemoDelivery.h"
 
 int main() {
   using Clock = std::chrono::steady_clock;

@@ -1,10 +1,10 @@
 #pragma once
 // The date list: one entry per date file of the store, newest first.
 
-#include <filesystem>
 #include <vector>
 
 #include "jvdata/DateTime.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

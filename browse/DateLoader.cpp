@@ -9,10 +9,11 @@
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/DateTime.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -192,8 +193,8 @@ LoadResult LoadDate(WorkingSet& workingSet, const std::filesystem::path& program
   LoadResult result;
   workingSet.ClearEntryFlags();
   const std::filesystem::path dateFile = DateFilePath(programDir, day);
-  std::error_code ignored;  // a file that cannot even be looked at is reported when it is opened
-  if (dateFile.empty() || std::filesystem::status(dateFile, ignored).type() == std::filesystem::file_type::not_found) {
+  // A file that cannot even be looked at is reported when it is opened.
+  if (dateFile.empty() || platform::IsMissing(dateFile)) {
     result.status = LoadStatus::DateFileMissing;
     return result;
   }

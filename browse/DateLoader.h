@@ -4,13 +4,13 @@
 // its horse master, its last five results before the race date and the race
 // details of those five races. Also rebuilds the working set's race list.
 
-#include <filesystem>
 #include <string_view>
 
 #include "browse/LoadProgress.h"
 #include "browse/LoadResult.h"
 #include "browse/WorkingSet.h"
 #include "jvdata/DateTime.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

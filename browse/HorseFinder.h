@@ -7,7 +7,6 @@
 // never be stale; the date files hold little else than the nominations, and
 // a scan of five years of them stays well within a blink (bench/HorseFinderBench).
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "browse/LoadResult.h"
 #include "jvdata/DateTime.h"
 #include "jvdata/JVData_Structure.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

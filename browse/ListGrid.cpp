@@ -3,6 +3,7 @@
 #include "browse/WorkingSet.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 namespace {

@@ -1,10 +1,11 @@
 #pragma once
 // What a date load reports to its caller.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/Paths.h"
 
 namespace torvane {
 

@@ -4,8 +4,9 @@
 #include <string>
 #include <system_error>
 
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "store/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 namespace torvane {
 
@@ -31,9 +32,7 @@ bool OpenIfPresent(RecordFileReader& reader, const std::filesystem::path& path,
     }
     return true;
   } catch (const StoreError& error) {
-    std::error_code statusError;
-    const auto status = std::filesystem::status(path, statusError);
-    if (status.type() == std::filesystem::file_type::not_found) return false;
+    if (platform::IsMissing(path)) return false;
     warnings.push_back({path, JapaneseErrorText(error)});
     return false;
   }

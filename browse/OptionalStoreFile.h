@@ -4,12 +4,12 @@
 // cannot be opened is reported.
 
 #include <cstddef>
-#include <filesystem>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
 
 #include "browse/LoadResult.h"
+#include "platform/Paths.h"
 #include "store/RecordFile.h"
 
 namespace torvane {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 #include "racetext/HorseProfileText.h"
 
 namespace torvane {

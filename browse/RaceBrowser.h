@@ -9,7 +9,6 @@
 // information grid draws nothing until a race of the date is chosen, so two
 // races never mix on the screen or on the clipboard.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +17,7 @@
 #include "browse/ListGrid.h"
 #include "browse/RaceHeader.h"
 #include "browse/WorkingSet.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

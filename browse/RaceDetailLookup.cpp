@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "browse/OptionalStoreFile.h"
+#include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
 #include "store/StorePaths.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {

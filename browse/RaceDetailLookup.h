@@ -8,12 +8,12 @@
 // with the same result.
 
 #include <array>
-#include <filesystem>
 #include <vector>
 
 #include "browse/LoadProgress.h"
 #include "browse/LoadResult.h"
 #include "jvdata/JVData_Structure.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

@@ -5,6 +5,7 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 

@@ -9,13 +9,14 @@
 #include <thread>
 
 #include "acquisition/AcquisitionRun.h"
-#include "acquisition/JVResultMessage.h"
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
-#include "cli/TestKillHook.h"
+#include "cli/WriterHook.h"
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "jvlink/JVResultMessage.h"
+#include "platform/FileSystem.h"
 #include "platform/Interrupt.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
@@ -107,8 +108,8 @@ AcquireOptions ParseOptions(const std::vector<std::string>& args) {
       options.dataSpec = value;
     } else {
       if (options.source) throw CommandError("--source is given twice");
-      if (!std::filesystem::is_directory(value)) throw CommandError("--source '" + value + "' is not a directory");
-      options.source = std::filesystem::absolute(value);
+      if (!platform::IsDirectory(value)) throw CommandError("--source '" + value + "' is not a directory");
+      options.source = platform::AbsolutePath(value);
     }
   }
   if (options.installed && options.source) throw CommandError("--source serves the stand-in only, not --jvlink");
@@ -151,18 +152,18 @@ int Acquire(CommandContext& context) {
 
   TIniGT settings(context.programDir, kSettingsFileName);
   StoreWriter writer(context.programDir);
-  InstallTestKillHook(writer);
+  ApplyWriterHook(writer);
   ConsoleAcquisitionView view(context.out);
   AcquisitionRun run(*jvLink, view, settings, writer);
-  view.SetCancel([&run] { run.ButtonCancelClick(); });
+  view.SetCancel([&run] { run.Cancel(); });
   if (options.dataSpec) run.SetDataSpec(*options.dataSpec);
   run.FormCreate();
   if (options.from) view.SetPickerDateTime(*options.from);
-  run.ButtonStartClick();
+  run.Start();
   while (view.TimerOn()) {
     std::this_thread::sleep_for(kTimerInterval);
     view.CancelIfInterrupted();
-    if (view.TimerOn()) run.TimerJVStatusTimer();
+    if (view.TimerOn()) run.PollDownload();
   }
   tellBridgeFailure();
   const RunOutcome outcome = run.LastOutcome();

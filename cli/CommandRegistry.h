@@ -2,12 +2,13 @@
 // The commands of torvane-cli. Each command lives in a file of its own and
 // registers itself with a static CommandRegistration.
 
-#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/Paths.h"
 
 namespace torvane::cli {
 

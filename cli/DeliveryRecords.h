@@ -4,7 +4,6 @@
 // CR LF form a last record of their own (which the writer then refuses).
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "platform/Files.h"

@@ -6,7 +6,7 @@
 
 #include "browse/HorseFinder.h"
 #include "cli/CommandRegistry.h"
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
 #include "racetext/PastRaceText.h"
 #include "store/StorePaths.h"
 

@@ -19,12 +19,12 @@
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
 #include "cli/DeliveryRecords.h"
-#include "cli/TestKillHook.h"
+#include "cli/WriterHook.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "store/RecordFile.h"
 #include "store/StoreLock.h"
 #include "store/StorePaths.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {
@@ -41,7 +41,7 @@ int Import(CommandContext& context) {
     return 3;
   }
   StoreWriter writer(context.programDir);
-  InstallTestKillHook(writer);
+  ApplyWriterHook(writer);
   try {
     const int status = ImportFiles(context, writer);
     writer.Flush();

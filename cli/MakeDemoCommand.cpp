@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/CommandRegistry.h"
-#include "tools/DemoDelivery.h"
+#include "demo/DemoDelivery.h"
 
 namespace torvane::cli {
 namespace {

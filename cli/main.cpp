@@ -5,8 +5,9 @@
 
 #include "cli/CommandRegistry.h"
 #include "platform/Console.h"
+#include "platform/FileSystem.h"
+#include "platform/SystemErrorText.h"
 #include "settings/ProgramDir.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane::cli {
 namespace {
@@ -48,8 +49,8 @@ int main(int argc, char** argv) {
   for (const auto& command : Commands()) {
     if (command.name != name) continue;
     try {
-      std::filesystem::create_directories(programDir);
-      CommandContext context{std::filesystem::absolute(programDir),
+      torvane::platform::CreateDirectories(programDir);
+      CommandContext context{torvane::platform::AbsolutePath(programDir),
                              {words.begin() + static_cast<long>(next), words.end()},
                              std::cout,
                              std::cerr};

@@ -7,12 +7,12 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; }
 bool IsPrintableAscii(char c) { return c >= 0x20 && c <= 0x7E; }
 
 constexpr std::string_view kWideSpace = "　";
@@ -63,12 +63,6 @@ std::string RemoveWideSpaces(std::string_view utf8) {
     if (at == std::string_view::npos) return out;
     from = at + kWideSpace.size();
   }
-}
-
-std::string_view TrimBlanks(std::string_view utf8) {
-  while (!utf8.empty() && IsBlankOrControl(utf8.front())) utf8.remove_prefix(1);
-  while (!utf8.empty() && IsBlankOrControl(utf8.back())) utf8.remove_suffix(1);
-  return utf8;
 }
 
 std::string NameText(std::string_view cp932Field) {

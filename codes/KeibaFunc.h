@@ -52,10 +52,6 @@ std::string SexName(std::string_view code);
 
 // A UTF-8 text without its full-width spaces (U+3000); half-width blanks stay.
 std::string RemoveWideSpaces(std::string_view utf8);
-// A text without leading and trailing half-width blanks and control characters
-// (full-width spaces stay): the program's one trimming rule. Safe on CP932
-// bytes too, whose second bytes are never blanks or controls.
-std::string_view TrimBlanks(std::string_view utf8);
 // A name field for display: converted, trimmed, full-width spaces removed.
 std::string NameText(std::string_view cp932Field);
 

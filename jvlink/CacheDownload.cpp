@@ -1,18 +1,17 @@
 #include "jvlink/CacheDownload.h"
 
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <string>
 
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 
 namespace torvane {
 namespace {
 
 constexpr std::string_view kChecksumSuffix = ".sum";
-constexpr std::size_t kChunkBytes = 1 << 16;
 
 std::filesystem::path ChecksumPath(const std::filesystem::path& cached) {
   std::filesystem::path path = cached;
@@ -34,23 +33,22 @@ class Checksum {
 };
 
 std::optional<std::string> FileChecksum(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  Checksum checksum;
-  std::string chunk(kChunkBytes, '\0');
-  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
-    checksum.Add(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())));
-  if (in.bad()) return std::nullopt;
-  return checksum.Text();
+  // A cached copy is read whole, as it was written whole.
+  try {
+    Checksum checksum;
+    checksum.Add(platform::ReadFileContents(path));
+    return checksum.Text();
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 bool CopyIntoPlace(const CacheCopy& copy) {
   try {
-    const std::string contents = platform::ReadFileContents(copy.source);
-    platform::ReplaceFileAtomically(copy.target, contents, platform::Durability::kFlushedToDisk);
     // The copy takes the delivery's time, by which a later run tells a
     // corrected delivery of the same size from the one cached.
-    std::filesystem::last_write_time(copy.target, std::filesystem::last_write_time(copy.source));
+    const std::string contents =
+        platform::CopyReplacing(copy.source, copy.target, platform::Durability::kFlushedToDisk);
     Checksum checksum;
     checksum.Add(contents);
     platform::ReplaceFileAtomically(ChecksumPath(copy.target), checksum.Text(), platform::Durability::kFlushedToDisk);

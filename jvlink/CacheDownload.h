@@ -12,10 +12,11 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
-#include <filesystem>
 #include <mutex>
 #include <thread>
 #include <vector>
+
+#include "platform/Paths.h"
 
 namespace torvane {
 

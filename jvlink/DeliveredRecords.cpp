@@ -1,9 +1,9 @@
 #include "jvlink/DeliveredRecords.h"
 
 #include <string_view>
-#include <system_error>
 
 #include "jvdata/Cp932.h"
+#include "platform/FileSystem.h"
 
 namespace torvane {
 namespace {
@@ -18,21 +18,20 @@ constexpr std::size_t kChunkBytes = 1 << 16;
 DeliveredFile::DeliveredFile(const std::filesystem::path& path) {
   // Opening anything but a regular file could wait forever (a FIFO) or read
   // no end of bytes (a device).
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
+  if (!platform::IsRegularFile(path)) {
     code_ = kFileNotFound;
     return;
   }
-  in_.open(path, std::ios::binary);
-  if (!in_) {
+  try {
+    file_.Open(path);
+  } catch (const platform::FileError&) {
     code_ = kFileNotFound;
     return;
   }
   code_ = Check();
   pending_.clear();
   start_ = 0;
-  in_.clear();
-  if (code_ == 0 && !in_.seekg(0)) code_ = kFileNotFound;
+  offset_ = 0;
 }
 
 std::int32_t DeliveredFile::Check() {
@@ -64,10 +63,15 @@ std::int32_t DeliveredFile::NextBytes(std::string& record) {
     searchFrom = pending_.empty() ? 0 : pending_.size() - 1;
     const std::size_t kept = pending_.size();
     pending_.resize(kept + kChunkBytes);
-    in_.read(pending_.data() + kept, kChunkBytes);
-    const auto got = static_cast<std::size_t>(in_.gcount());
+    std::size_t got = 0;
+    try {
+      got = file_.ReadUpTo(offset_, pending_.data() + kept, kChunkBytes);
+    } catch (const platform::FileError&) {
+      pending_.resize(kept);
+      return kFileNotFound;
+    }
+    offset_ += got;
     pending_.resize(kept + got);
-    if (in_.bad()) return kFileNotFound;
     if (got == 0) {
       if (pending_.empty()) return 0;
       return kFileContentsAbnormal;  // the last record lacks its CR LF

@@ -6,9 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "platform/Files.h"
 
 namespace torvane {
 
@@ -41,9 +41,10 @@ class DeliveredFile {
   std::int32_t NextBytes(std::string& record);
   std::int32_t Check();
 
-  std::ifstream in_;
-  std::string pending_;    // read from the file, not yet handed out
-  std::size_t start_ = 0;  // where the next record begins in pending_
+  platform::ReadOnlyFile file_;
+  std::uint64_t offset_ = 0;  // where the next read from the file begins
+  std::string pending_;       // read from the file, not yet handed out
+  std::size_t start_ = 0;     // where the next record begins in pending_
   std::int32_t code_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "jvdata/DateTime.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 namespace torvane {
@@ -21,9 +22,9 @@ std::optional<std::string> DeliveryStamp(std::string_view fileName) {
 
 std::vector<DeliveryEntry> DeliveriesAfter(const std::filesystem::path& folder, std::string_view fromStamp) {
   std::vector<DeliveryEntry> selected;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (!entry.is_regular_file()) continue;
-    std::string name = platform::Utf8OfPath(entry.path().filename());
+  for (platform::DirectoryEntry& entry : platform::ListDirectory(folder)) {
+    if (!entry.isRegularFile) continue;
+    std::string name = std::move(entry.name);
     auto stamp = DeliveryStamp(name);
     if (stamp && *stamp > fromStamp) selected.push_back({std::move(name), std::move(*stamp)});
   }

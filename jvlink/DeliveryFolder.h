@@ -3,11 +3,12 @@
 // ends in "_yyyymmddhhnnss.jvd" is one delivered data file, its time stamp
 // those 14 digits; its contents are CP932 JV-Data records, each ending CR LF.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/Paths.h"
 
 namespace torvane {
 

@@ -2,9 +2,10 @@
 
 #include <system_error>
 
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
 #include "jvlink/JVLinkFactory.h"
 #include "platform/ChildProcess.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 namespace torvane {
@@ -74,8 +75,7 @@ std::filesystem::path DefaultBridgePath() {
   const std::filesystem::path dir = platform::ExecutableDir();
   const std::filesystem::path beside = dir / kBridgeProgramName;
   const std::filesystem::path buildTree = dir.parent_path() / "win32" / kBridgeProgramName;
-  std::error_code error;
-  return !std::filesystem::exists(beside, error) && std::filesystem::exists(buildTree, error) ? buildTree : beside;
+  return !platform::Exists(beside) && platform::Exists(buildTree) ? buildTree : beside;
 }
 
 JVLinkBridge::JVLinkBridge(std::filesystem::path bridgeProgram, std::chrono::milliseconds answerLimit)
@@ -92,8 +92,7 @@ void JVLinkBridge::Start() {
   readPending_ = false;
   failed_ = false;
   failure_.clear();
-  std::error_code exists;
-  if (!std::filesystem::is_regular_file(program_, exists)) {
+  if (!platform::IsRegularFile(program_)) {
     Fail("JV-Linkブリッジ " + platform::Utf8OfPath(program_) + " がありません");
     return;
   }

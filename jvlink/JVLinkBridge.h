@@ -21,13 +21,13 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "jvlink/BridgeProtocol.h"
 #include "jvlink/JVLink.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

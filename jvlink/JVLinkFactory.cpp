@@ -6,6 +6,7 @@
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkStandIn.h"
 #include "platform/ChildProcess.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "settings/IniGT.h"
 
@@ -34,7 +35,7 @@ bool SaveJVLinkComponent(TIniGT& settings, JVLinkComponent component) {
 std::unique_ptr<JVLink> CreateJVLink(JVLinkComponent component, const std::filesystem::path& programDir) {
   if (component == JVLinkComponent::kInstalled) return std::make_unique<JVLinkBridge>(DefaultBridgePath());
   std::error_code error;
-  if (!std::filesystem::is_directory(programDir, error))
+  if (!platform::IsDirectory(programDir, error))
     throw JVLinkUnavailable("JV-Link代替のプログラムフォルダ " + platform::Utf8OfPath(programDir) +
                             " がフォルダではありません");
   return std::make_unique<JVLinkStandIn>(programDir);

@@ -3,12 +3,12 @@
 // (ProgID "JVDTLab.JVLink", reached through the bridge) or the stand-in that serves
 // the demo's delivery folder. Start-up creates one to see that it is there.
 
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
 
 #include "jvlink/JVLink.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

@@ -8,6 +8,7 @@
 #include "jvlink/CacheDownload.h"
 #include "jvlink/DataKinds.h"
 #include "jvlink/DeliveryFolder.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 namespace torvane {
@@ -43,15 +44,11 @@ std::optional<std::string> FromStamp(const std::u16string& fromTime) {
 }
 
 bool IsCached(const std::filesystem::path& cached, const std::filesystem::path& delivered) {
-  std::error_code error;
-  const auto cachedSize = std::filesystem::file_size(cached, error);
-  if (error) return false;
-  const auto cachedTime = std::filesystem::last_write_time(cached, error);
-  if (error) return false;
-  const auto deliveredSize = std::filesystem::file_size(delivered, error);
-  if (error) return false;
-  const auto deliveredTime = std::filesystem::last_write_time(delivered, error);
-  return !error && cachedSize == deliveredSize && cachedTime == deliveredTime && IsCompleteCopy(cached);
+  // The same size and the delivery's modification time, which the copy took.
+  const std::optional<platform::SizeAndTime> cachedFile = platform::SizeAndTimeOf(cached);
+  if (!cachedFile) return false;
+  const std::optional<platform::SizeAndTime> deliveredFile = platform::SizeAndTimeOf(delivered);
+  return deliveredFile && *cachedFile == *deliveredFile && IsCompleteCopy(cached);
 }
 
 }  // namespace
@@ -112,7 +109,7 @@ std::int32_t JVLinkStandIn::OpenRun(const std::string& fromStamp, const std::vec
   });
   if (selected.empty()) return kJVOpenNothingNewer;
   std::error_code error;
-  std::filesystem::create_directories(cacheFolder, error);
+  platform::CreateDirectories(cacheFolder, error);
   if (error) return kInternalError;
 
   auto run = std::make_unique<Run>();

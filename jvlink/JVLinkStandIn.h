@@ -29,7 +29,6 @@
 // for it.
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,6 +38,7 @@
 #include "jvlink/DeliveredRecords.h"
 #include "jvlink/JVLink.h"
 #include "jvlink/StandInSettings.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

@@ -9,9 +9,10 @@
 // Relative folders are taken from the program directory, so a fresh program
 // serves the demo delivery that run.sh makes in PROGRAMDIR/deliveries.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "platform/Paths.h"
 
 namespace torvane {
 

@@ -14,7 +14,7 @@ enum class FileAction { Open, Read, ReadSize, Examine, Write, Replace, CreateDir
 // A file or directory that exists but cannot be read or written; the message
 // names the path and the reason. When the operating system refused an action,
 // the error also keeps the action, the path and the system's code, so that
-// the viewer can word it in Japanese (store/SystemErrorText.h).
+// the viewer can word it in Japanese (platform/SystemErrorText.h).
 class FileError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -42,9 +42,12 @@ class ReadOnlyFile {
   bool IsOpen() const;
   // The size when it was opened.
   std::uint64_t Size() const { return size_; }
+  // Reads size bytes at offset into dest, fewer only where the file ends
+  // first; returns how many. Throws FileError on a read failure.
+  std::size_t ReadUpTo(std::uint64_t offset, char* dest, std::size_t size) const;
   // Reads exactly size bytes at offset into dest; false when the file ends
   // first. Throws FileError on a read failure.
-  bool ReadAt(std::uint64_t offset, char* dest, std::size_t size) const;
+  bool ReadAt(std::uint64_t offset, char* dest, std::size_t size) const { return ReadUpTo(offset, dest, size) == size; }
 
  private:
   std::intptr_t handle_ = -1;

@@ -169,19 +169,18 @@ void ReadOnlyFile::Close() {
 
 bool ReadOnlyFile::IsOpen() const { return handle_ >= 0; }
 
-bool ReadOnlyFile::ReadAt(std::uint64_t offset, char* dest, std::size_t size) const {
-  while (size > 0) {
-    const ssize_t n = ::pread(static_cast<int>(handle_), dest, size, static_cast<off_t>(offset));
+std::size_t ReadOnlyFile::ReadUpTo(std::uint64_t offset, char* dest, std::size_t size) const {
+  std::size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::pread(static_cast<int>(handle_), dest + got, size - got, static_cast<off_t>(offset + got));
     if (n < 0) {
       if (errno == EINTR) continue;
       throw FileError(FileAction::Read, PathFromUtf8(path_), std::error_code(errno, std::generic_category()));
     }
-    if (n == 0) return false;
-    dest += n;
-    size -= static_cast<std::size_t>(n);
-    offset += static_cast<std::uint64_t>(n);
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
   }
-  return true;
+  return got;
 }
 
 std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::string_view contents,

@@ -229,16 +229,16 @@ void ReadOnlyFile::Close() {
 
 bool ReadOnlyFile::IsOpen() const { return handle_ != -1; }
 
-bool ReadOnlyFile::ReadAt(std::uint64_t offset, char* dest, std::size_t size) const {
-  while (size > 0) {
-    const std::optional<std::size_t> n = ReadSomeAt(reinterpret_cast<HANDLE>(handle_), offset, dest, size);
+std::size_t ReadOnlyFile::ReadUpTo(std::uint64_t offset, char* dest, std::size_t size) const {
+  std::size_t got = 0;
+  while (got < size) {
+    const std::optional<std::size_t> n =
+        ReadSomeAt(reinterpret_cast<HANDLE>(handle_), offset + got, dest + got, size - got);
     if (!n) throw LastErrorAt(FileAction::Read, PathFromUtf8(path_));
-    if (*n == 0) return false;
-    dest += *n;
-    size -= *n;
-    offset += *n;
+    if (*n == 0) break;
+    got += *n;
   }
-  return true;
+  return got;
 }
 
 // Windows has no call that flushes a whole file system without the rights of

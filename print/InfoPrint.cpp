@@ -6,6 +6,7 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 #include "print/InfoPrintText.h"
 #include "racetext/HorseProfileText.h"
 

@@ -2,10 +2,10 @@
 
 #include <stdexcept>
 
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/DateTime.h"
+#include "jvdata/PlainText.h"
 #include "racetext/HorseProfileText.h"
 #include "racetext/PastRaceText.h"
 

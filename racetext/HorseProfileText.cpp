@@ -2,6 +2,7 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 #include "racetext/StrictInteger.h"
 
 namespace torvane {

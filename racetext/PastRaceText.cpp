@@ -1,8 +1,8 @@
 #include "racetext/PastRaceText.h"
 
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 #include "racetext/StrictInteger.h"
 
 namespace torvane {

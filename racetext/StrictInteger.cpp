@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 

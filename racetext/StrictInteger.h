@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "jvdata/PlainText.h"
 namespace torvane {
 
 // A field read as a strict integer: after trimming half-width blanks, an

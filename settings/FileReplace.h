@@ -1,16 +1,12 @@
 #pragma once
-// Whole-file reads and crash-safe whole-file replacement, reported as result
-// values for callers that go on without the file (the settings file).
+// Crash-safe whole-file replacement, reported as a result value for callers
+// that go on without the file (the settings file).
 
-#include <filesystem>
 #include <string_view>
 
 #include "platform/Files.h"
 
 namespace torvane {
-
-// The file's bytes, a missing file as empty, nullopt for an unreadable one.
-using platform::ReadFileIfPresent;
 
 // Replaces the file's contents with contents: written to a new file in the
 // same directory, flushed to disk and renamed over the old one, so that the

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "jvdata/Cp932.h"
+#include "platform/Files.h"
 #include "platform/Process.h"
 #include "settings/FileReplace.h"
 #include "settings/PrivateProfile.h"
@@ -24,7 +25,7 @@ constexpr std::string_view kCloseCorner = "\xA3";
 
 std::optional<std::string> ReadValue(const std::filesystem::path& file, std::string_view section,
                                      std::string_view key) {
-  const std::optional<std::string> text = ReadFileIfPresent(file);
+  const std::optional<std::string> text = platform::ReadFileIfPresent(file);
   if (!text) return std::nullopt;
   const std::optional<std::string_view> value = FindProfileValue(*text, section, key);
   if (!value) return std::nullopt;
@@ -41,7 +42,7 @@ bool WriteValues(const std::filesystem::path& file, std::string_view section,
   lockPath += ".lock";
   platform::ExclusiveFileLock lock;
   if (!lock.Lock(lockPath)) return false;
-  std::optional<std::string> text = ReadFileIfPresent(file);
+  std::optional<std::string> text = platform::ReadFileIfPresent(file);
   if (!text) return false;  // never replace a file whose contents are unknown
   for (const auto& [key, value] : values) {
     text = SetProfileValue(*text, section, key, value);
@@ -95,19 +96,12 @@ void TIniGT::SetFileName(std::string fileName) {
   ResolvePath();
 }
 
-void TIniGT::SetDefaultDir(TIniGTDefaultDir defaultDir) {
-  defaultDir_ = defaultDir;
-  ResolvePath();
-}
-
 void TIniGT::ResolvePath() {
   const std::filesystem::path name(fileName_);
   if (fileName_.empty()) {
     filePath_.clear();
-  } else if (name.has_parent_path() || defaultDir_ == TIniGTDefaultDir::ddNone) {
+  } else if (name.has_parent_path()) {
     filePath_ = name;
-  } else if (defaultDir_ == TIniGTDefaultDir::ddWindows) {
-    filePath_ = std::filesystem::path(kSystemDir) / name;
   } else {
     filePath_ = applicationDir_ / name;
   }

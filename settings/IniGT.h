@@ -5,26 +5,17 @@
 //
 // Section names, key names and texts are CP932 bytes, as in the file.
 
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
 
-namespace torvane {
+#include "platform/Paths.h"
 
-// Where a FileName without a directory part is placed.
-enum class TIniGTDefaultDir {
-  ddApplication,  // the application (executable's) directory
-  ddWindows,      // the system's settings directory: /etc on this platform
-  ddNone,         // the name as it is, relative to the current directory
-};
+namespace torvane {
 
 class TIniGT {
  public:
-  // The directory ddWindows stands for.
-  static constexpr const char* kSystemDir = "/etc";
-
   // applicationDir is the executable's directory and executableName its file
   // name; FileName starts as that name with its extension replaced by ".ini",
   // in the application directory. (The viewer and the command-line tool both
@@ -32,13 +23,11 @@ class TIniGT {
   TIniGT(std::filesystem::path applicationDir, std::string_view executableName);
 
   const std::string& FileName() const { return fileName_; }
-  // A name with a directory part is used as it is; a bare name is placed by
-  // DefaultDir. An empty name leaves no file: reads give their defaults and
-  // writes fail.
+  // A name with a directory part is used as it is; a bare name is placed in
+  // the application directory. An empty name leaves no file: reads give their
+  // defaults and writes fail.
   void SetFileName(std::string fileName);
-  TIniGTDefaultDir DefaultDir() const { return defaultDir_; }
-  void SetDefaultDir(TIniGTDefaultDir defaultDir);
-  // The settings file's full path, from FileName and DefaultDir.
+  // The settings file's full path, from FileName.
   const std::filesystem::path& FilePath() const { return filePath_; }
 
   // Reads give the default for a missing or unreadable file, section or key.
@@ -74,7 +63,6 @@ class TIniGT {
 
   std::filesystem::path applicationDir_;
   std::string fileName_;
-  TIniGTDefaultDir defaultDir_ = TIniGTDefaultDir::ddApplication;
   std::filesystem::path filePath_;
 };
 

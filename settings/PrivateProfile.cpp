@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 
 namespace torvane {
 namespace {

@@ -1,7 +1,8 @@
 #include "settings/ProgramDir.h"
 
 #include <cstdlib>
-#include <system_error>
+
+#include "platform/FileSystem.h"
 
 namespace torvane {
 namespace {
@@ -33,8 +34,7 @@ std::filesystem::path DefaultProgramDir() {
   // it): its uninstaller beside it marks it, and a store in Program Files
   // would be one no other run of the user's sees.
   if (const std::filesystem::path localAppData = platform::LocalAppDataDir(); !localAppData.empty()) {
-    std::error_code error;
-    const bool installed = std::filesystem::exists(exeDir / kUninstallerName, error);
+    const bool installed = platform::Exists(exeDir / kUninstallerName);
     return exeDirWritable && !installed ? exeDir : localAppData / "Torvane";
   }
   return ChooseProgramDir(exeDir, exeDirWritable, FromEnvironment("XDG_DATA_HOME"), FromEnvironment("HOME"));

@@ -4,7 +4,6 @@
 // trailing partial record.
 
 #include <cstddef>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 #include "store/StoreBatch.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "store/RecordSequence.h"
 
@@ -25,7 +26,7 @@ void StoreBatch::CheckDirectories(const std::filesystem::path& directory, bool c
       case platform::EntryKind::Missing: {
         if (!create) throw StoreError(FileAction::Open, at, std::make_error_code(std::errc::no_such_file_or_directory));
         std::error_code error;
-        std::filesystem::create_directory(at, error);
+        platform::CreateDirectory(at, error);
         if (error) throw StoreError(FileAction::CreateDirectory, at, error);
         break;
       }

@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,6 +17,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/Paths.h"
 #include "store/RecordFile.h"
 
 namespace torvane {

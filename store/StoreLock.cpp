@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "store/StorePaths.h"
@@ -14,10 +15,8 @@ namespace torvane {
 namespace {
 
 // Present while a writer runs; found by the next writer only when that one
-// was killed. Earlier versions named theirs with a process id after it.
+// was killed.
 constexpr std::string_view kWritingMarkName = ".torvane-writing";
-// The spare files of earlier versions, left by a killed writer.
-constexpr std::string_view kOldSparePrefix = ".torvane-spare-";
 
 // The id of the writer that made a temporary file: its names are
 // ".<file>.<process id>-<number>.tmp" (platform/Files.h).
@@ -35,13 +34,21 @@ std::optional<platform::ProcessId> WriterOf(std::string_view name) {
 }
 
 // A file that a killed writer left: a temporary file of a process that has
-// ended (never one that still writes), or a spare file of earlier versions.
+// ended (never one that still writes).
 bool IsLeftOver(const std::string& name) {
-  if (!name.starts_with('.')) return false;
-  if (name.starts_with(kOldSparePrefix)) return true;
-  if (!name.ends_with(platform::kTemporaryFileSuffix)) return false;
+  if (!name.starts_with('.') || !name.ends_with(platform::kTemporaryFileSuffix)) return false;
   const std::optional<platform::ProcessId> writer = WriterOf(name);
   return writer && *writer != platform::CurrentProcessId() && platform::ProcessHasEnded(*writer);
+}
+
+// The mark is there when the last writer did not end its run (it is replaced
+// by this writer's own at once).
+bool WriterWasKilled(const std::filesystem::path& mark) {
+  try {
+    return platform::KindOf(mark) != platform::EntryKind::Missing;
+  } catch (const platform::FileError&) {
+    return false;
+  }
 }
 
 void RemoveLeftOversBelow(const std::filesystem::path& directory) {
@@ -52,10 +59,8 @@ void RemoveLeftOversBelow(const std::filesystem::path& directory) {
   } catch (const platform::FileError&) {
     return;
   }
-  std::error_code error;
-  for (auto it = std::filesystem::recursive_directory_iterator(directory, error);
-       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
-    if (IsLeftOver(platform::Utf8OfPath(it->path().filename()))) platform::RemoveQuietly(it->path());
+  for (const std::filesystem::path& entry : platform::EntriesBelowQuietly(directory))
+    if (IsLeftOver(platform::Utf8OfPath(entry.filename()))) platform::RemoveQuietly(entry);
 }
 
 }  // namespace
@@ -67,18 +72,10 @@ bool StoreLock::TryTake(const std::filesystem::path& programDir) {
     lock_.reset();
     return false;
   }
-  bool writerWasKilled = false;
-  std::error_code ignored;
-  for (const auto& entry : std::filesystem::directory_iterator(programDir, ignored)) {
-    const std::string name = platform::Utf8OfPath(entry.path().filename());
-    if (!name.starts_with(kWritingMarkName)) continue;
-    writerWasKilled = true;
-    platform::RemoveQuietly(entry.path());
-  }
-  if (writerWasKilled)
+  mark_ = programDir / kWritingMarkName;
+  if (WriterWasKilled(mark_))
     for (const std::string_view name : {kDataDirName, kSeiDirName, kSeirDirName, kUmaDirName})
       RemoveLeftOversBelow(programDir / name);
-  mark_ = programDir / kWritingMarkName;
   try {
     platform::ReplaceFileAtomically(mark_, {});
   } catch (...) {

@@ -3,7 +3,6 @@
 // viewer's acquisition, the command-line import and acquire) takes this lock
 // for its whole run; a second one is refused at once and writes nothing.
 
-#include <filesystem>
 #include <optional>
 #include <string_view>
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 namespace torvane {
@@ -40,7 +41,7 @@ bool IsBloodNumber(std::string_view number) { return IsDigits(number, 10); }
 
 void CreateStoreDirectories(const std::filesystem::path& programDir) {
   for (const std::string_view name : {kDataDirName, kSeiDirName, kSeirDirName, kUmaDirName})
-    std::filesystem::create_directories(programDir / name);
+    platform::CreateDirectories(programDir / name);
 }
 
 std::filesystem::path DateFilePath(const std::filesystem::path& programDir, const RaceDay& day) {

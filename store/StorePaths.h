@@ -3,12 +3,12 @@
 // directory, the file names built from record fields.
 // The date files are named by their day's text ("2003年04月06日.jvTK", UTF-8).
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "jvdata/DateTime.h"
+#include "platform/Paths.h"
 
 namespace torvane {
 

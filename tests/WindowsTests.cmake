@@ -47,7 +47,7 @@ set(windows_excluded_suites
 list(JOIN windows_excluded_cases ":" joined)
 set(filter "--gtest_filter=-${joined}")
 
-foreach(dir ${TORVANE_CORE_FOLDERS})
+foreach(dir ${TORVANE_CORE_FOLDERS} demo)
   file(GLOB unit_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*Test.cpp)
   foreach(test_source ${unit_tests})
     get_filename_component(test_name ${test_source} NAME_WE)
@@ -77,7 +77,7 @@ if(TORVANE_BUILD_GUI)
     add_executable(${test_name} ${test_source} ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/TestPrinters.cpp
                                 ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/OffscreenFonts.cpp)
     set_target_properties(${test_name} PROPERTIES AUTOMOC ON)
-    target_link_libraries(${test_name} PRIVATE torvane_test_support torvane_gui Qt6::Test)
+    target_link_libraries(${test_name} PRIVATE torvane_test_support torvane_gui torvane_demo Qt6::Test)
     target_compile_definitions(${test_name} PRIVATE TORVANE_TEST_FONT_DIR="${TORVANE_TEST_FONT_DIR}")
     # Qt is linked in: the offscreen platform in place of the Windows one.
     qt_import_plugins(${test_name} INCLUDE_BY_TYPE platforms Qt6::QOffscreenIntegrationPlugin)
@@ -97,7 +97,7 @@ endif()
 if(TORVANE_BUILD_GUI)
   add_executable(WindowsWalkTest windows/WindowsWalkTest.cpp gui/support/TestPrinters.cpp)
   set_target_properties(WindowsWalkTest PROPERTIES AUTOMOC ON)
-  target_link_libraries(WindowsWalkTest PRIVATE torvane_test_support torvane_gui torvane_tools Qt6::Test)
+  target_link_libraries(WindowsWalkTest PRIVATE torvane_test_support torvane_gui torvane_demo Qt6::Test)
   target_compile_definitions(WindowsWalkTest PRIVATE TORVANE_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
   # The program's bridge is a 32-bit program: in this 64-bit prefix it needs
   # Wine's 32-bit loader, and the test component registered as a 32-bit
@@ -167,5 +167,5 @@ foreach(test_source ${cli_tests})
   endif()
   add_test(NAME cli.${test_name} COMMAND ${TORVANE_LINUX_BUILD_DIR}/bin/${test_name} ${filter})
   set_tests_properties(cli.${test_name} PROPERTIES LABELS cli TIMEOUT 300 FIXTURES_REQUIRED test_scratch
-    ENVIRONMENT "TORVANE_CLI=$<TARGET_FILE:torvane-cli>;TORVANE_CLI_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR};TORVANE_CLI_UNDER_WINE=1;TMPDIR=${test_scratch}/tmp")
+    ENVIRONMENT "TORVANE_CLI=$<TARGET_FILE:torvane-cli>;TORVANE_KILLABLE_CLI=$<TARGET_FILE:torvane-cli-killable>;TORVANE_CLI_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR};TORVANE_CLI_UNDER_WINE=1;TMPDIR=${test_scratch}/tmp")
 endforeach()

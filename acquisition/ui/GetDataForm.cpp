@@ -76,15 +76,23 @@ TGetDataForm::TGetDataForm(JVLink& jvLink, TIniGT& settings, const std::filesyst
 
   run_ = std::make_unique<AcquisitionRun>(jvLink, *this, settings, writer_);
   run_->SetDateListRebuild(std::move(dateListRebuild));
-  connect(buttonStart_, &QPushButton::clicked, this, [this] { run_->ButtonStartClick(); });
-  connect(buttonCancel_, &QPushButton::clicked, this, [this] { run_->ButtonCancelClick(); });
-  connect(speedButton1_, &QToolButton::clicked, this, [this] { run_->SpeedButton1Click(); });
-  connect(&timerJVStatus_, &QTimer::timeout, this, [this] { run_->TimerJVStatusTimer(); });
+  connect(buttonStart_, &QPushButton::clicked, this, &TGetDataForm::ButtonStartClick);
+  connect(buttonCancel_, &QPushButton::clicked, this, &TGetDataForm::ButtonCancelClick);
+  connect(speedButton1_, &QToolButton::clicked, this, &TGetDataForm::SpeedButton1Click);
+  connect(&timerJVStatus_, &QTimer::timeout, this, &TGetDataForm::TimerJVStatusTimer);
   buttonCancel_->setEnabled(false);
   run_->FormCreate();
 }
 
 TGetDataForm::~TGetDataForm() = default;
+
+void TGetDataForm::ButtonStartClick() { run_->Start(); }
+
+void TGetDataForm::ButtonCancelClick() { run_->Cancel(); }
+
+void TGetDataForm::SpeedButton1Click() { run_->SpeedButton1Click(); }
+
+void TGetDataForm::TimerJVStatusTimer() { run_->PollDownload(); }
 
 void TGetDataForm::closeEvent(QCloseEvent* event) {
   if (run_->FormCloseQuery()) {

@@ -67,6 +67,10 @@ class TGetDataForm : public QDialog, public AcquisitionView {
   void reject() override;
 
  private:
+  void ButtonStartClick();
+  void ButtonCancelClick();
+  void SpeedButton1Click();
+  void TimerJVStatusTimer();
   QProgressBar* Bar(ProgressBar bar) const;
 
   QPushButton* buttonStart_;

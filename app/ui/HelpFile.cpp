@@ -1,8 +1,8 @@
 #include "app/ui/HelpFile.h"
 
 #include <QString>
-#include <system_error>
 
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "settings/ProgramDir.h"
 
@@ -12,9 +12,8 @@ std::filesystem::path HelpFilePath(const std::filesystem::path& programDir) {
   // The program directory's own, the build's beside the executable, the installed one.
   const std::filesystem::path inProgramDir = programDir / kHelpFileName;
   const std::filesystem::path besideExecutable = ExecutableDir() / kHelpFileName;
-  std::error_code error;
-  if (std::filesystem::is_regular_file(inProgramDir, error)) return inProgramDir;
-  if (std::filesystem::is_regular_file(besideExecutable, error)) return besideExecutable;
+  if (platform::IsRegularFile(inProgramDir)) return inProgramDir;
+  if (platform::IsRegularFile(besideExecutable)) return besideExecutable;
   return InstalledDataDir() / kHelpFileName;
 }
 

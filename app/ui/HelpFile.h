@@ -3,7 +3,8 @@
 // its table of contents.
 
 #include <QUrl>
-#include <filesystem>
+
+#include "platform/Paths.h"
 
 namespace torvane {
 

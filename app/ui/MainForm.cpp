@@ -18,7 +18,6 @@
 #include <QVBoxLayout>
 
 #include "acquisition/DataSpecChoice.h"
-#include "acquisition/JVResultMessage.h"
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/HelpFile.h"
@@ -41,7 +40,9 @@
 #include "controls/ui/ScreenAreas.h"
 #include "controls/ui/UpDown.h"
 #include "jvlink/JVLink.h"
+#include "jvlink/JVResultMessage.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "print/PdfFileName.h"
 #include "print/PrintPreconditions.h"
@@ -489,8 +490,7 @@ void TMainForm::DataSpecClick() {
 void TMainForm::HelpContentsClick() {
   const std::filesystem::path helpFile = HelpFilePath(programDir_);
   const QString fileName = QString::fromStdString(platform::Utf8OfPath(helpFile));
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(helpFile, error)) {
+  if (!platform::IsRegularFile(helpFile)) {
     TMsgDlg::Tell(this, TMsgDlg::TMsgDlgType::mtError,
                   QStringLiteral("ヘルプファイルを表示できませんでした。\n") + fileName);
     return;

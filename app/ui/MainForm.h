@@ -10,11 +10,11 @@
 // opens the acquisition window and, once their conditions hold, the prints.
 
 #include <QMainWindow>
-#include <filesystem>
 #include <memory>
 
 #include "controls/ui/UrlOpener.h"
 #include "jvlink/JVLinkFactory.h"
+#include "platform/Paths.h"
 
 class QAction;
 class QComboBox;
@@ -108,10 +108,15 @@ class TMainForm : public QMainWindow {
   void InitJVLink1();
   void EnableAcquisition();
   void HelpContentsClick();
+  // The version window: the toolbar button "ﾊﾞｰｼﾞｮﾝ情報" and the help menu's
+  // "ﾊﾞｰｼﾞｮﾝ情報(&A)...".
   void SpeedButton6Click();
   void LeftPanelButtonClick();
   void Print1Click();
+  // "登録馬リスト印刷(&L)": the list grid of the race on show printed on one
+  // page, when the print's preconditions hold.
   void N8Click();
+  // "プリンタ設定(&S)": the printer setup dialog.
   void N4Click();
   bool PrintConditionsHold();
   // The earned-prize order of the race on show, against its stored gate.

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "controls/ui/MsgDlg.h"
-#include "store/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 namespace torvane {
 namespace {

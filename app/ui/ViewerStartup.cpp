@@ -10,10 +10,11 @@
 #include "controls/ui/MsgDlg.h"
 #include "jvlink/JVLinkFactory.h"
 #include "jvlink/ui/StandInSettingsDialog.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 #include "settings/IniGT.h"
 #include "settings/ProgramDir.h"
-#include "store/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -69,7 +70,7 @@ void PrepareApplication(QApplication& application) {
 
 std::unique_ptr<TMainForm> StartViewer(const std::filesystem::path& programDir) {
   try {
-    std::filesystem::create_directories(programDir);
+    platform::CreateDirectories(programDir);
   } catch (const std::exception& error) {
     TellStartFailure(error);
     return nullptr;

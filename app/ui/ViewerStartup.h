@@ -5,8 +5,9 @@
 
 #include <QString>
 #include <exception>
-#include <filesystem>
 #include <memory>
+
+#include "platform/Paths.h"
 
 class QApplication;
 

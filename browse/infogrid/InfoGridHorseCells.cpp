@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "browse/infogrid/InfoGridCells.h"
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 #include "racetext/HorseProfileText.h"
 
 namespace torvane::info_grid {

@@ -13,8 +13,8 @@
 #include "browse/infogrid/PastRaceColour.h"
 #include "browse/ui/InfoGridCellPainter.h"
 #include "browse/ui/InfoGridFonts.h"
-#include "codes/Formatted.h"
 #include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 #include "racetext/PastRaceText.h"
 
 namespace torvane {

@@ -5,11 +5,11 @@
 // grid's past-race cells; the popup copies the races to the clipboard.
 
 #include <QDialog>
-#include <filesystem>
 #include <vector>
 
 #include "browse/HorseFinder.h"
 #include "browse/WorkingSet.h"
+#include "platform/Paths.h"
 
 class QAction;
 class QTableWidget;

@@ -5,10 +5,10 @@
 // nomination); choosing one reports it.
 
 #include <QLineEdit>
-#include <filesystem>
 #include <vector>
 
 #include "browse/HorseFinder.h"
+#include "platform/Paths.h"
 
 class QMenu;
 

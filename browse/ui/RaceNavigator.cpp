@@ -14,7 +14,7 @@
 #include "browse/ui/RaceHeaderPanel.h"
 #include "controls/ui/Label3Dj.h"
 #include "controls/ui/MsgDlg.h"
-#include "store/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 namespace torvane {
 

@@ -6,7 +6,6 @@
 // given; the main window only asks it to rebuild the date list.
 
 #include <QObject>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "browse/LoadProgress.h"
 #include "browse/RaceBrowser.h"
 #include "controls/ui/UpDown.h"
+#include "platform/Paths.h"
 
 class QComboBox;
 class QListWidget;

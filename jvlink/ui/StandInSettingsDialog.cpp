@@ -16,7 +16,7 @@
 #include "jvlink/JVLinkStandIn.h"
 #include "jvlink/StandInSettings.h"
 #include "platform/Paths.h"
-#include "store/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 namespace torvane {
 namespace {

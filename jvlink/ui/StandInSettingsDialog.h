@@ -3,7 +3,8 @@
 // JV-Link's own: the service key and the delivery folder the stand-in serves.
 
 #include <QDialog>
-#include <filesystem>
+
+#include "platform/Paths.h"
 
 class QLineEdit;
 

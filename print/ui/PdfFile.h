@@ -3,9 +3,9 @@
 // window: for the command-line tool. Makes the (offscreen) application
 // object the fonts need when there is none yet.
 
-#include <filesystem>
 #include <functional>
 
+#include "platform/Paths.h"
 #include "print/PrintCanvas.h"
 
 namespace torvane {

@@ -118,7 +118,7 @@ class AcquisitionFixture : public ::testing::Test {
   void RunTimer(AcquisitionRun& run) {
     for (int tick = 0; view_.timerOn && tick < 20000; ++tick) {
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
-      run.TimerJVStatusTimer();
+      run.PollDownload();
     }
     ASSERT_FALSE(view_.timerOn) << "the download never ended";
   }

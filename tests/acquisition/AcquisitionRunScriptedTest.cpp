@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "acquisition/AcquisitionRun.h"
-#include "acquisition/JVResultMessage.h"
 #include "jvdata/Cp932.h"
+#include "jvlink/JVResultMessage.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
 #include "tests/jvlink/DeliveryFixture.h"
 
@@ -80,7 +80,7 @@ TEST_F(ScriptedRunTest, OpensTokuDiffFromThePickerAndReadsWithA60000Buffer) {
   const DateTime from{2003, 4, 6, 9, 5, 7};
   view_.picker = from;
   jvLink_.reads = {Record(test::UmRecord("2000100001", "テストホース"))};
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(jvLink_.calls, (Events{"JVOpen TOKUDIFF 20030406090507 1", "JVRead 60000", "JVRead 1577", "JVClose"}))
       << "the size comes back as the last read left it";
   EXPECT_EQ(view_.events.front(), test::StartDialog(from));
@@ -88,7 +88,7 @@ TEST_F(ScriptedRunTest, OpensTokuDiffFromThePickerAndReadsWithA60000Buffer) {
 
 TEST_F(ScriptedRunTest, OpenedWithNothingToReadIsLikeNothingNewer) {
   jvLink_.readCount = 0;
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("cursor:busy"),
             (Events{"cursor:busy", "beep", "info:最新のデータがありません。", "cursor:default", "beep"}));
   EXPECT_EQ(jvLink_.calls.back(), "JVClose");
@@ -98,17 +98,17 @@ TEST_F(ScriptedRunTest, OpenedWithNothingToReadIsLikeNothingNewer) {
 TEST_F(ScriptedRunTest, OnlyARealTimeStampBecomesTheNextStart) {
   for (const std::u16string stamp : {u"", u"              ", u"00000000000000"}) {
     jvLink_.stamp = stamp;
-    run_.ButtonStartClick();
+    run_.Start();
     EXPECT_EQ(settings_.ReadString("JvDataGet", "LastTime", "(none)"), "(none)") << Utf16ToCp932(stamp);
     EXPECT_TRUE(view_.Starting("picker:").empty());
   }
   jvLink_.stamp = u"2003ABCD104642";
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.events.back(), "info:" + DateTimeConversionError("2003/AB/CD 10:46:42"));
   EXPECT_EQ(settings_.ReadString("JvDataGet", "LastTime", "(none)"), "(none)");
 
   jvLink_.stamp = u"20030406104642";
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(settings_.ReadString("JvDataGet", "LastTime", "(none)"), "2003/04/06 10:46:42");
   EXPECT_EQ(view_.picker, (DateTime{2003, 4, 6, 10, 46, 42}));
 }
@@ -122,7 +122,7 @@ TEST_F(ScriptedRunTest, ACutOffTimeStampIsRefusedAndNotTakenForAnEarlierTime) {
 
 TEST_F(ScriptedRunTest, CloseErrorIsShown) {
   jvLink_.closeResult = -1;
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("status:データ作成が完了しました。"),
             (Events{"status:データ作成が完了しました。", "cursor:default", "beep",
                     "info:JVCloseエラー:" + JVResultMessage("JVClose", -1), "picker:2003/04/06 10:46:42"}));
@@ -132,13 +132,13 @@ TEST_F(ScriptedRunTest, CloseErrorIsShown) {
 TEST_F(ScriptedRunTest, StatusAboveTheDownloadCountChangesNothing) {
   jvLink_.downloadCount = 2;
   jvLink_.statuses = {1, 5, 2};
-  run_.ButtonStartClick();
-  run_.TimerJVStatusTimer();
+  run_.Start();
+  run_.PollDownload();
   view_.events.clear();
-  run_.TimerJVStatusTimer();
+  run_.PollDownload();
   EXPECT_TRUE(view_.events.empty());
   EXPECT_TRUE(view_.timerOn);
-  run_.TimerJVStatusTimer();
+  run_.PollDownload();
   EXPECT_EQ(view_.events.front(), "timer:off");
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
 }
@@ -149,7 +149,7 @@ TEST_F(ScriptedRunTest, RetriesTwoAndThreeAndStopsAtAnError) {
                    Record(test::UmRecord("2000100001", "テストホース")),
                    {-502, ""},
                    Record(test::UmRecord("2000100002", "テストホース"))};
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("status:データ読込み中．．．(0/1)"),
             (Events{"status:データ読込み中．．．(0/1)", "pos:rd:0", "range:rd:0-1", "list:作成済み:2000100001.jvUMA",
                     "beep", "info:JVReadエラー:" + JVResultMessage("JVRead", -502), "cursor:default", "beep"}));
@@ -171,19 +171,19 @@ TEST_F(ScriptedRunTest, EveryWaitEndsAtTheLimitSayingWhatItWaitedForAndKeepsTheS
     jvLink_.calls.clear();
   };
   jvLink_.readAfterScript = -3;  // a file that never finishes downloading
-  run_.ButtonStartClick();
+  run_.Start();
   endsWith("ファイルのダウンロードが終わらないため、取込みを中止しました。\n待った時間:0.05秒", RunOutcome::Stalled);
 
   jvLink_.downloadCount = 3;
   jvLink_.statuses = {0, 1};
   jvLink_.statusAfterScript = 1;
-  run_.ButtonStartClick();
+  run_.Start();
   RunTimer(run_);
   EXPECT_NE(std::find(jvLink_.calls.begin(), jvLink_.calls.end(), "JVCancel"), jvLink_.calls.end());
   endsWith("ダウンロードが進まないため、取込みを中止しました。ダウンロード済みファイル数:(1/3)", RunOutcome::Stalled);
 
   jvLink_.downloadCount = -1;
-  run_.ButtonStartClick();
+  run_.Start();
   endsWith("JVOpenエラー:ダウンロードファイル数が不正です。(-1)", RunOutcome::OpenFailed);
 }
 

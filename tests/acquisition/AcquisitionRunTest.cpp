@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "acquisition/AcquisitionRun.h"
-#include "acquisition/JVResultMessage.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "jvlink/JVResultMessage.h"
 #include "jvlink/StandInSettings.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
 #include "tests/jvlink/DeliveryFixture.h"
@@ -47,7 +47,7 @@ class AcquisitionRunTest : public test::AcquisitionFixture {
 
   // A first run that fetches everything, leaving the files in the cache.
   void FetchEverything() {
-    run_.ButtonStartClick();
+    run_.Start();
     RunTimer(run_);
     view_.events.clear();
     view_.pumps = 0;
@@ -60,7 +60,7 @@ class AcquisitionRunTest : public test::AcquisitionFixture {
 TEST_F(AcquisitionRunTest, NothingNewerIsToldAndJVLinkClosed) {
   DeliverWeek();
   view_.picker = {2003, 4, 6, 10, 46, 42};
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.events,
             (Events{test::StartDialog(view_.picker), "timer:off", "pos:dl:0", "pos:rd:0", "clear",
                     "status:", "cursor:busy", "beep", "info:最新のデータがありません。", "cursor:default", "beep"}));
@@ -73,7 +73,7 @@ TEST_F(AcquisitionRunTest, OpenErrorIsShownWithItsMessage) {
   StandInSettings settings = LoadStandInSettings(dir_.Path());
   settings.serviceKey.clear();
   SaveStandInSettings(dir_.Path(), settings);
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("cursor:busy"),
             (Events{"cursor:busy", "beep", "info:JVOpenエラー:" + JVResultMessage("JVOpen", -303), "cursor:default",
                     "beep"}));
@@ -82,7 +82,7 @@ TEST_F(AcquisitionRunTest, OpenErrorIsShownWithItsMessage) {
 
 TEST_F(AcquisitionRunTest, DownloadThenReadLeavesTheStartTime) {
   DeliverWeek();
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("cursor:busy"),
             (Events{"cursor:busy", "status:ダウンロード中・・・", "range:dl:0-3", "timer:on"}));
   RunTimer(run_);
@@ -104,7 +104,7 @@ TEST_F(AcquisitionRunTest, DownloadThenReadLeavesTheStartTime) {
 TEST_F(AcquisitionRunTest, ReadWithoutDownloadAdvancesTheStartTime) {
   DeliverWeek();
   FetchEverything();
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("cursor:busy"),
             (Events{"cursor:busy", "range:dl:0-100", "pos:dl:100", "status:データ読込み中．．．(0/3)", "pos:rd:0",
                     "range:rd:0-3", kRaLine, "pos:rd:1", "status:データ読込み中．．．(1/3)", kTkLine, "pos:rd:2",
@@ -118,7 +118,7 @@ TEST_F(AcquisitionRunTest, StatusErrorClosesTheRun) {
   DeliverWeek();
   SetPace(50);
   view_.onTimerStart = [&] { std::filesystem::remove_all(Deliveries()); };  // nothing left to copy
-  run_.ButtonStartClick();
+  run_.Start();
   RunTimer(run_);
   EXPECT_EQ(view_.From("beep"), (Events{"beep", "info:JVStatusエラー:" + JVResultMessage("JVStatus", -502), "timer:off",
                                         "cursor:default", "beep"}));
@@ -128,10 +128,10 @@ TEST_F(AcquisitionRunTest, StatusErrorClosesTheRun) {
 
 TEST_F(AcquisitionRunTest, CancelAnsweredNoChangesNothing) {
   DeliverWeek();
-  run_.ButtonStartClick();
+  run_.Start();
   view_.answerYes = false;
   view_.events.clear();
-  run_.ButtonCancelClick();
+  run_.Cancel();
   EXPECT_EQ(view_.events, (Events{"confirm:データ取込を中止します。実行しますか？"}));
   RunTimer(run_);
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
@@ -140,13 +140,13 @@ TEST_F(AcquisitionRunTest, CancelAnsweredNoChangesNothing) {
 
 TEST_F(AcquisitionRunTest, EveryWayAFetchEndsClosesJVLinkSoThatTheNextStartWorks) {
   DeliverWeek();
-  run_.ButtonCancelClick();  // no run: nothing is asked or told
+  run_.Cancel();  // no run: nothing is asked or told
   EXPECT_EQ(view_.events, Events{});
   SetPace(60000);
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_TRUE(view_.runGoing);
   view_.events.clear();
-  run_.ButtonCancelClick();
+  run_.Cancel();
   EXPECT_EQ(view_.events, (Events{"confirm:データ取込を中止します。実行しますか？", "timer:off", "beep",
                                   "info:JVCancel:キャンセルされました", "status:JVCancel:キャンセルされました",
                                   "cursor:default", "beep"}));
@@ -155,7 +155,7 @@ TEST_F(AcquisitionRunTest, EveryWayAFetchEndsClosesJVLinkSoThatTheNextStartWorks
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Cancelled);
 
   // The window closed while fetching: the download goes with it.
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_TRUE(run_.FormCloseQuery());
   EXPECT_FALSE(run_.IsRunning());
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Cancelled);
@@ -163,7 +163,7 @@ TEST_F(AcquisitionRunTest, EveryWayAFetchEndsClosesJVLinkSoThatTheNextStartWorks
   // JV-Link, closed both times, takes the next start without a -202.
   SetPace(1);
   view_.events.clear();
-  run_.ButtonStartClick();
+  run_.Start();
   RunTimer(run_);
   EXPECT_TRUE(view_.Starting("info:JVOpen").empty());
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
@@ -174,9 +174,9 @@ TEST_F(AcquisitionRunTest, CancelWhileReadingStopsAfterTheCurrentRecordAndKeepsT
   DeliverWeek();
   FetchEverything();
   view_.onPump = [&](int pump) {
-    if (pump == 3) run_.ButtonCancelClick();  // after the RA record and the file change
+    if (pump == 3) run_.Cancel();  // after the RA record and the file change
   };
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(
       view_.From("confirm:データ取込を中止します。実行しますか？"),
       (Events{"confirm:データ取込を中止します。実行しますか？", "timer:off", "beep",
@@ -190,10 +190,10 @@ TEST_F(AcquisitionRunTest, CancelWhileReadingStopsAfterTheCurrentRecordAndKeepsT
 
 TEST_F(AcquisitionRunTest, CancelAnsweredAfterTheRunEndedCancelsNothing) {
   DeliverWeek();
-  run_.ButtonStartClick();
+  run_.Start();
   view_.onConfirm = [&] { RunTimer(run_); };  // the download and the read finish behind the question
   view_.events.clear();
-  run_.ButtonCancelClick();
+  run_.Cancel();
   EXPECT_EQ(view_.Starting("info:"), Events{});
   EXPECT_EQ(view_.Starting("status:").back(), "status:データ作成が完了しました。");
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
@@ -210,7 +210,7 @@ TEST_F(AcquisitionRunTest, ClosingWhileReadingWaitsForTheRunThenRebuildsTheDateL
       EXPECT_FALSE(run_.FormCloseQuery()) << "the window must stay while records are read";
     }
   };
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("status:データ作成が完了しました。"),
             (Events{"status:データ作成が完了しました。", "cursor:default", "beep", "picker:2003/04/06 10:46:42",
                     "close", "rebuild"}));
@@ -222,7 +222,7 @@ TEST_F(AcquisitionRunTest, ReadErrorEndsTheLoopAndKeepsTheStartTime) {
   test::WriteDelivery(Deliveries(), "TK", "20030406000000", {"TK\r\n\r\n"});
   test::WriteDelivery(Deliveries(), "UM", "20030406104642", {test::UmRecord("2000100001", "テストホース")});
   FetchEverything();  // the damaged file ends this run too
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.From("status:データ読込み中．．．(1/3)"),
             (Events{"status:データ読込み中．．．(1/3)", "beep",
                     "info:JVReadエラー:" + JVResultMessage("JVRead", -403) +
@@ -238,7 +238,7 @@ TEST_F(AcquisitionRunTest, ABatchThatCannotBeWrittenNamesItsFilesAndTheUnsavedRe
   FetchEverything();
   {
     test::FileSizeLimit limit(600);  // below the horse master, which is written again
-    run_.ButtonStartClick();
+    run_.Start();
   }
   EXPECT_TRUE(view_.Has(kUmLine)) << "each record is listed as it is applied";
   const Events closing = view_.From("status:データ作成が完了しました。");
@@ -261,7 +261,7 @@ TEST_F(AcquisitionRunTest, RefusedRecordIsListedAndTheLoopGoesOn) {
   test::WriteDelivery(Deliveries(), "TK", "20030405000000",
                       {tk.substr(0, 100) + "\r\n", tk, test::TkRecord("0000000006010211")});
   const std::string refusedCount = "info:取込不可のデータが2件ありました。取得開始日付は変更していません。";
-  run_.ButtonStartClick();
+  run_.Start();
   RunTimer(run_);
   const Events list = view_.Starting("list:");
   ASSERT_EQ(list.size(), 3u);
@@ -273,7 +273,7 @@ TEST_F(AcquisitionRunTest, RefusedRecordIsListedAndTheLoopGoesOn) {
 
   // Read again without fetching: the start time would move past them.
   view_.events.clear();
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.Starting("list:取込不可:").size(), 2u);
   EXPECT_TRUE(view_.Has(refusedCount));
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::RecordsRefused);
@@ -286,12 +286,12 @@ TEST_F(AcquisitionRunTest, AStartWhileAnotherWriterHoldsTheStoreIsRefusedAndOpen
   {
     StoreLock importRunning;
     ASSERT_TRUE(importRunning.TryTake(dir_.Path()));
-    run_.ButtonStartClick();
+    run_.Start();
     EXPECT_EQ(view_.events, (Events{"beep", "info:" + std::string(kOtherWriterText)}));
     EXPECT_EQ(run_.LastOutcome(), RunOutcome::StoreBusy);
     EXPECT_FALSE(run_.IsRunning());
   }
-  run_.ButtonStartClick();
+  run_.Start();
   RunTimer(run_);
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
   EXPECT_TRUE(view_.Has(kUmLine));
@@ -305,9 +305,9 @@ TEST_F(AcquisitionRunTest, StartDuringARunStartsNoSecondRun) {
   const std::string refusal = "info:" + std::string(kRunInProgressText);
   const DateTime from = view_.picker;
   view_.onPump = [&](int pump) {
-    if (pump == 2) run_.ButtonStartClick();
+    if (pump == 2) run_.Start();
   };
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.Starting("info:"), (Events{test::StartDialog(from), refusal}));
   EXPECT_TRUE(view_.Has(kUmLine)) << "the run went on to the end";
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
@@ -316,9 +316,9 @@ TEST_F(AcquisitionRunTest, StartDuringARunStartsNoSecondRun) {
   SetPace(60000);
   std::filesystem::remove_all(dir_ / "jvlink-cache");
   view_.picker = from;
-  run_.ButtonStartClick();
+  run_.Start();
   view_.events.clear();
-  run_.ButtonStartClick();  // while fetching
+  run_.Start();  // while fetching
   EXPECT_EQ(view_.events, (Events{"beep", refusal}));
   EXPECT_TRUE(view_.timerOn);
 }

@@ -7,9 +7,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "acquisition/JVResultMessage.h"
 #include "jvlink/JVLinkBridge.h"
 #include "jvlink/JVLinkFactory.h"
+#include "jvlink/JVResultMessage.h"
 #include "platform/ChildProcess.h"
 #include "tests/acquisition/AcquisitionRunFakes.h"
 #include "tests/jvlink/DeliveryFixture.h"
@@ -71,7 +71,7 @@ class BridgeTest : public test::AcquisitionFixture {
     run.FormCreate();
     view_.picker = {2000, 1, 1, 0, 0, 0};
     view_.events.clear();
-    run.ButtonStartClick();
+    run.Start();
     RunTimer(run);
     outcome_ = run.LastOutcome();
     return bridge.Failure();
@@ -154,26 +154,26 @@ TEST_F(BridgeTest, CancelWhileFetchingAndWhileReading) {
   AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
   run.FormCreate();
   view_.picker = {2000, 1, 1, 0, 0, 0};
-  view_.onTimerStart = [&] { run.ButtonCancelClick(); };
-  run.ButtonStartClick();
+  view_.onTimerStart = [&] { run.Cancel(); };
+  run.Start();
   EXPECT_EQ(run.LastOutcome(), RunOutcome::Cancelled);
   EXPECT_TRUE(view_.Has("info:JVCancel:キャンセルされました"));
   EXPECT_EQ(view_.events.back(), "beep") << "JV-Link closed at the cancel";
   view_.onTimerStart = nullptr;
   view_.events.clear();
   ::setenv("TORVANE_TEST_PACE_MS", "1", 1);
-  run.ButtonStartClick();  // so the next start is not refused (-202): it fetches and reads
+  run.Start();  // so the next start is not refused (-202): it fetches and reads
   RunTimer(run);
   EXPECT_TRUE(view_.Starting("info:JVOpen").empty()) << view_.Starting("info:").back();
   EXPECT_EQ(run.LastOutcome(), RunOutcome::Completed);
   Run();  // the cache filled
   view_.onPump = [&](int pump) {
-    if (pump == 3) run.ButtonCancelClick();
+    if (pump == 3) run.Cancel();
   };
   view_.events.clear();
   view_.pumps = 0;
   view_.picker = {2000, 1, 1, 0, 0, 0};  // the completed run set it to the newest file's time
-  run.ButtonStartClick();
+  run.Start();
   EXPECT_EQ(run.LastOutcome(), RunOutcome::Cancelled);
   EXPECT_EQ(view_.Starting("list:").size(), 2u) << "the records before the cancel are stored, no more";
   EXPECT_EQ(view_.events.back(), "beep") << "JVClose answered 0 after the batch read ahead";
@@ -190,9 +190,9 @@ TEST_F(BridgeTest, ABridgeThatDiedIsStartedAgainForTheNextRun) {
   AcquisitionRun run(bridge, view_, settings_, writer_, [] { return test::kTestNow; });
   run.FormCreate();
   view_.picker = {2000, 1, 1, 0, 0, 0};
-  run.ButtonStartClick();
+  run.Start();
   ASSERT_EQ(run.LastOutcome(), RunOutcome::ReadFailed);
-  run.ButtonStartClick();
+  run.Start();
   EXPECT_EQ(run.LastOutcome(), RunOutcome::Completed) << view_.Starting("info:").back();
   EXPECT_EQ(bridge.Failure(), "");
   EXPECT_EQ(LastTime(), "2003/04/06 10:46:42");

@@ -17,10 +17,10 @@
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/ViewerStartup.h"
+#include "demo/DemoDelivery.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
 #include "tests/xvfb/support/Screenshot.h"
-#include "tools/DemoDelivery.h"
 
 using namespace torvane;
 using torvane::test::ModalWatcher;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "browse/PrizeRanking.h"
+#include "jvdata/PlainText.h"
 #include "tests/browse/InfoGridRecords.h"
 #include "tests/support/TestStore.h"
 

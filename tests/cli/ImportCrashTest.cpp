@@ -1,12 +1,13 @@
-// Kills torvane-cli import with SIGKILL at chosen points while it writes back
-// its batch: a store holding the first half of a demo week (about 10,000
-// records) takes the second half, and the writer's test hook (set through
-// TORVANE_TEST_KILL_AT) kills it at each step of files spread over the whole
-// batch. After every kill the store must be whole (whole sorted records,
-// unique race keys), and each file exactly as it was before the import or as
-// the import makes it, never holding another file's records. A rerun on what
-// the kill left must then give exactly the store of an uninterrupted import,
-// with nothing of the killed run left behind.
+// Kills torvane-cli import (its crash tests' build, torvane-cli-killable)
+// with SIGKILL at chosen points while it writes back its batch: a store
+// holding the first half of a demo week (about 10,000 records) takes the
+// second half, and the writer's test hook (set through TORVANE_TEST_KILL_AT)
+// kills it at each step of files spread over the whole batch. After every
+// kill the store must be whole (whole sorted records, unique race keys), and
+// each file exactly as it was before the import or as the import makes it,
+// never holding another file's records. A rerun on what the kill left must
+// then give exactly the store of an uninterrupted import, with nothing of the
+// killed run left behind.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -17,10 +18,10 @@
 #include <utility>
 
 #include "codes/KeibaFunc.h"
+#include "demo/DemoDelivery.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/StoreCheck.h"
 #include "tests/support/TempDir.h"
-#include "tools/DemoDelivery.h"
 
 namespace torvane {
 namespace {
@@ -127,8 +128,8 @@ void WriteDelivery(const std::filesystem::path& path, const std::vector<std::str
 // writes.
 test::CliResult ImportKilledAt(const std::filesystem::path& programDir, const std::filesystem::path& delivery,
                                std::size_t file, const char* step) {
-  return test::RunCli({"--dir", programDir.string(), "import", delivery.string()},
-                      {"TORVANE_TEST_KILL_AT=" + std::to_string(file) + ":" + step});
+  return test::RunKillableCli({"--dir", programDir.string(), "import", delivery.string()},
+                              {"TORVANE_TEST_KILL_AT=" + std::to_string(file) + ":" + step});
 }
 
 test::CliResult Import(const std::filesystem::path& programDir, const std::filesystem::path& delivery) {

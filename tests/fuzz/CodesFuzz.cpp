@@ -8,6 +8,7 @@
 
 #include "codes/KeibaFunc.h"
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 namespace {

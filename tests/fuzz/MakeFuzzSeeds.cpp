@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "demo/DemoDelivery.h"
 #include "jvdata/JVData_Structure.h"
-#include "tools/DemoDelivery.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 #include "settings/IniGT.h"
 #include "settings/PrivateProfile.h"
 #include "tests/fuzz/FuzzCheck.h"

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "browse/WorkingSet.h"
-#include "tools/DemoRecords.h"
-#include "tools/DemoWeek.h"
+#include "demo/DemoRecords.h"
+#include "demo/DemoWeek.h"
 
 namespace torvane::test {
 

@@ -8,6 +8,7 @@
 
 #include "browse/infogrid/InfoGrid.h"
 #include "codes/KeibaFunc.h"
+#include "jvdata/PlainText.h"
 #include "jvdata/RecordBuilder.h"
 #include "print/InfoPrint.h"
 #include "print/RecordingCanvas.h"

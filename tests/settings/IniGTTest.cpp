@@ -45,18 +45,10 @@ TEST_F(IniGTTest, TheFileIsNamedAfterTheExecutableInTheApplicationDirectory) {
   EXPECT_EQ(TIniGT("/opt/tv", kSettingsFileName).FilePath(), fs::path("/opt/tv/torvane.ini"));
 
   TIniGT settings("/opt/tv", "torvane");
-  EXPECT_EQ(settings.DefaultDir(), TIniGTDefaultDir::ddApplication);
-  settings.SetDefaultDir(TIniGTDefaultDir::ddNone);
-  EXPECT_EQ(settings.FilePath(), fs::path("torvane.ini"));
-  settings.SetDefaultDir(TIniGTDefaultDir::ddWindows);
-  EXPECT_EQ(settings.FilePath(), fs::path("/etc/torvane.ini"));
-  settings.SetFileName("other.ini");
-  EXPECT_EQ(settings.FilePath(), fs::path("/etc/other.ini"));
   settings.SetFileName("/var/tmp/x.ini");  // a directory part is kept as it is
   EXPECT_EQ(settings.FilePath(), fs::path("/var/tmp/x.ini"));
   settings.SetFileName("sub/x.ini");
   EXPECT_EQ(settings.FilePath(), fs::path("sub/x.ini"));
-  settings.SetDefaultDir(TIniGTDefaultDir::ddApplication);
   settings.SetFileName("x.ini");
   EXPECT_EQ(settings.FilePath(), fs::path("/opt/tv/x.ini"));
 }

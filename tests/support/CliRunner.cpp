@@ -20,6 +20,9 @@ std::string EnvironmentOr(const char* name, const char* fallback) {
   return value ? value : fallback;
 }
 
+CliResult RunProgram(std::string program, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment);
+
 }  // namespace
 
 bool CliIsWindowsBuildUnderWine() { return !EnvironmentOr("TORVANE_CLI_UNDER_WINE", "").empty(); }
@@ -32,6 +35,17 @@ std::string CliPathText(const std::filesystem::path& path) {
 }
 
 CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+  return RunProgram(EnvironmentOr("TORVANE_CLI", TORVANE_CLI_PATH), args, environment);
+}
+
+CliResult RunKillableCli(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+  return RunProgram(EnvironmentOr("TORVANE_KILLABLE_CLI", TORVANE_KILLABLE_CLI_PATH), args, environment);
+}
+
+namespace {
+
+CliResult RunProgram(std::string program, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment) {
   TempDir capture;
   const std::string outPath = (capture / "out").string();
   const std::string errPath = (capture / "err").string();
@@ -48,7 +62,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::st
     std::vector<std::string> words;
     std::string emulator = EnvironmentOr("TORVANE_CLI_EMULATOR", "");
     if (!emulator.empty()) words.push_back(emulator);
-    words.push_back(EnvironmentOr("TORVANE_CLI", TORVANE_CLI_PATH));
+    words.push_back(program);
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (auto& word : words) argv.push_back(word.data());
@@ -68,5 +82,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::st
   result.err = ReadFile(errPath);
   return result;
 }
+
+}  // namespace
 
 }  // namespace torvane::test

@@ -20,6 +20,11 @@ struct CliResult {
 // environment: NAME=VALUE settings for the run on top of this process's own.
 CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& environment = {});
 
+// The same run of the crash tests' build, torvane-cli-killable (another one
+// named by TORVANE_KILLABLE_CLI), which kills itself where the environment's
+// TORVANE_TEST_KILL_AT says.
+CliResult RunKillableCli(const std::vector<std::string>& args, const std::vector<std::string>& environment);
+
 // Whether the torvane-cli run is the Windows build under Wine, which names
 // files as Windows does.
 bool CliIsWindowsBuildUnderWine();

@@ -22,13 +22,13 @@
 #include "browse/ui/HorseForm.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/RankingTab.h"
+#include "demo/DemoDelivery.h"
 #include "platform/Paths.h"
 #include "print/ui/AllPrintForm.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
 #include "tests/xvfb/support/Screenshot.h"
-#include "tools/DemoDelivery.h"
 
 using namespace torvane;
 using torvane::test::kWindowWaitMs;

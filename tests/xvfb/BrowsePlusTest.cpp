@@ -22,11 +22,11 @@
 #include "browse/ui/RankingTab.h"
 #include "codes/KeibaFunc.h"
 #include "controls/ui/DesignFonts.h"
+#include "demo/DemoDelivery.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/TempDir.h"
 #include "tests/xvfb/support/Screenshot.h"
-#include "tools/DemoDelivery.h"
 
 using namespace torvane;
 using torvane::test::Shot;

@@ -32,6 +32,7 @@
 #include "browse/WorkingSet.h"
 #include "browse/ui/InfoGridWidget.h"
 #include "browse/ui/ListGridWidget.h"
+#include "demo/DemoDelivery.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrevX.h"
 #include "print/ui/PrinterSetupDialog.h"
@@ -40,7 +41,6 @@
 #include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
 #include "tests/xvfb/support/Screenshot.h"
-#include "tools/DemoDelivery.h"
 
 using namespace torvane;
 using torvane::test::kWindowWaitMs;

@@ -26,11 +26,11 @@
 #include "browse/ui/ListGridWidget.h"
 #include "browse/ui/RaceNavigator.h"
 #include "browse/ui/RankingTab.h"
+#include "demo/DemoDelivery.h"
 #include "jvlink/JVLinkFactory.h"
 #include "tests/gui/support/ModalWatcher.h"
 #include "tests/support/TempDir.h"
 #include "tests/xvfb/support/Screenshot.h"
-#include "tools/DemoDelivery.h"
 
 using namespace torvane;
 using torvane::test::kWindowWaitMs;

@@ -2,12 +2,12 @@
 // settings) is the executable's directory, or the user's data folder when
 // that cannot be written, unless --dir names another one.
 #include <QStringList>
-#include <filesystem>
 #include <iostream>
 
 #include "app/ui/MainForm.h"
 #include "app/ui/TorvaneApplication.h"
 #include "app/ui/ViewerStartup.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "settings/ProgramDir.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   std::filesystem::path programDir = torvane::DefaultProgramDir();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() == 3 && arguments[1] == QStringLiteral("--dir")) {
-    programDir = std::filesystem::absolute(torvane::platform::PathFromUtf8(arguments[2].toStdString()));
+    programDir = torvane::platform::AbsolutePath(torvane::platform::PathFromUtf8(arguments[2].toStdString()));
   } else if (arguments.size() != 1) {
     std::cerr << "usage: torvane [--dir PROGRAMDIR]\n";
     return 2;

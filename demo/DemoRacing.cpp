@@ -1,4 +1,4 @@
-#include "tools/DemoRacing.h"
+#include "demo/DemoRacing.h"
 
 #include <stdexcept>
 

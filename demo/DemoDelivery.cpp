@@ -1,19 +1,17 @@
-#include "tools/DemoDelivery.h"
+#include "demo/DemoDelivery.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <ctime>
-#include <fstream>
 #include <stdexcept>
 #include <system_error>
 #include <tuple>
 
+#include "demo/DemoRacing.h"
+#include "demo/DemoRecords.h"
+#include "demo/DemoWeek.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "tools/DemoRacing.h"
-#include "tools/DemoRecords.h"
-#include "tools/DemoWeek.h"
 
 namespace torvane {
 namespace {
@@ -115,16 +113,18 @@ std::vector<DeliveryFile> MakeDemoDelivery(sys_days weekOf, bool currentKinds) {
 
 void WriteDemoDelivery(const std::filesystem::path& dir, const std::vector<DeliveryFile>& files) {
   std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  if (error || !std::filesystem::is_directory(dir))
+  platform::CreateDirectories(dir, error);
+  if (error || !platform::IsDirectory(dir))
     throw std::runtime_error("cannot create the directory " + platform::Utf8OfPath(dir) + ": " +
                              (error ? error.message() : "a file of that name is in the way"));
   for (const DeliveryFile& file : files) {
     const std::filesystem::path path = dir / file.name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(file.contents.data(), static_cast<std::streamsize>(file.contents.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write " + platform::Utf8OfPath(path) + ": " + std::strerror(errno));
+    try {
+      platform::ReplaceFileAtomically(path, file.contents);
+    } catch (const platform::FileError& failure) {
+      throw std::runtime_error("cannot write " + platform::Utf8OfPath(path) + ": " +
+                               (failure.Code() ? failure.Code().message() : std::string(failure.what())));
+    }
   }
 }
 

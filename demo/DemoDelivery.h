@@ -7,10 +7,11 @@
 // those races. The same date always gives byte-identical files.
 
 #include <chrono>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/Paths.h"
 
 namespace torvane {
 

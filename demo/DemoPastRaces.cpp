@@ -1,10 +1,10 @@
-#include "tools/DemoPastRaces.h"
+#include "demo/DemoPastRaces.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "codes/KeibaFunc.h"
-#include "tools/DemoNames.h"
+#include "demo/DemoNames.h"
 
 namespace torvane {
 namespace {

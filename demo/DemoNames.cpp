@@ -1,4 +1,4 @@
-#include "tools/DemoNames.h"
+#include "demo/DemoNames.h"
 
 #include <array>
 #include <stdexcept>

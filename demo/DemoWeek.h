@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/DemoPastRaces.h"
-#include "tools/DemoRacing.h"
+#include "demo/DemoPastRaces.h"
+#include "demo/DemoRacing.h"
 
 namespace torvane {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/DemoRandom.h"
+#include "demo/DemoRandom.h"
 
 namespace torvane {
 

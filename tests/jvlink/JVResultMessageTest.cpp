@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "acquisition/JVResultMessage.h"
+#include "jvlink/JVResultMessage.h"
 
 namespace torvane {
 namespace {
@@ -24,8 +24,6 @@ TEST(JVResultMessage, MethodsSharingARowSetGiveTheSameTexts) {
     EXPECT_EQ(JVResultMessage("JVGets", code), JVResultMessage("JVRead", code)) << code;
   for (std::int32_t code : {0, -1, -2, -111, -116, -202, -211, -411, -504})
     EXPECT_EQ(JVResultMessage("JVRTOpen", code), JVResultMessage("JVOpen", code)) << code;
-  for (std::int32_t code : {0, -100, -111, -304, -412})
-    EXPECT_EQ(JVResultMessage("JVMVPlayWithType", code), JVResultMessage("JVMVPlay", code)) << code;
 }
 
 TEST(JVResultMessage, EveryNameBeginningJVSetUsesTheSetterRows) {
@@ -39,19 +37,10 @@ TEST(JVResultMessage, EveryNameBeginningJVSetUsesTheSetterRows) {
   EXPECT_EQ(JVResultMessage("JVSetUIProperties", -411), "(-411)");
 }
 
-TEST(JVResultMessage, ServerCodesUseTheWordingOfTheMethodsSet) {
-  // Set A: full-width brackets, blanks, and the misspelt "NotFount".
+TEST(JVResultMessage, ServerCodesUseTheWordingOfTheOpeningMethods) {
+  // Full-width brackets, blanks, and the misspelt "NotFount".
   EXPECT_EQ(JVResultMessage("JVOpen", -411), "サーバーエラー（HTTP ステータス404 NotFount ）が発生しました。(-411)");
   EXPECT_EQ(JVResultMessage("JVOpen", -401), "JV- Link 内部エラーが発生しました。(-401)");
-  EXPECT_EQ(JVResultMessage("JVFuku", -302), "サービスキーの有効期限切れです。(-302)");
-  EXPECT_EQ(JVResultMessage("JVFukuFile", -504), "サーバーがメンテナンス中です。(-504)");
-  EXPECT_EQ(JVResultMessage("JVMVCheck", -211), "レジストリ内容が不正（レジストリ内容が不正に変更された）です。(-211)");
-  // Set B: half-width brackets, no blanks.
-  EXPECT_EQ(JVResultMessage("JVMVOpen", -411), "サーバーエラー(HTTPステータス404NotFound)が発生しました。(-411)");
-  EXPECT_EQ(JVResultMessage("JVCourseFile", -401), "JV-Link内部エラーが発生しました。(-401)");
-  EXPECT_EQ(JVResultMessage("JVMVPlay", -303), "サービスキーが設定されていません。(-303)");
-  // Both sets word -301 alike.
-  EXPECT_EQ(JVResultMessage("JVOpen", -301), JVResultMessage("JVMVOpen", -301));
   // Methods without a server set.
   EXPECT_EQ(JVResultMessage("JVRead", -411), "(-411)");
   EXPECT_EQ(JVResultMessage("JVStatus", -504), "(-504)");
@@ -62,9 +51,6 @@ TEST(JVResultMessage, PositiveCodesOfCountingMethodsGiveTheCount) {
   EXPECT_EQ(JVResultMessage("JVStatus", 7), "ダウンロード済みファイル数7(7)");
   EXPECT_EQ(JVResultMessage("JVRead", 555), "バッファにセットしたデータのサイズ555(555)");
   EXPECT_EQ(JVResultMessage("JVGets", 1), "バッファにセットしたデータのサイズ1(1)");
-  EXPECT_EQ(JVResultMessage("JVMVRead", 60000), "バッファにセットしたデータのサイズ60000(60000)");
-  EXPECT_EQ(JVResultMessage("JVMVCheck", 1), "正常(公開動画あり)に実行されました。(1)");
-  EXPECT_EQ(JVResultMessage("JVMVCheck", 2), "(2)");
   EXPECT_EQ(JVResultMessage("JVOpen", 5), "(5)");
   EXPECT_EQ(JVResultMessage("JVClose", 1), "(1)");
 }

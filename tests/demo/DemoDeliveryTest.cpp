@@ -4,11 +4,11 @@
 #include <map>
 #include <set>
 
+#include "demo/DemoDelivery.h"
 #include "jvdata/Cp932.h"
 #include "jvdata/JVData_Structure.h"
 #include "tests/support/DemoFileName.h"
 #include "tests/support/TempDir.h"
-#include "tools/DemoDelivery.h"
 
 namespace torvane {
 namespace {

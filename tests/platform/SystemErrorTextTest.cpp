@@ -1,19 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "store/RecordFile.h"
-#include "store/SystemErrorText.h"
+#include "platform/Files.h"
+#include "platform/SystemErrorText.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {
 namespace {
 
+using StoreError = platform::FileError;
+using platform::FileAction;
+
 // Real failures of the store and of std::filesystem, worded in Japanese with
 // their path; the CLI's English message stays the exception's own.
 TEST(SystemErrorTextTest, RealFailuresAreWordedInJapaneseWithTheirPath) {
   test::TempDir dir;
-  RecordFileReader reader;
+  platform::ReadOnlyFile reader;
   try {
-    reader.Open(dir / "2019101234.jvUMA", 1577);
+    reader.Open(dir / "2019101234.jvUMA");
     FAIL() << "a missing file opened";
   } catch (const StoreError& error) {
     EXPECT_EQ(JapaneseErrorText(error),

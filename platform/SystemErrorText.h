@@ -14,7 +14,7 @@ namespace torvane {
 // error; any other with its number.
 std::string SystemReasonText(std::error_code code);
 
-// The error's message in Japanese, keeping the path it names: a StoreError
+// The error's message in Japanese, keeping the path it names: a FileError
 // or std::filesystem::filesystem_error raised by the operating system is
 // worded here; any other error keeps its own message.
 std::string JapaneseErrorText(const std::exception& error);

@@ -1,5 +1,9 @@
-#include "cli/TestKillHook.h"
-
+// The crash tests' hook in their build of torvane-cli (torvane-cli-killable):
+// with TORVANE_TEST_KILL_AT=FILE:STEP in the environment, the writer kills its
+// own process (SIGKILL, nothing flushed or cleaned up) at STEP of the FILE'th
+// store file it writes, counted from 1 over the whole run. STEP is
+// before-write, written or replaced (see ReplaceStep). A kill chosen this way
+// lands exactly where the test means it to, however fast the machine is.
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
@@ -8,6 +12,7 @@
 
 #include "acquisition/StoreWriter.h"
 #include "cli/CommandRegistry.h"
+#include "cli/WriterHook.h"
 #include "platform/Process.h"
 
 namespace torvane::cli {
@@ -22,8 +27,8 @@ std::optional<ReplaceStep> StepNamed(std::string_view name) {
   return std::nullopt;
 }
 
-}  // namespace
-
+// Installs the hook when the variable is set; throws CommandError when its
+// value is malformed.
 void InstallTestKillHook(StoreWriter& writer) {
   const char* value = std::getenv(kVariable);
   if (!value) return;
@@ -40,5 +45,9 @@ void InstallTestKillHook(StoreWriter& writer) {
     if (files == file && reached == step) platform::KillThisProcess();
   });
 }
+
+const WriterHookRegistration registration(InstallTestKillHook);
+
+}  // namespace
 
 }  // namespace torvane::cli

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tools/DemoWeek.h"
+#include "demo/DemoWeek.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "acquisition/JVResultMessage.h"
+#include "jvlink/JVResultMessage.h"
 
 #include <optional>
 #include <span>
@@ -11,10 +11,9 @@ struct CodeText {
   std::string_view text;
 };
 
-// The server and service-key codes, in the two wordings JV-Link's methods use:
-// A with full-width brackets and blanks around numbers and Latin words, B
-// with half-width brackets and no blanks.
-constexpr CodeText kServerTextsA[] = {
+// The server and service-key codes, as the opening methods word them: with
+// full-width brackets and blanks around numbers and Latin words.
+constexpr CodeText kServerTexts[] = {
     {-211, "レジストリ内容が不正（レジストリ内容が不正に変更された）です。"},
     {-301, "認証エラーが発生しました。"},
     {-302, "サービスキーの有効期限切れです。"},
@@ -26,20 +25,6 @@ constexpr CodeText kServerTextsA[] = {
     {-421, "サーバーエラー（サーバーの応答が不正）が発生しました。"},
     {-431, "サーバーエラー（サーバーアプリケーション内部エラー）が発生しました。"},
     {-504, "サーバーがメンテナンス中です。"},
-};
-
-constexpr CodeText kServerTextsB[] = {
-    {-211, "レジストリ内容が不正です。"},
-    {-301, "認証エラーが発生しました。"},
-    {-302, "サービスキーの期限切れです。"},
-    {-303, "サービスキーが設定されていません。"},
-    {-401, "JV-Link内部エラーが発生しました。"},
-    {-411, "サーバーエラー(HTTPステータス404NotFound)が発生しました。"},
-    {-412, "サーバーエラー(HTTPステータス403Forbidden)が発生しました。"},
-    {-413, "サーバーエラー(HTTPステータス200,403,404以外)が発生しました。"},
-    {-421, "サーバーエラー(サーバーの応答が不正)が発生しました。"},
-    {-431, "サーバーエラー(サーバーアプリケーション内部エラー)が発生しました。"},
-    {-504, "サーバーメンテナンス中です。"},
 };
 
 constexpr CodeText kJVInitTexts[] = {
@@ -89,74 +74,6 @@ constexpr CodeText kJVReadTexts[] = {
     {-503, "ファイルが見つかりません。"},
 };
 
-constexpr CodeText kJVFileDeleteTexts[] = {
-    {0, "正常に実行されました。"},
-    {-201, "JVInitが行なわれていません。"},
-    {-503, "ファイルが見つかりません。"},
-};
-
-constexpr CodeText kJVFukuFileTexts[] = {
-    {0, "正常に実行されました。"},
-    {-1, "該当データがありません。"},
-    {-118, "filepath パラメータが不正です。"},
-    {-201, "JVInit が行なわれていません。"},
-};
-
-constexpr CodeText kJVFukuTexts[] = {
-    {0, "正常に実行されました。"},
-    {-1, "該当データがありません。"},
-    {-201, "JVInit が行なわれていません。"},
-};
-
-constexpr CodeText kJVMVCheckTexts[] = {
-    {1, "正常(公開動画あり)に実行されました。"},
-    {0, "正常(公開動画なし)に実行されました。"},
-    {-1, "該当データがありません。"},
-    {-114, "key パラメータが不正です。"},
-    {-201, "JVInit が行なわれていません。"},
-    {-202, "前回のJVOpen/JVRTOpen/JVMVOpen に対してJVClose が呼ばれていません。（オープン中）"},
-};
-
-constexpr CodeText kJVMVPlayTexts[] = {
-    {0, "正常に実行されました。"},
-    {-1, "該当データがありません。"},
-    {-100, "パラメータが不正またはレジストリへの保存に失敗しました。"},
-    {-111, "movietypeパラメータが不正です。"},
-    {-114, "keyパラメータが不正です。"},
-    {-201, "JVInitが行われていません。"},
-    {-202, "前回のJVOpen/JVRTOpen/JVMVOpen に対してJVClose が呼ばれていません。（オープン中）"},
-    {-304, "JRAレーシングビュアー連携機能認証エラーが発生しました。"},
-};
-
-constexpr CodeText kJVMVOpenTexts[] = {
-    {0, "正常に実行されました。"},
-    {-1, "該当データがありません。"},
-    {-111, "movietypeパラメータが不正です。"},
-    {-114, "searchkeyパラメータが不正です。"},
-    {-201, "JVInitが行われていません。"},
-    {-202, "前回のJVOpen/JVRTOpen/JVMVOpen に対してJVClose が呼ばれていません。（オープン中）"},
-    {-304, "JRAレーシングビュアー連携機能認証エラーが発生しました。"},
-};
-
-constexpr CodeText kJVMVReadTexts[] = {
-    {0, "全ファイルの読み込みが終了しました。（ＥＯＦ ）"},
-    {-3, "データダウンロード中"},
-    {-201, "JVInitが行なわれていません。"},
-    {-203, "JVMVOpenが行なわれていません。"},
-    {-402, "ダウンロードしたファイルサイズが異常です。"},
-    {-403, "ダウンロードしたファイル内容が異常です。"},
-    {-502, "ダウンロードに失敗しました。(通信エラーやディスクエラー)"},
-    {-503, "一時ファイルが見つかりません。"},
-};
-
-constexpr CodeText kJVCourseFileTexts[] = {
-    {0, "正常に実行されました。"},
-    {-1, "該当データがありません。"},
-    {-114, "searchkeyパラメータが不正です。"},
-    {-201, "JVInitが行われていません。"},
-    {-502, "ダウンロードに失敗しました。(通信エラーやディスクエラー)"},
-};
-
 constexpr CodeText kJVCloseTexts[] = {
     {0, "正常に実行されました。"},
 };
@@ -170,17 +87,9 @@ std::optional<MethodTexts> TextsOf(std::string_view method) {
   if (method == "JVInit") return MethodTexts{kJVInitTexts, {}};
   // Every setter (JVSetUIProperties, JVSetServiceKey, ...) shares one row set.
   if (method.starts_with("JVSet")) return MethodTexts{kJVSetTexts, {}};
-  if (method == "JVOpen" || method == "JVRTOpen") return MethodTexts{kJVOpenTexts, kServerTextsA};
+  if (method == "JVOpen" || method == "JVRTOpen") return MethodTexts{kJVOpenTexts, kServerTexts};
   if (method == "JVStatus") return MethodTexts{kJVStatusTexts, {}};
   if (method == "JVRead" || method == "JVGets") return MethodTexts{kJVReadTexts, {}};
-  if (method == "JVFileDelete") return MethodTexts{kJVFileDeleteTexts, {}};
-  if (method == "JVFukuFile") return MethodTexts{kJVFukuFileTexts, kServerTextsA};
-  if (method == "JVFuku") return MethodTexts{kJVFukuTexts, kServerTextsA};
-  if (method == "JVMVCheck") return MethodTexts{kJVMVCheckTexts, kServerTextsA};
-  if (method == "JVMVPlay" || method == "JVMVPlayWithType") return MethodTexts{kJVMVPlayTexts, kServerTextsB};
-  if (method == "JVMVOpen") return MethodTexts{kJVMVOpenTexts, kServerTextsB};
-  if (method == "JVMVRead") return MethodTexts{kJVMVReadTexts, {}};
-  if (method == "JVCourseFile") return MethodTexts{kJVCourseFileTexts, kServerTextsB};
   if (method == "JVClose") return MethodTexts{kJVCloseTexts, {}};
   return std::nullopt;
 }
@@ -194,8 +103,7 @@ std::optional<std::string_view> Find(std::span<const CodeText> texts, std::int32
 // Positive results that carry a count rather than a status.
 std::string CountText(std::string_view method, std::int32_t code) {
   if (method == "JVStatus") return "ダウンロード済みファイル数" + std::to_string(code);
-  if (method == "JVRead" || method == "JVGets" || method == "JVMVRead")
-    return "バッファにセットしたデータのサイズ" + std::to_string(code);
+  if (method == "JVRead" || method == "JVGets") return "バッファにセットしたデータのサイズ" + std::to_string(code);
   return {};
 }
 

@@ -1,9 +1,20 @@
-#include "codes/Formatted.h"
+#include "jvdata/PlainText.h"
 
 #include <cstdarg>
 #include <cstdio>
 
 namespace torvane {
+namespace {
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; }
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view utf8) {
+  while (!utf8.empty() && IsBlankOrControl(utf8.front())) utf8.remove_prefix(1);
+  while (!utf8.empty() && IsBlankOrControl(utf8.back())) utf8.remove_suffix(1);
+  return utf8;
+}
 
 std::string Formatted(const char* format, ...) {
   char buffer[128];

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "tools/DemoRandom.h"
+#include "demo/DemoRandom.h"
 
 namespace torvane {
 

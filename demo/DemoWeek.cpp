@@ -1,11 +1,11 @@
-#include "tools/DemoWeek.h"
+#include "demo/DemoWeek.h"
 
 #include <algorithm>
 #include <map>
 #include <optional>
 
-#include "tools/DemoNames.h"
-#include "tools/DemoRandom.h"
+#include "demo/DemoNames.h"
+#include "demo/DemoRandom.h"
 
 namespace torvane {
 namespace {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/DemoRacing.h"
-#include "tools/DemoRandom.h"
+#include "demo/DemoRacing.h"
+#include "demo/DemoRandom.h"
 
 namespace torvane {
 

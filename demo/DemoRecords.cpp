@@ -1,4 +1,4 @@
-#include "tools/DemoRecords.h"
+#include "demo/DemoRecords.h"
 
 #include <cstdlib>
 #include <functional>

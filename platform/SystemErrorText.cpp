@@ -1,32 +1,32 @@
-#include "store/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 #include <filesystem>
 
+#include "platform/FileError.h"
 #include "platform/Paths.h"
-#include "store/RecordFile.h"
 
 namespace torvane {
 namespace {
 
-std::string ActionText(FileAction action, const std::string& path) {
+std::string ActionText(platform::FileAction action, const std::string& path) {
   switch (action) {
-    case FileAction::Open:
+    case platform::FileAction::Open:
       return path + " を開けません";
-    case FileAction::Read:
+    case platform::FileAction::Read:
       return path + " を読み込めません";
-    case FileAction::ReadSize:
+    case platform::FileAction::ReadSize:
       return path + " の大きさを読み取れません";
-    case FileAction::Examine:
+    case platform::FileAction::Examine:
       return path + " を調べられません";
-    case FileAction::Write:
+    case platform::FileAction::Write:
       return path + " に書き込めません";
-    case FileAction::Replace:
+    case platform::FileAction::Replace:
       return path + " を置き換えられません";
-    case FileAction::CreateDirectory:
+    case platform::FileAction::CreateDirectory:
       return "フォルダ " + path + " を作成できません";
-    case FileAction::Lock:
+    case platform::FileAction::Lock:
       return path + " をロックできません";
-    case FileAction::Flush:
+    case platform::FileAction::Flush:
       return path + " のデータをディスクに書き出せません";
   }
   return path + " を使えません";
@@ -50,7 +50,7 @@ std::string SystemReasonText(std::error_code code) {
 }
 
 std::string JapaneseErrorText(const std::exception& error) {
-  if (const auto* store = dynamic_cast<const StoreError*>(&error); store && store->Code())
+  if (const auto* store = dynamic_cast<const platform::FileError*>(&error); store && store->Code())
     return ActionText(store->Action(), platform::Utf8OfPath(store->Path())) + "（" + SystemReasonText(store->Code()) +
            "）";
   if (const auto* system = dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
