@@ -1,11 +1,11 @@
 #include "jvdata/DateTime.h"
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 #include <vector>
 
 #include "jvdata/Cp932.h"
+#include "jvdata/PlainText.h"
 #include "platform/Clock.h"
 
 namespace torvane {
@@ -33,20 +33,7 @@ std::string Joined(const std::array<std::string, 6>& parts, const std::array<std
   return text;
 }
 
-std::string ZeroPadded(int value, int width) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
-  return buffer;
-}
-
-// The trimming rule of the program's texts (half-width blanks and control
-// characters at either end), for the typed and stored forms read here.
-std::string_view WithoutOuterBlanks(std::string_view text) {
-  const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
+std::string ZeroPadded(int value, int width) { return Formatted("%0*d", width, value); }
 
 // Reads a number of 1 to maxDigits ASCII digits at text[i], advancing i.
 std::optional<int> Number(std::string_view text, std::size_t& i, std::size_t maxDigits) {
@@ -133,13 +120,13 @@ std::string SettingsStampText(std::string_view stamp) {
 }
 
 std::optional<DateTime> ParseDateTimeText(std::string_view text) {
-  text = WithoutOuterBlanks(text);
+  text = TrimBlanks(text);
   const std::size_t blank = text.find(' ');
   const auto date = Numbers(text.substr(0, blank), '/', {4, 2, 2});
   if (!date || date->size() != 3) return std::nullopt;
   DateTime value{(*date)[0], (*date)[1], (*date)[2], 0, 0, 0};
   if (blank != std::string_view::npos) {
-    const auto time = Numbers(WithoutOuterBlanks(text.substr(blank)), ':', {2, 2, 2});
+    const auto time = Numbers(TrimBlanks(text.substr(blank)), ':', {2, 2, 2});
     if (!time || time->size() < 2) return std::nullopt;
     value.hour = (*time)[0];
     value.minute = (*time)[1];

@@ -115,7 +115,7 @@ TEST_F(ScriptedRunTest, OnlyARealTimeStampBecomesTheNextStart) {
 
 TEST_F(ScriptedRunTest, ACutOffTimeStampIsRefusedAndNotTakenForAnEarlierTime) {
   jvLink_.stamp = u"2003040610464";
-  run_.ButtonStartClick();
+  run_.Start();
   EXPECT_EQ(view_.events.back(), "info:" + DateTimeConversionError("2003/04/06 10:46:4"));
   EXPECT_EQ(settings_.ReadString("JvDataGet", "LastTime", "(none)"), "(none)");
 }
