@@ -28,7 +28,7 @@ char DrawGoing(char weather, DemoRandom& random) {
 char DrawGrade(DemoClass raceClass, int number, sys_days day, DemoRandom& random) {
   if (raceClass == DemoClass::kOpen && random.Chance(25)) return "CCCBBA"[random.Between(0, 5)];
   if (raceClass == DemoClass::kJumpOpen) return random.Chance(15) ? 'H' : 'E';
-  if (raceClass == DemoClass::kOpen && day >= sys_days{std::chrono::year{2019} / 1 / 1}) return 'L';
+  if (raceClass == DemoClass::kOpen && ListedRacesRunOn(day)) return 'L';
   return number >= 9 ? 'E' : ' ';
 }
 

@@ -62,6 +62,8 @@ int ConditionOf(DemoClass raceClass) {
 
 bool IsJump(DemoClass raceClass) { return raceClass == DemoClass::kJumpMaiden || raceClass == DemoClass::kJumpOpen; }
 
+bool ListedRacesRunOn(sys_days day) { return day >= sys_days{std::chrono::year{2019} / 1 / 1}; }
+
 std::string DateDigits(sys_days date) {
   const year_month_day ymd{date};
   return ZeroPadded(static_cast<int>(ymd.year()), 4) + ZeroPadded(static_cast<unsigned>(ymd.month()), 2) +

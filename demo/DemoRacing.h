@@ -17,6 +17,8 @@ enum class DemoClass { kNewcomer, kMaiden, kOneWin, kTwoWins, kThreeWins, kOpen,
 // The race condition code of the youngest age group (701, 703, 5, 10, 16, 999).
 int ConditionOf(DemoClass raceClass);
 bool IsJump(DemoClass raceClass);
+// Listed races, open races ranked below the graded ones, are run from 2019 on.
+bool ListedRacesRunOn(std::chrono::sys_days day);
 
 // Where and when a race is run: the fields of the race key.
 struct DemoRaceId {
@@ -33,7 +35,7 @@ struct DemoRaceId {
 // What a race is: the fields TK and RA records share.
 struct DemoRaceTerms {
   DemoClass raceClass = DemoClass::kMaiden;
-  char grade = ' ';  // 'A'..'H'; blank for a race that is neither graded nor special
+  char grade = ' ';  // 'A'..'H', 'L'; blank for a race that is neither graded nor special
   int distance = 0;  // metres
   int track = 0;     // track code: turf 11-22, dirt 23-24, jump 51-54
 };

@@ -151,11 +151,12 @@ void WeekBuilder::MakeRaces(sys_days day) {
     week_.races.push_back(
         MakeRace(day, course, 10, random_.Chance(30) ? DemoClass::kThreeWins : DemoClass::kTwoWins, 'E'));
     if (sunday)
-      // The last course's main race is a listed one.
+      // The last course's main race is a listed one (a G3 before listed races began).
       week_.races.push_back(MakeRace(day, course, 11, DemoClass::kOpen,
                                      course == 0                     ? 'A'
                                      : course + 1 < kDemoCourseCount ? "BCC"[random_.Between(0, 2)]
-                                                                     : 'L'));
+                                     : ListedRacesRunOn(day)         ? 'L'
+                                                                     : 'C'));
     else if (random_.Chance(40))
       week_.races.push_back(MakeRace(day, course, 11, DemoClass::kOpen, random_.Chance(30) ? 'C' : 'E'));
     else

@@ -412,6 +412,14 @@ TEST(DemoDelivery, TheSameDateGivesTheSameBytesAndAnotherDateOtherData) {
   EXPECT_NE(other.front().contents, test::ReadFile(first / *names.rbegin()));
 }
 
+// Listed races began in 2019: a week of 2018 has graded and special races only.
+TEST(DemoDelivery, AWeekBefore2019HasNoListedRace) {
+  const Delivery delivery = Split(MakeDemoDelivery(ParseDemoDate("20181210")));
+  ASSERT_FALSE(delivery.tk.empty());
+  for (const TkRecord& race : delivery.tk) EXPECT_NE(race.GradeCode(), "L") << race.RaceKey();
+  for (const RaRecord& race : delivery.ra) EXPECT_NE(race.GradeCode(), "L") << race.RaceKey();
+}
+
 TEST(DemoDelivery, WritingReportsTheDirectoryInTheWay) {
   test::TempDir dir;
   test::WriteFile(dir / "taken", "not a directory");
