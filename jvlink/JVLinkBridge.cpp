@@ -7,6 +7,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -105,7 +106,7 @@ void JVLinkBridge::Start() {
     const bool missing = error.code() == std::errc::no_such_file_or_directory;
     Fail(missing && command.size() > 1
              ? command.front() + "がインストールされていません。JV-Linkブリッジの実行に必要です"
-             : std::string("JV-Linkブリッジを起動できません: ") + error.what());
+             : "JV-Linkブリッジを起動できません(" + command.front() + "): " + SystemReasonText(error.code()));
     return;
   }
   Encoder hello = Request(Op::kHello);

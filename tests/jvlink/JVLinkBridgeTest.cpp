@@ -69,6 +69,16 @@ TEST_F(JVLinkBridgeTest, ABridgeThatDiesAtItsStartIsToldInJapanese) {
   } catch (const JVLinkUnavailable& error) {
     EXPECT_STREQ(error.what(), "JV-Linkブリッジが起動(JV-Linkの作成)の途中で終了しました");
   }
+  // A "wine" that cannot be run: the system's reason in Japanese too.
+  std::filesystem::remove(wineDir_ / "wine");
+  test::WriteFile(wineDir_ / "wine", "");
+  ::setenv("PATH", wineDir_.Path().c_str(), 1);
+  try {
+    JVLinkBridge bridge(kFakeBridge);
+    ADD_FAILURE() << "the bridge started";
+  } catch (const JVLinkUnavailable& error) {
+    EXPECT_EQ(std::string(error.what()), "JV-Linkブリッジを起動できません(wine): アクセスする権限がありません");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachPoint, JVLinkBridgeTest,
