@@ -7,6 +7,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
 
 namespace torvane {
 namespace {
@@ -33,24 +34,24 @@ Encoder Request(Op op) {
 std::string StatusText(Status status) {
   switch (status) {
     case Status::kMalformed:
-      return "the bridge could not read the request";
+      return "JV-Linkブリッジが要求を読み取れませんでした";
     case Status::kCallFailed:
-      return "the call failed in the component interface";
+      return "JV-Linkの呼び出しに失敗しました";
     case Status::kComponentUnavailable:
       return "JV-Linkを作成できません";
     case Status::kVersionMismatch:
-      return "the bridge is of another version";
+      return "JV-Linkブリッジの版が異なります";
     case Status::kOk:
       break;
   }
-  return "the bridge answered an unknown status " + std::to_string(static_cast<int>(status));
+  return "JV-Linkブリッジが不明な状態(" + std::to_string(static_cast<int>(status)) + ")を返しました";
 }
 
 // The call as the failure texts name it.
 std::string CallName(Op op) {
   switch (op) {
     case Op::kHello:
-      return "its start (creating the component)";
+      return "起動(JV-Linkの作成)";
     case Op::kInit:
       return "JVInit";
     case Op::kSetUI:
@@ -66,7 +67,7 @@ std::string CallName(Op op) {
     case Op::kClose:
       return "JVClose";
   }
-  return "an unknown call";
+  return "不明な呼び出し";
 }
 
 }  // namespace
@@ -105,7 +106,7 @@ void JVLinkBridge::Start() {
     const bool missing = error.code() == std::errc::no_such_file_or_directory;
     Fail(missing && command.size() > 1
              ? command.front() + "がインストールされていません。JV-Linkブリッジの実行に必要です"
-             : std::string("JV-Linkブリッジを起動できません: ") + error.what());
+             : "JV-Linkブリッジを起動できません(" + command.front() + "): " + SystemReasonText(error.code()));
     return;
   }
   Encoder hello = Request(Op::kHello);
@@ -129,14 +130,14 @@ bool JVLinkBridge::EnsureRunning() {
   Start();
   if (failed_ || !sid_) return !failed_;
   if (CodeCall(Op::kInit, answerLimit_, kBridgeCallFailure) != 0 && !failed_)
-    Fail("JVInit failed in the restarted JV-Link bridge");
+    Fail("再起動したJV-LinkブリッジでJVInitが失敗しました");
   return !failed_;
 }
 
 bool JVLinkBridge::Send(Encoder& request) {
   if (failed_) return false;
   if (child_->Write(request.Frame())) return true;
-  Fail("the JV-Link bridge has ended");
+  Fail("JV-Linkブリッジが終了しています");
   return false;
 }
 
@@ -153,18 +154,18 @@ std::optional<std::string> JVLinkBridge::ReceiveFrame(Op op, std::optional<std::
           have += got;
           break;
         case platform::ChildProcess::ReadStatus::kEnded:
-          Fail("the JV-Link bridge ended during " + CallName(op));
+          Fail("JV-Linkブリッジが" + CallName(op) + "の途中で終了しました");
           return std::nullopt;
         case platform::ChildProcess::ReadStatus::kTimedOut:
-          Fail("the JV-Link bridge did not answer " + CallName(op) + " within " +
-               Formatted("%g", static_cast<double>(limit->count()) / 1000) + " s");
+          Fail("JV-Linkブリッジが" + Formatted("%g", static_cast<double>(limit->count()) / 1000) + "秒以内に" +
+               CallName(op) + "に応答しませんでした");
           return std::nullopt;
       }
     }
     if (haveHeader) return frame;
     const std::uint32_t length = bridge::FrameLength(frame);
     if (length > bridge::kMaxFrameBytes) {
-      Fail("the JV-Link bridge answered a frame of " + std::to_string(length) + " bytes");
+      Fail("JV-Linkブリッジの応答が長すぎます(" + std::to_string(length) + "バイト)");
       return std::nullopt;
     }
     frame.resize(bridge::kFrameHeaderBytes + length);
@@ -179,7 +180,7 @@ std::optional<std::string> JVLinkBridge::Receive(Op op, std::optional<std::chron
   const std::uint8_t answeredOp = decoder.U8();
   const auto status = static_cast<Status>(decoder.U8());
   if (!decoder.Ok() || answeredOp != static_cast<std::uint8_t>(op)) {
-    Fail("the JV-Link bridge answered out of turn");
+    Fail("JV-Linkブリッジが順序の違う応答を返しました");
     return std::nullopt;
   }
   if (status == Status::kOk) return payload;
@@ -207,7 +208,7 @@ std::int32_t JVLinkBridge::CodeCall(Op op, std::optional<std::chrono::millisecon
   Decoder decoder = Results(*results);
   const std::int32_t code = decoder.I32();
   if (decoder.Complete()) return code;
-  Fail("the JV-Link bridge answered a malformed result");
+  Fail("JV-Linkブリッジの応答が不正です");
   return failureCode;
 }
 
@@ -243,7 +244,7 @@ std::int32_t JVLinkBridge::JVOpen(const std::u16string& dataSpec, const std::u16
   const std::int32_t downloads = decoder.I32();
   std::u16string stamp = decoder.Wide();
   if (!decoder.Complete()) {
-    Fail("the JV-Link bridge answered a malformed JVOpen result");
+    Fail("JV-LinkブリッジのJVOpenの応答が不正です");
     return kBridgeCallFailure;
   }
   readCount = reads;
@@ -283,7 +284,7 @@ bool JVLinkBridge::ReceiveRead() {
   }
   if (!decoder.Complete() || count == 0) {
     batch_.resize(before);
-    Fail("the JV-Link bridge answered a malformed JVRead batch");
+    Fail("JV-LinkブリッジのJVReadの応答が不正です");
     return false;
   }
   return true;

@@ -114,15 +114,15 @@ class Server {
     Decoder in(payload);
     const std::uint8_t opByte = in.U8();
     if (!in.Ok() || !IsKnownOp(opByte))
-      return FailureFrame(static_cast<Op>(opByte), Status::kMalformed, "unknown request");
+      return FailureFrame(static_cast<Op>(opByte), Status::kMalformed, "不明な要求です");
     const auto op = static_cast<Op>(opByte);
     if (op == Op::kHello) return Hello(in);
     if (!component_.Created())
-      return FailureFrame(op, Status::kCallFailed, "the component has not been created (no hello)");
+      return FailureFrame(op, Status::kCallFailed, "JV-Linkが作成されていません(起動の要求がありません)");
     Encoder out = Response(op, Status::kOk);
     std::string failure;
     const bool called = Serve(op, in, out, failure);
-    if (!in.Complete()) return FailureFrame(op, Status::kMalformed, "the request's arguments do not match");
+    if (!in.Complete()) return FailureFrame(op, Status::kMalformed, "要求の引数が合いません");
     if (!called) return FailureFrame(op, Status::kCallFailed, failure);
     return out.Frame();
   }
@@ -131,10 +131,11 @@ class Server {
   std::string Hello(Decoder& in) {
     const std::uint32_t magic = in.U32();
     const std::uint32_t version = in.U32();
-    if (!in.Complete() || magic != kMagic) return FailureFrame(Op::kHello, Status::kMalformed, "not a hello");
+    if (!in.Complete() || magic != kMagic)
+      return FailureFrame(Op::kHello, Status::kMalformed, "起動の要求ではありません");
     if (version != kVersion)
       return FailureFrame(Op::kHello, Status::kVersionMismatch,
-                          "this bridge speaks version " + std::to_string(kVersion));
+                          "このブリッジの版は" + std::to_string(kVersion) + "です");
     std::string failure;
     if (!component_.Created() && !component_.Create(L"JVDTLab.JVLink", failure))
       return FailureFrame(Op::kHello, Status::kComponentUnavailable, failure);
@@ -235,7 +236,7 @@ int main() {
       const DWORD woken = MsgWaitForMultipleObjectsEx(1, &wake, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       if (woken == WAIT_OBJECT_0) {
         while (std::optional<Frame> frame = queue.Pop()) {
-          const std::string answer = frame->tooLong ? FailureFrame(Op::kHello, Status::kMalformed, "frame too long")
+          const std::string answer = frame->tooLong ? FailureFrame(Op::kHello, Status::kMalformed, "要求が長すぎます")
                                                     : server.Answer(frame->payload);
           if (!WriteAll(output, answer) || frame->tooLong) running = false;
         }

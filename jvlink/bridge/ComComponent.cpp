@@ -119,7 +119,7 @@ CallResult ComComponent::Invoke(const wchar_t* method, VARIANTARG* args, unsigne
     LPOLESTR name = const_cast<LPOLESTR>(method);
     const HRESULT result = dispatch_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(result)) {
-      call.failure = "the component has no method " + Utf8(method) + " (" + HresultText(result) + ")";
+      call.failure = "JV-Linkに" + Utf8(method) + "がありません(" + HresultText(result) + ")";
       return call;
     }
     found = ids_.emplace(method, id).first;
@@ -146,7 +146,7 @@ CallResult ComComponent::Invoke(const wchar_t* method, VARIANTARG* args, unsigne
     const HRESULT converted = VariantChangeType(&value, &value, 0, VT_I4);
     if (FAILED(converted)) {
       VariantClear(&value);
-      call.failure = Utf8(method) + " gave no number (" + HresultText(converted) + ")";
+      call.failure = Utf8(method) + "が数値を返しませんでした(" + HresultText(converted) + ")";
       return call;
     }
     call.code = value.lVal;

@@ -125,8 +125,8 @@ TEST_F(BridgeTest, EveryFailureEndsTheRunWithItsMessageAndKeepsTheStartTime) {
   };
   const std::string readFailure = "info:JVReadエラー:" + JVResultMessage("JVRead", kBridgeReadFailure);
   for (const Case& c : {
-           Case{"crash@4", RunOutcome::ReadFailed, readFailure, "the JV-Link bridge ended during JVRead"},
-           Case{"hang@2", RunOutcome::ReadFailed, readFailure, "the JV-Link bridge did not answer JVRead within 2 s"},
+           Case{"crash@4", RunOutcome::ReadFailed, readFailure, "JV-LinkブリッジがJVReadの途中で終了しました"},
+           Case{"hang@2", RunOutcome::ReadFailed, readFailure, "JV-Linkブリッジが2秒以内にJVReadに応答しませんでした"},
            Case{"read:-403@5", RunOutcome::ReadFailed, "info:JVReadエラー:" + JVResultMessage("JVRead", -403), ""},
            Case{"read:-503@1", RunOutcome::ReadFailed, "info:JVReadエラー:" + JVResultMessage("JVRead", -503), ""},
            Case{"open:-504", RunOutcome::OpenFailed, "info:JVOpenエラー:" + JVResultMessage("JVOpen", -504), ""},

@@ -2,6 +2,7 @@
 // protocol (jvlink/BridgeProtocol.h) with one file of records to read, and
 // dies at the point TORVANE_FAKE_BRIDGE_DEATH names, during the first JVRead
 // batch asked for (without it, it reads that file to the end):
+//   at-start       ends on the start's request, before any call
 //   after-batch    closes its input, then answers a batch of records
 //   after-wait     closes its input, then answers -3 (file still being fetched)
 //   mid-frame      answers half of a batch's frame, then ends
@@ -49,6 +50,9 @@ std::string Answer(Op op) {
   Encoder out = Response(op, Status::kOk);
   switch (op) {
     case Op::kHello:
+      if (std::getenv("TORVANE_FAKE_BRIDGE_DEATH") &&
+          std::string(std::getenv("TORVANE_FAKE_BRIDGE_DEATH")) == "at-start")
+        std::_Exit(0);
       return out.U32(kVersion).Frame();
     case Op::kOpen:
       return out.I32(0).I32(1).I32(0).Wide(u"20030406104642").Frame();

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include "jvlink/JVLinkBridge.h"
+#include "jvlink/JVLinkFactory.h"
 #include "tests/support/TempDir.h"
 
 namespace torvane {
@@ -56,6 +57,28 @@ TEST_P(JVLinkBridgeTest, ABridgeThatDiesDuringAReadGivesTheReadFailureAndTheNext
   EXPECT_EQ(ReadAll(bridge), (std::vector<std::int32_t>{-1, 8, 8, 0}));
   EXPECT_EQ(bridge.Failure(), "");
   EXPECT_EQ(bridge.JVClose(), 0);
+}
+
+// What a user sees under the missing-JV-Link message when the bridge dies
+// before it has made the component: a Japanese line like the message's own.
+TEST_F(JVLinkBridgeTest, ABridgeThatDiesAtItsStartIsToldInJapanese) {
+  ::setenv("TORVANE_FAKE_BRIDGE_DEATH", "at-start", 1);
+  try {
+    JVLinkBridge bridge(kFakeBridge);
+    ADD_FAILURE() << "the bridge started";
+  } catch (const JVLinkUnavailable& error) {
+    EXPECT_STREQ(error.what(), "JV-Linkブリッジが起動(JV-Linkの作成)の途中で終了しました");
+  }
+  // A "wine" that cannot be run: the system's reason in Japanese too.
+  std::filesystem::remove(wineDir_ / "wine");
+  test::WriteFile(wineDir_ / "wine", "");
+  ::setenv("PATH", wineDir_.Path().c_str(), 1);
+  try {
+    JVLinkBridge bridge(kFakeBridge);
+    ADD_FAILURE() << "the bridge started";
+  } catch (const JVLinkUnavailable& error) {
+    EXPECT_EQ(std::string(error.what()), "JV-Linkブリッジを起動できません(wine): アクセスする権限がありません");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachPoint, JVLinkBridgeTest,

@@ -1,14 +1,16 @@
 // The faults a walk through every window found, walked again in real windows
 // on an X server (Xvfb): a start with the installed JV-Link missing, a
 // download cancelled and the next start, the horse window from the list
-// grid, and the tab "賞金順" after another date is chosen. Screenshots of
-// each are saved for a person to look at.
+// grid, the tab "賞金順" after another date is chosen, and the list print of
+// a race too long for one page. Screenshots of each (and the list print's
+// second page) are saved for a person to look at.
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -27,9 +29,12 @@
 #include "browse/ui/RaceNavigator.h"
 #include "browse/ui/RankingTab.h"
 #include "demo/DemoDelivery.h"
+#include "jvdata/PlainText.h"
 #include "jvlink/JVLinkFactory.h"
 #include "tests/gui/support/ModalWatcher.h"
+#include "tests/gui/support/TestPrinters.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestStore.h"
 #include "tests/xvfb/support/Screenshot.h"
 
 using namespace torvane;
@@ -52,6 +57,11 @@ class WalkFixesTest : public QObject {
     WriteDemoDelivery(dir / "deliveries", MakeDemoDelivery(LocalToday()));
     test::WriteFile(dir / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=5000\r\n");
     test::WriteFile(dir / "torvane.ini", "[JVLink]\r\nComponent=installed\r\n");
+    // Beside the demo week, an old date whose one race has more nominees
+    // than a printed page holds.
+    std::vector<test::HorseEntry> nominees(kLongListHorses);
+    for (int h = 0; h < kLongListHorses; ++h) nominees[h].runningNumber = Formatted("%03d", h + 1);
+    test::WriteDateFile(dir.Path(), "2003年04月06日", {test::TkRecordOf("20030406", "06", 11, "200", nominees)});
 
     // The installed component missing: told in Japanese, the stand-in taken
     // with Enter, and the viewer opens.
@@ -83,10 +93,13 @@ class WalkFixesTest : public QObject {
     AcquireAfterACancelledDownload(dir);
     OpenAHorseFromTheListGrid();
     RankingAfterADateChange();
+    PrintALongList();
     form_.reset();
   }
 
  private:
+  static constexpr int kLongListHorses = 200;
+
   void AcquireAfterACancelledDownload(const test::TempDir& dir) {
     QStringList messages;
     bool begun = false, done = false;
@@ -157,6 +170,43 @@ class WalkFixesTest : public QObject {
     QCOMPARE(ranking->Table()->rowCount(), 0);
     QVERIFY(!ranking->GateSpin()->isEnabled());
     Shot(*form_, QStringLiteral("walk-6-ranking-after-a-date-change"));
+  }
+
+  // The list print goes on over pages that each repeat the title and the
+  // column heads, numbered "1/3" to "3/3"; the last nominee is on the last page.
+  void PrintALongList() {
+    form_->DateCombo()->setCurrentIndex(form_->DateCombo()->count() - 1);
+    QTRY_COMPARE_WITH_TIMEOUT(form_->DatList()->count(), 1, kWindowWaitMs);
+    form_->DatList()->setCurrentRow(0);
+    form_->PageControl1()->setCurrentIndex(1);
+    QCOMPARE(form_->StringGrid1()->RowCount(), kLongListHorses + 1);
+    Shot(*form_, QStringLiteral("walk-7-long-list"));
+    const std::size_t before = test::PdfFileRequests().size();
+    form_->findChild<QAction*>(QStringLiteral("N8"))->trigger();
+    QCOMPARE(test::PdfFileRequests().size(), before + 1);
+    const QString pdf = test::PdfFileRequests().back().given;
+    QCOMPARE(PdfText(pdf, 1).count(QStringLiteral("2003年04月06日")), 1);
+    QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("1/3")));
+    const QString last = PdfText(pdf, 3);
+    QVERIFY2(last.contains(QStringLiteral("3/3")) && last.contains(QStringLiteral("No.")) &&
+                 last.contains(QStringLiteral("200")),
+             qPrintable(last));
+    // The second page as a picture, for a person to look at.
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"), QStringLiteral("2"),
+                    QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf,
+                    QStringLiteral(TORVANE_SCREENSHOT_DIR "/walk-8-long-list-page-2")});
+    QVERIFY(pdftoppm.waitForFinished(30000) && pdftoppm.exitCode() == 0);
+  }
+
+  // The text of one page of a PDF file, as Poppler's pdftotext reads it.
+  static QString PdfText(const QString& pdf, int page) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                                  QString::number(page), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
   }
 
   std::unique_ptr<TMainForm> form_;
