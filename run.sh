@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 tools/setup.sh
 demo=build/demo
 if [ ! -d "$demo/deliveries" ]; then
-  build/bin/torvane-cli make-demo "$demo/deliveries"
+  build/bin/torvane-cli make-demo --current-kinds "$demo/deliveries"
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display to open the viewer on; the demo program directory is ready in $demo/." >&2

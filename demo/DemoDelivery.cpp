@@ -93,20 +93,22 @@ std::vector<DeliveryFile> MakeDemoDelivery(sys_days weekOf, bool currentKinds) {
   const DemoWeek week = MakeDemoWeek(weekOf);
   const int year = YearOf(week.meetingDays[0]);
   FileMaker maker(weekOf);
+  const auto addPastRaces = [&](const std::string& kind) {
+    for (int pastYear : {year - 1, year}) {
+      maker.Add(kind + "RA" + std::to_string(pastYear), RaceDetailRecords(week, pastYear));
+      maker.Add(kind + "SE" + std::to_string(pastYear), ResultRecords(week, pastYear));
+    }
+  };
   maker.Add("UM", HorseRecords(week));
-  for (int pastYear : {year - 1, year}) {
-    maker.Add("RA" + std::to_string(pastYear), RaceDetailRecords(week, pastYear));
-    maker.Add("SE" + std::to_string(pastYear), ResultRecords(week, pastYear));
-  }
+  addPastRaces("");
   for (sys_days day : week.meetingDays) maker.Add("TK" + DateDigits(day), RegistrationRecords(week, day));
   if (currentKinds) {
+    // DIFN succeeds DIFF: the same horses, every master in the current
+    // layout, and the same details and results, so that either choice
+    // shows the whole week.
     maker.Add("DIFN", HorseRecords(week, true));
-    for (int pastYear : {year - 1, year}) {
-      std::vector<std::string> records = RaceDetailRecords(week, pastYear);
-      const std::vector<std::string> results = ResultRecords(week, pastYear);
-      records.insert(records.end(), results.begin(), results.end());
-      maker.Add("RACE" + std::to_string(pastYear), records);
-    }
+    addPastRaces("DIFN");
+    addPastRaces("RACE");
   }
   return maker.Take();
 }

@@ -23,8 +23,9 @@ struct DeliveryFile {
 
 // The delivery files of the week after weekOf, in time stamp order; families
 // without records are left out. With currentKinds the files of the data
-// kinds "DIFN" (every horse master in the current layout) and "RACE" (the
-// details and results of the past races) follow them.
+// kinds "DIFN" (every horse master in the current layout, and the details
+// and results of the past races) and "RACE" (those details and results)
+// follow them.
 std::vector<DeliveryFile> MakeDemoDelivery(std::chrono::sys_days weekOf, bool currentKinds = false);
 
 // Writes the files into dir, creating it when missing; throws

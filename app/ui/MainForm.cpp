@@ -239,12 +239,13 @@ void TMainForm::BuildMenus() {
   connect(useInstalledJVLink_, &QAction::triggered, this, [this] { ChooseJVLink(JVLinkComponent::kInstalled); });
   connect(useStandIn_, &QAction::triggered, this, [this] { ChooseJVLink(JVLinkComponent::kStandIn); });
   option->addSeparator();
-  tokuDiff_ = addItem(option, "TokuDiff1", QString::fromUtf8(kTokuDiffText.data(), kTokuDiffText.size()),
-                      QStringLiteral("特別登録と従来形式の馬マスタ・成績を取得します"));
-  tokuDifn_ = addItem(option, "TokuDifn1", QString::fromUtf8(kTokuDifnText.data(), kTokuDifnText.size()),
-                      QStringLiteral("特別登録と現行形式の馬マスタを取得します"));
-  raceKind_ = addItem(option, "RaceKind1", QStringLiteral("RACE (レース詳細・成績) も取得する"),
-                      QStringLiteral("中央競馬のレース詳細と成績も取得します"));
+  // Each caption ends in the data kind's own name, by which JV-Link's users know it.
+  tokuDiff_ = addItem(option, "TokuDiff1", QStringLiteral("従来の馬ﾏｽﾀ形式で取得する (TOKUDIFF)"),
+                      QStringLiteral("特別登録と従来形式の馬ﾏｽﾀ・成績を取得します"));
+  tokuDifn_ = addItem(option, "TokuDifn1", QStringLiteral("現行の馬ﾏｽﾀ形式で取得する (TOKUDIFN)"),
+                      QStringLiteral("特別登録と現行形式の馬ﾏｽﾀ・成績を取得します"));
+  raceKind_ = addItem(option, "RaceKind1", QStringLiteral("ﾚｰｽ詳細・成績も取得する (RACE)"),
+                      QStringLiteral("中央競馬のﾚｰｽ詳細と成績も取得します"));
   auto* masterKinds = new QActionGroup(this);
   for (QAction* choice : {tokuDiff_, tokuDifn_, raceKind_}) {
     choice->setCheckable(true);

@@ -165,14 +165,15 @@ TEST_F(AcquireTest, SigtermEndsTheRunAsTheCancelDoesAndKeepsLastTime) {
 TEST_F(AcquireTest, ServesTheDataKindsAskedFor) {
   test::WriteDelivery(source_.Path(), "DIFN", "20030406104643",
                       {RecordBuilder("UM", 1609).Raw(3, "1").Raw(12, "2000100002").Bytes()});
-  test::WriteDelivery(source_.Path(), "RACE", "20030406104644", {test::SeRecord(kRaceKey, "2000100003")});
+  test::WriteDelivery(source_.Path(), "RACE", "20030406104644",
+                      {test::RaRecord(kRaceKey), test::SeRecord(kRaceKey, "2000100003")});
   const auto stored = [](const test::CliResult& result) { return Lines(result.out, "作成済み:"); };
+  const std::vector<std::string> currentAndRaces{"作成済み:2000100002.jvUMA", "作成済み:11R/2003040606.jvSERA",
+                                                 "作成済み:2003年04月06日中山11R/2000100003.jvSEI"};
   const test::CliResult current = Acquire({"--from", "20030406104642", "--dataspec", "TOKUDIFNRACE"});
-  EXPECT_EQ(stored(current),
-            (std::vector<std::string>{"作成済み:2000100002.jvUMA", "作成済み:2003年04月06日中山11R/2000100003.jvSEI"}))
-      << current.out << current.err;
-  test::WriteFile(program_ / "torvane.ini", "[JvDataGet]\r\nDataSpec=TOKUDIFN\r\n");
-  EXPECT_EQ(stored(Acquire({"--from", "20030406104642"})), (std::vector<std::string>{"作成済み:2000100002.jvUMA"}));
+  EXPECT_EQ(stored(current), currentAndRaces) << current.out << current.err;
+  test::WriteFile(program_ / "torvane.ini", "[JvDataGet]\r\nDataSpec=TOKUDIFN\r\nRace=1\r\n");
+  EXPECT_EQ(stored(Acquire({"--from", "20030406104642"})), currentAndRaces);
   EXPECT_EQ(stored(Acquire({"--from", "20030406104642", "--dataspec", "TOKUDIFF"})), std::vector<std::string>{})
       << "nothing newer of these kinds";
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -47,19 +48,35 @@ TEST(MakeDemoCommand, WritesTheFolderAndListsEachFileWithItsRecords) {
         << name;
 }
 
-// The current masters of every horse, and the races as their own data kind.
-TEST(MakeDemoCommand, CurrentKindsAddTheirFilesAfterTheOthers) {
+// TOKUDIFN brings the week that TOKUDIFF brings, every horse master in the
+// current layout: the information grid shows every horse alike.
+TEST(MakeDemoCommand, TheCurrentKindsBringTheSameWeekInTheCurrentMasterLayout) {
   test::TempDir dir;
-  const test::CliResult result =
-      test::RunCli({"make-demo", "--week-of", "20240527", "--current-kinds", (dir / "d").string()});
-  ASSERT_EQ(result.status, 0) << result.err;
-  const std::string um = "UM_20240527060000.jvd: ", difn = "DIFN_20240527130000.jvd: ";
-  const std::size_t umAt = result.out.find(um), difnAt = result.out.find(difn);
-  ASSERT_NE(umAt, std::string::npos) << result.out;
-  ASSERT_NE(difnAt, std::string::npos) << result.out;
-  EXPECT_EQ(result.out.substr(umAt + um.size(), 10), result.out.substr(difnAt + difn.size(), 10)) << result.out;
-  EXPECT_EQ(std::filesystem::file_size(dir / "d" / "DIFN_20240527130000.jvd") % 1609, 0u);
-  EXPECT_NE(result.out.find("RACE2024_20240527150000.jvd: "), std::string::npos) << result.out;
+  const std::string deliveries = (dir / "deliveries").string();
+  ASSERT_EQ(test::RunCli({"make-demo", "--week-of", "20240527", "--current-kinds", deliveries}).status, 0);
+  std::map<std::string, std::string> grids;
+  std::map<std::string, std::set<std::uintmax_t>> masterSizes;
+  for (const std::string dataSpec : {"TOKUDIFF", "TOKUDIFN"}) {
+    const std::filesystem::path program = dir / dataSpec;
+    test::WriteFile(program / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=1\r\n");
+    const auto run = [&](std::vector<std::string> args) {
+      args.insert(args.begin(), {"--dir", program.string()});
+      const test::CliResult result = test::RunCli(args);
+      EXPECT_EQ(result.status, 0) << dataSpec << " " << args[2] << ": " << result.err;
+      return result.out;
+    };
+    run({"acquire", "--source", deliveries, "--from", "20240101000000", "--dataspec", dataSpec});
+    // A race's nominees are horses of both layouts in the TOKUDIFF store.
+    const std::string dates = run({"dates"});
+    grids[dataSpec] = run({"info", dates.substr(0, dates.find('\n')), "0"});
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(program / "UMA"))
+      if (entry.is_regular_file()) masterSizes[dataSpec].insert(entry.file_size());
+  }
+  EXPECT_EQ(masterSizes["TOKUDIFF"], (std::set<std::uintmax_t>{1577, 1609}));
+  EXPECT_EQ(masterSizes["TOKUDIFN"], std::set<std::uintmax_t>{1609});
+  // The prizes of the masters and the field sizes of the past races are in what is compared.
+  for (const std::string shown : {"千円", "頭"}) EXPECT_NE(grids["TOKUDIFF"].find(shown), std::string::npos) << shown;
+  EXPECT_EQ(grids["TOKUDIFF"], grids["TOKUDIFN"]);
 }
 
 TEST(MakeDemoCommand, WithoutADateMakesTheWeekOfToday) {

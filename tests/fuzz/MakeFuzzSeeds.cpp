@@ -26,12 +26,13 @@ DemoRecords SplitDelivery() {
   DemoRecords records;
   for (const DeliveryFile& file : MakeDemoDelivery(sys_days{year{2003} / April / 1})) {
     std::string_view rest = file.contents;
+    // Each record ends in CR LF, whatever the length of its type or layout.
     while (!rest.empty()) {
       const std::string_view type = rest.substr(0, 2);
-      const std::size_t size = RecordSizeOf(type);
-      if (size == 0 || size > rest.size()) break;
-      const std::string record(rest.substr(0, size));
-      rest.remove_prefix(size);
+      const std::size_t end = rest.find("\r\n");
+      if (end == std::string_view::npos) break;
+      const std::string record(rest.substr(0, end + 2));
+      rest.remove_prefix(end + 2);
       if (type == "TK") records.tk.push_back(record);
       if (type == "RA") records.ra.push_back(record);
       if (type == "SE") records.se.push_back(record);

@@ -337,7 +337,8 @@ class MainFormTest : public QObject {
                           "プリンタ設定(&S)", "-", "終了(&X)"}));
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "Option1")),
              (QStringList{"読込後、ﾃﾞｰﾀﾘｽﾄを消す", "-", "インストール済みのJV-Linkを使う", "デモ用のJV-Link代替を使う",
-                          "-", "TOKUDIFF", "TOKUDIFN", "RACE (レース詳細・成績) も取得する"}));
+                          "-", "従来の馬ﾏｽﾀ形式で取得する (TOKUDIFF)", "現行の馬ﾏｽﾀ形式で取得する (TOKUDIFN)",
+                          "ﾚｰｽ詳細・成績も取得する (RACE)"}));
     QCOMPARE(EntriesOf(Find<QMenu>(*form, "Help1")), (QStringList{"目次(&C)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
 
     const std::vector<std::pair<const char*, QString>> hints = {
