@@ -67,17 +67,13 @@ endforeach()
 # command line: without it Qt looks for the Windows platform, which these do
 # not link, and waits at its fatal-error box.
 if(TORVANE_BUILD_GUI)
-  find_package(Qt6 REQUIRED COMPONENTS Test)
   # Debian's IPA fonts, seen through Wine's drive Z:.
   set(TORVANE_TEST_FONT_DIR "Z:/usr/share/fonts/opentype/ipafont-gothic" CACHE STRING
       "Folder of the fonts for the widget tests on the offscreen platform")
   file(GLOB gui_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*Test.cpp)
   foreach(test_source ${gui_tests})
     get_filename_component(test_name ${test_source} NAME_WE)
-    add_executable(${test_name} ${test_source} ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/TestPrinters.cpp
-                                ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/OffscreenFonts.cpp)
-    set_target_properties(${test_name} PROPERTIES AUTOMOC ON)
-    target_link_libraries(${test_name} PRIVATE torvane_test_support torvane_gui torvane_demo Qt6::Test)
+    torvane_widget_test(${test_name} ${test_source} ${CMAKE_CURRENT_SOURCE_DIR}/gui/support/OffscreenFonts.cpp)
     target_compile_definitions(${test_name} PRIVATE TORVANE_TEST_FONT_DIR="${TORVANE_TEST_FONT_DIR}")
     # Qt is linked in: the offscreen platform in place of the Windows one.
     qt_import_plugins(${test_name} INCLUDE_BY_TYPE platforms Qt6::QOffscreenIntegrationPlugin)
@@ -95,9 +91,7 @@ endif()
 # it, so the walk runs alone and only once the prefix's server of the other
 # tests has ended (wine-run waits for it).
 if(TORVANE_BUILD_GUI)
-  add_executable(WindowsWalkTest windows/WindowsWalkTest.cpp gui/support/TestPrinters.cpp)
-  set_target_properties(WindowsWalkTest PROPERTIES AUTOMOC ON)
-  target_link_libraries(WindowsWalkTest PRIVATE torvane_test_support torvane_gui torvane_demo Qt6::Test)
+  torvane_widget_test(WindowsWalkTest windows/WindowsWalkTest.cpp)
   target_compile_definitions(WindowsWalkTest PRIVATE TORVANE_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
   # The program's bridge is a 32-bit program: in this 64-bit prefix it needs
   # Wine's 32-bit loader, and the test component registered as a 32-bit

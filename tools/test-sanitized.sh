@@ -5,8 +5,9 @@
 # the import crash test (it kills the tool and checks the files, which the
 # sanitizers cannot help with), the package checks, and the bridge suites under
 # Wine, whose other side is no program of this build (the client's faults are
-# the fake bridge's suite, which runs here). Every test's time limit is four times
-# its normal one: the instrumented code is that much slower.
+# the fake bridge's suite, which runs here), so the bridge programs are not
+# built. Every test's time limit is four times its normal one: the
+# instrumented code is that much slower.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +16,8 @@ build=${TORVANE_ASAN_BUILD_DIR:-build-asan}
 flags="-O1 -g1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all"
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="$flags" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DTORVANE_BUILD_BENCH=OFF -DTORVANE_TEST_TIMEOUT_SCALE=4
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DTORVANE_BUILD_BENCH=OFF -DTORVANE_BUILD_BRIDGE=OFF \
+    -DTORVANE_TEST_TIMEOUT_SCALE=4
 fi
 cmake --build "$build" -j "$(nproc)"
 
