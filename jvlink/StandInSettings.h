@@ -21,9 +21,9 @@ inline constexpr std::string_view kTrialServiceKey = "TORVANE-TRIAL-KEY";
 inline constexpr std::string_view kDefaultDeliveryFolder = "deliveries";
 inline constexpr std::string_view kDefaultCacheFolder = "jvlink-cache";
 inline constexpr int kDefaultDownloadPaceMs = 250;
-// A file a minute is slower than any fetch worth waiting for: the program
-// gives up on a download that makes no progress for as long.
-inline constexpr int kMaxDownloadPaceMs = 60000;
+// The acquisition gives up on a download that makes no progress for a
+// minute: the slowest pace leaves the copy itself ample time within that.
+inline constexpr int kMaxDownloadPaceMs = 30000;
 
 struct StandInSettings {
   std::string serviceKey;                // UTF-8; empty = no service key

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "acquisition/AcquisitionRun.h"
 #include "jvlink/StandInSettings.h"
 #include "tests/support/TempDir.h"
 
@@ -29,12 +34,19 @@ TEST(StandInSettingsTest, SavedSettingsReadBackInTheirOwnFile) {
   EXPECT_FALSE(std::filesystem::exists(dir / "torvane.ini"));
 }
 
-TEST(StandInSettingsTest, GarbledPaceGivesTheDefault) {
+TEST(StandInSettingsTest, APaceOutOfRangeGivesTheDefaultAndTheSlowestStillShowsProgressInTime) {
   test::TempDir dir;
-  for (const char* pace : {"-5", "fast", "60001", "2147483647"}) {
-    test::WriteFile(dir / "jvlink-standin.ini", std::string("[JVLink]\r\nDownloadPace=") + pace + "\r\n");
-    EXPECT_EQ(LoadStandInSettings(dir.Path()).downloadPaceMs, kDefaultDownloadPaceMs) << pace;
-  }
+  const auto paceRead = [&](const std::string& pace) {
+    test::WriteFile(dir / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=" + pace + "\r\n");
+    return LoadStandInSettings(dir.Path()).downloadPaceMs;
+  };
+  for (const std::string& pace :
+       std::vector<std::string>{"-5", "fast", std::to_string(kMaxDownloadPaceMs + 1), "2147483647"})
+    EXPECT_EQ(paceRead(pace), kDefaultDownloadPaceMs) << pace;
+  // The slowest pace accepted must not end every download as stalled.
+  const int slowest = paceRead(std::to_string(kMaxDownloadPaceMs));
+  EXPECT_EQ(slowest, kMaxDownloadPaceMs);
+  EXPECT_LE(2 * std::chrono::milliseconds(slowest), kProgressLimit);
 }
 
 TEST(StandInSettingsTest, UnwritableFileIsReported) {
