@@ -142,7 +142,7 @@ TEST_F(AcquisitionRunTest, EveryWayAFetchEndsClosesJVLinkSoThatTheNextStartWorks
   DeliverWeek();
   run_.Cancel();  // no run: nothing is asked or told
   EXPECT_EQ(view_.events, Events{});
-  SetPace(60000);
+  SetPace(kMaxDownloadPaceMs);
   run_.Start();
   EXPECT_TRUE(view_.runGoing);
   view_.events.clear();
@@ -313,7 +313,7 @@ TEST_F(AcquisitionRunTest, StartDuringARunStartsNoSecondRun) {
   EXPECT_EQ(run_.LastOutcome(), RunOutcome::Completed);
 
   view_.onPump = nullptr;
-  SetPace(60000);
+  SetPace(kMaxDownloadPaceMs);
   std::filesystem::remove_all(dir_ / "jvlink-cache");
   view_.picker = from;
   run_.Start();
