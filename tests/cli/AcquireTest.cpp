@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "jvdata/RecordBuilder.h"
+#include "jvlink/StandInSettings.h"
 #include "tests/jvlink/DeliveryFixture.h"
 #include "tests/support/CliRunner.h"
 
@@ -147,7 +148,8 @@ TEST_F(AcquireTest, ADamagedStoreFileEndsTheRunWithItsPathAndKeepsLastTime) {
 
 TEST_F(AcquireTest, SigtermEndsTheRunAsTheCancelDoesAndKeepsLastTime) {
   if (test::CliIsWindowsBuildUnderWine()) GTEST_SKIP() << "Wine passes no POSIX signal on to the program";
-  test::WriteFile(program_ / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=60000\r\n");
+  test::WriteFile(program_ / "jvlink-standin.ini",
+                  "[JVLink]\r\nDownloadPace=" + std::to_string(kMaxDownloadPaceMs) + "\r\n");
   // Runs the command, then sends it SIGTERM while the first file is fetched.
   const auto terminate = program_ / "terminate.sh";
   test::WriteFile(terminate, "#!/bin/sh\n\"$@\" & pid=$!\nsleep 1\nkill -TERM $pid\nwait $pid\n");

@@ -96,7 +96,7 @@ class GetDataFormTest : public QObject {
     QVERIFY(!f.form->ButtonCancel()->isEnabled());  // no run to cancel
     test::WriteDelivery(f.dir / "delivery", "UM", "20030406104642", {test::UmRecord("2000100001", "テストホース")});
     StandInSettings pace = LoadStandInSettings(f.dir.Path());
-    pace.downloadPaceMs = 60000;
+    pace.downloadPaceMs = kMaxDownloadPaceMs;
     SaveStandInSettings(f.dir.Path(), pace);
     f.form->SetPickerDateTime({2003, 1, 1, 0, 0, 0});
     ModalWatcher watcher(QMessageBox::No);
@@ -122,7 +122,7 @@ class GetDataFormTest : public QObject {
     test::WriteDelivery(f.dir / "delivery", "UM", "20030406104642", horses);
     test::WriteDelivery(f.dir / "delivery", "RA", "20030405000000", {test::RaRecord("2003040606010211")});
     StandInSettings pace = LoadStandInSettings(f.dir.Path());
-    pace.downloadPaceMs = 60000;
+    pace.downloadPaceMs = kMaxDownloadPaceMs;
     SaveStandInSettings(f.dir.Path(), pace);
     f.form->SetPickerDateTime({2003, 1, 1, 0, 0, 0});
     f.form->show();

@@ -13,6 +13,7 @@
 #include "acquisition/ui/GetDataForm.h"
 #include "app/ui/ViewerStartup.h"
 #include "jvlink/JVLinkStandIn.h"
+#include "jvlink/StandInSettings.h"
 #include "print/ui/AllPrintForm.h"
 #include "print/ui/PrintRequests.h"
 #include "print/ui/Printers.h"
@@ -52,7 +53,8 @@ class JapaneseDialogsTest : public QObject {
     test::TempDir dir;
     // A download slow enough to be cancelled: the question comes during a run only.
     test::WriteDelivery(dir / "deliveries", "UM", "20030406104642", {test::UmRecord("2000100001", "テストホース")});
-    test::WriteFile(dir / "jvlink-standin.ini", "[JVLink]\r\nDownloadPace=60000\r\n");
+    test::WriteFile(dir / "jvlink-standin.ini",
+                    "[JVLink]\r\nDownloadPace=" + std::to_string(kMaxDownloadPaceMs) + "\r\n");
     JVLinkStandIn jvLink(dir.Path());
     jvLink.JVInit(std::u16string(kJVInitSid));
     TIniGT settings(dir.Path(), "torvane");
